@@ -12,4 +12,10 @@ bool FrameRect(int stripWidth, int stripHeight, int cellW, int cellH, int first,
     return true;
 }
 
+bool StripHolds(const PixelMap& pixels, int cellW, int cellH, int first, int count) {
+    Rect last;
+    return count >= 1 && !pixels.Empty() &&
+           FrameRect(pixels.Width(), pixels.Height(), cellW, cellH, first, count - 1, last);
+}
+
 }  // namespace platform

@@ -77,6 +77,8 @@ using ImagePtr = std::shared_ptr<Image>;
 // Splits a strip into frames: frame k is cell (first + k) counted left to right, then top to bottom, of a
 // grid of cellW × cellH cells. Returns false when the strip cannot hold the frames asked for.
 bool FrameRect(int stripWidth, int stripHeight, int cellW, int cellH, int first, int index, Rect& out);
+// Whether a strip holds count frames of cellW × cellH from cell first on.
+bool StripHolds(const PixelMap& pixels, int cellW, int cellH, int first, int count);
 
 // The 2D drawing layer. All drawing lands in the drawing area: the virtual resolution when one is set,
 // else the display's own size. The viewport (in drawing-area pixels) clips; the origin is added to every
@@ -133,7 +135,8 @@ public:
     virtual void DrawImage(const Image& image, float x, float y, int frame) = 0;
     // The frame stretched to w × h (before the scale).
     virtual void DrawImageRect(const Image& image, float x, float y, float w, float h, int frame) = 0;
-    // The part sx, sy, sw × sh of the frame drawn at w × h (before the scale).
+    // The part sx, sy, sw × sh of the frame drawn at w × h (before the scale), its top-left corner at x, y:
+    // the image's handle does not apply to parts.
     virtual void DrawSubImageRect(const Image& image, float x, float y, float w, float h, float sx, float sy,
                                   float sw, float sh, int frame) = 0;
     virtual void DrawRect(float x, float y, float w, float h) = 0;

@@ -39,4 +39,24 @@ PixelMap PixelMap::Crop(int x, int y, int w, int h) const {
     return out;
 }
 
+void PixelMap::BleedIntoTransparent() {
+    const PixelMap source = *this;
+    for (int y = 0; y < height_; ++y) {
+        for (int x = 0; x < width_; ++x) {
+            if (source.At(x, y).a != 0) continue;
+            int r = 0, g = 0, b = 0, n = 0;
+            for (int dy = -1; dy <= 1; ++dy) {
+                for (int dx = -1; dx <= 1; ++dx) {
+                    const int nx = x + dx, ny = y + dy;
+                    if (nx < 0 || ny < 0 || nx >= width_ || ny >= height_) continue;
+                    const Rgba c = source.At(nx, ny);
+                    if (c.a == 0) continue;
+                    r += c.r, g += c.g, b += c.b, ++n;
+                }
+            }
+            if (n > 0) Set(x, y, {static_cast<uint8_t>(r / n), static_cast<uint8_t>(g / n), static_cast<uint8_t>(b / n), 0});
+        }
+    }
+}
+
 }  // namespace platform

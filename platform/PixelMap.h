@@ -33,6 +33,11 @@ public:
     // A copy of the rectangle, clipped to the picture; areas outside stay transparent black.
     PixelMap Crop(int x, int y, int w, int h) const;
 
+    // Gives fully transparent pixels the colour of their visible neighbours, so that filtering at the
+    // edge of a shape, when it is scaled or rotated, blends towards the shape's own colour instead of
+    // towards black.
+    void BleedIntoTransparent();
+
     bool operator==(const PixelMap&) const = default;
 
 private:

@@ -35,6 +35,8 @@ public:
     // Reads up to frames interleaved frames into out; returns the number read, 0 at the end or on a
     // damaged stream.
     int Read(float* out, int frames);
+    // Why reading stopped early (damaged data); empty while the stream is whole. Rewind clears it.
+    const std::string& Error() const;
     bool Rewind();
 
 private:
@@ -47,5 +49,9 @@ private:
 };
 
 bool DecodeOgg(std::span<const uint8_t> bytes, SoundData& out, std::string& error);
+// Ogg Vorbis (variable bit rate, quality -0.1 … 1) of the sound, which may have up to 255 channels (the game
+// writes mono and stereo; more serve to check the decoder's mix-down); empty when it cannot be encoded. The
+// same sound gives the same bytes on every run, so the tools' output is reproducible.
+std::vector<uint8_t> EncodeOggVorbis(const SoundData& sound, float quality);
 
 }  // namespace platform

@@ -10,34 +10,44 @@ static_assert(std::endian::native == std::endian::little, "the byte streams assu
 
 }  // namespace
 
+bool ByteReader::Has(size_t n) {
+    if (failed_ || bytes_.size() - pos_ < n) failed_ = true;
+    return !failed_;
+}
+
 bool ByteReader::Take(void* dst, size_t n) {
-    if (failed_ || bytes_.size() - pos_ < n) {
-        failed_ = true;
-        return false;
-    }
+    if (!Has(n)) return false;
     std::memcpy(dst, bytes_.data() + pos_, n);
     pos_ += n;
     return true;
 }
 
-bool ByteReader::ReadByte(uint8_t& v) { return Take(&v, 1); }
-bool ByteReader::ReadInt32(int32_t& v) { return Take(&v, 4); }
-bool ByteReader::ReadUInt32(uint32_t& v) { return Take(&v, 4); }
-bool ByteReader::ReadFloat(float& v) { return Take(&v, 4); }
-bool ByteReader::ReadDouble(double& v) { return Take(&v, 8); }
+bool ByteReader::ReadByte(uint8_t& v) {
+    return Take(&v, 1);
+}
+bool ByteReader::ReadInt32(int32_t& v) {
+    return Take(&v, 4);
+}
+bool ByteReader::ReadUInt32(uint32_t& v) {
+    return Take(&v, 4);
+}
+bool ByteReader::ReadFloat(float& v) {
+    return Take(&v, 4);
+}
+bool ByteReader::ReadDouble(double& v) {
+    return Take(&v, 8);
+}
 
 bool ByteReader::ReadBytes(size_t n, std::vector<uint8_t>& out) {
-    if (failed_ || bytes_.size() - pos_ < n) {
-        failed_ = true;
-        return false;
-    }
-    out.assign(bytes_.begin() + static_cast<ptrdiff_t>(pos_), bytes_.begin() + static_cast<ptrdiff_t>(pos_ + n));
+    if (!Has(n)) return false;
+    out.assign(bytes_.begin() + static_cast<ptrdiff_t>(pos_),
+               bytes_.begin() + static_cast<ptrdiff_t>(pos_ + n));
     pos_ += n;
     return true;
 }
 
 bool ByteReader::ReadLine(std::string& line) {
-    if (AtEnd()) return false;
+    if (failed_ || AtEnd()) return false;
     line.clear();
     while (pos_ < bytes_.size() && bytes_[pos_] != '\n') line += static_cast<char>(bytes_[pos_++]);
     if (pos_ < bytes_.size()) ++pos_;
@@ -45,31 +55,35 @@ bool ByteReader::ReadLine(std::string& line) {
     return true;
 }
 
-void ByteWriter::WriteByte(uint8_t v) { bytes_.push_back(v); }
+void ByteWriter::WriteByte(uint8_t v) {
+    bytes_.push_back(v);
+}
 
 void ByteWriter::WriteInt32(int32_t v) {
-    uint8_t b[4];
-    std::memcpy(b, &v, 4);
-    bytes_.insert(bytes_.end(), b, b + 4);
+    Put(&v, sizeof v);
 }
-
-void ByteWriter::WriteUInt32(uint32_t v) { WriteInt32(static_cast<int32_t>(v)); }
-
+void ByteWriter::WriteUInt32(uint32_t v) {
+    Put(&v, sizeof v);
+}
 void ByteWriter::WriteFloat(float v) {
-    uint8_t b[4];
-    std::memcpy(b, &v, 4);
-    bytes_.insert(bytes_.end(), b, b + 4);
+    Put(&v, sizeof v);
 }
-
 void ByteWriter::WriteDouble(double v) {
-    uint8_t b[8];
-    std::memcpy(b, &v, 8);
-    bytes_.insert(bytes_.end(), b, b + 8);
+    Put(&v, sizeof v);
 }
 
-void ByteWriter::WriteBytes(std::span<const uint8_t> bytes) { bytes_.insert(bytes_.end(), bytes.begin(), bytes.end()); }
+void ByteWriter::Put(const void* v, size_t n) {
+    const auto* b = static_cast<const uint8_t*>(v);
+    bytes_.insert(bytes_.end(), b, b + n);
+}
 
-void ByteWriter::WriteText(const std::string& text) { bytes_.insert(bytes_.end(), text.begin(), text.end()); }
+void ByteWriter::WriteBytes(std::span<const uint8_t> bytes) {
+    bytes_.insert(bytes_.end(), bytes.begin(), bytes.end());
+}
+
+void ByteWriter::WriteText(const std::string& text) {
+    bytes_.insert(bytes_.end(), text.begin(), text.end());
+}
 
 void ByteWriter::WriteLine(const std::string& line) {
     WriteText(line);

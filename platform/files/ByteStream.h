@@ -18,7 +18,7 @@ public:
     bool ReadFloat(float& v);
     bool ReadDouble(double& v);
     bool ReadBytes(size_t n, std::vector<uint8_t>& out);
-    // A line up to "\n" (a trailing "\r" removed); false at the end.
+    // A line up to "\n" (a trailing "\r" removed); false at the end or once a read has failed.
     bool ReadLine(std::string& line);
     bool AtEnd() const { return pos_ >= bytes_.size(); }
     bool Failed() const { return failed_; }
@@ -26,6 +26,8 @@ public:
     size_t Size() const { return bytes_.size(); }
 
 private:
+    // Whether n more bytes are there; when not, the reader fails for good.
+    bool Has(size_t n);
     bool Take(void* dst, size_t n);
     std::span<const uint8_t> bytes_;
     size_t pos_ = 0;
@@ -45,6 +47,7 @@ public:
     const std::vector<uint8_t>& Bytes() const { return bytes_; }
 
 private:
+    void Put(const void* v, size_t n);
     std::vector<uint8_t> bytes_;
 };
 

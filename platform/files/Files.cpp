@@ -6,15 +6,19 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstring>
-#include <random>
+
+#include "platform/text/Utf8.h"
 
 namespace platform::files {
 namespace {
 
+// Takes errno before building the message: the allocations may change it.
 std::string Reason(const std::string& what, const std::string& path) {
-    return what + " " + path + ": " + std::strerror(errno);
+    const int err = errno;
+    return what + " " + path + ": " + std::strerror(err);
 }
 
 // Lower-cases ASCII letters only, so names in other scripts compare as they are.
@@ -79,9 +83,16 @@ bool IsUtf8(std::span<const uint8_t> bytes) {
     return true;
 }
 
-std::string TempNameFor(const std::string& path) {
-    static std::mt19937 gen(std::random_device{}());
-    return path + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(gen() % 1000000);
+// Creates a new temporary file beside the target. The process id keeps other processes' names apart and
+// the counter keeps this process's threads apart; a name left by a crashed process that had the same id
+// is stepped over.
+int CreateTempFor(const std::string& path, std::string& temp) {
+    static std::atomic<unsigned> counter{0};
+    for (;;) {
+        temp = path + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
+        const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
 }
 
 }  // namespace
@@ -141,6 +152,7 @@ bool Rename(const std::string& from, const std::string& to, std::string& error) 
         return false;
     }
     SyncFolder(FolderOf(to));
+    if (FolderOf(from) != FolderOf(to)) SyncFolder(FolderOf(from));
     return true;
 }
 
@@ -176,8 +188,8 @@ bool ReadAll(const std::string& path, std::vector<uint8_t>& out, std::string& er
 }
 
 bool WriteAtomic(const std::string& path, std::span<const uint8_t> bytes, std::string& error) {
-    const std::string temp = TempNameFor(path);
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    std::string temp;
+    const int fd = CreateTempFor(path, temp);
     if (fd < 0) {
         error = Reason("Cannot write", path);
         return false;
@@ -251,8 +263,9 @@ std::string Resolve(const std::string& path) {
                 std::string ignored;
                 if (!ListFolder(resolved.empty() ? "." : resolved, names, ignored)) return path;
                 const std::string wanted = AsciiLower(part);
-                const auto found = std::find_if(names.begin(), names.end(),
-                                                [&](const std::string& n) { return AsciiLower(n) == wanted; });
+                const auto found = std::find_if(names.begin(), names.end(), [&](const std::string& n) {
+                    return AsciiLower(n) == wanted;
+                });
                 if (found == names.end()) return path;
                 candidate = resolved + *found;
             }
@@ -278,19 +291,7 @@ std::string DecodeText(std::span<const uint8_t> bytes) {
                                        0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178};
     std::string out;
     out.reserve(body.size() + body.size() / 4);
-    for (const uint8_t c : body) {
-        const char32_t cp = (c >= 0x80 && c < 0xA0) ? kHigh[c - 0x80] : c;
-        if (cp < 0x80) {
-            out += static_cast<char>(cp);
-        } else if (cp < 0x800) {
-            out += static_cast<char>(0xC0 | (cp >> 6));
-            out += static_cast<char>(0x80 | (cp & 0x3F));
-        } else {
-            out += static_cast<char>(0xE0 | (cp >> 12));
-            out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (cp & 0x3F));
-        }
-    }
+    for (const uint8_t c : body) out += EncodeUtf8((c >= 0x80 && c < 0xA0) ? kHigh[c - 0x80] : char32_t{c});
     return out;
 }
 

@@ -13,7 +13,8 @@ InstanceLock::~InstanceLock() {
     if (fd_ >= 0) ::close(fd_);
 }
 
-std::unique_ptr<InstanceLock> InstanceLock::Acquire(const std::string& path, Result& result, std::string& error) {
+std::unique_ptr<InstanceLock> InstanceLock::Acquire(const std::string& path, Result& result,
+                                                    std::string& error) {
     const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
     if (fd < 0) {
         result = Result::Failed;

@@ -8,7 +8,9 @@
 
 namespace platform {
 
-std::string PosixSystem::UserDataFolder() { return UserDataHome(); }
+std::string PosixSystem::UserDataFolder() {
+    return UserDataHome();
+}
 
 void PosixSystem::SetPriority(int processClass, int /*threadPriority*/) {
     // Raising priority needs privileges an ordinary user lacks; lowering back to normal may too. The

@@ -23,15 +23,31 @@ DateTime SystemClock::Now() {
     return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec};
 }
 
+uint32_t ManualClock::Millisecs() {
+    // Frame steps such as 1000/60 are not exact in binary, yet sixty of them must read as a whole second:
+    // a microsecond of slack absorbs the rounding. The time goes through 64 bits first, because a double
+    // beyond the 32-bit range has no defined conversion to it; the unsigned sum then wraps.
+    return base_ + static_cast<uint32_t>(static_cast<uint64_t>(sinceBase_ + 1e-3));
+}
+
+void ManualClock::Advance(double ms) {
+    if (!(ms > 0)) return;
+    sinceBase_ += ms;
+    elapsed_ += ms;
+}
+
 DateTime ManualClock::Now() {
-    // The start date plus the time run so far; days are not carried, as a manual clock runs for
-    // minutes, not days.
-    DateTime d = date_;
-    long total = d.hour * 3600L + d.minute * 60L + d.second + static_cast<long>(ms_ / 1000.0);
-    d.second = static_cast<int>(total % 60);
-    d.minute = static_cast<int>((total / 60) % 60);
-    d.hour = static_cast<int>((total / 3600) % 24);
-    return d;
+    // In UTC, so that the calendar carries days and months without any daylight-saving jump.
+    std::tm t{};
+    t.tm_year = date_.year - 1900;
+    t.tm_mon = date_.month - 1;
+    t.tm_mday = date_.day;
+    t.tm_hour = date_.hour;
+    t.tm_min = date_.minute;
+    t.tm_sec = date_.second;
+    const std::time_t when = ::timegm(&t) + static_cast<std::time_t>(elapsed_ / 1000.0);
+    ::gmtime_r(&when, &t);
+    return {t.tm_year + 1900, t.tm_mon + 1, t.tm_mday, t.tm_hour, t.tm_min, t.tm_sec};
 }
 
 }  // namespace platform

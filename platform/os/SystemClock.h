@@ -16,16 +16,25 @@ public:
 class ManualClock : public Clock {
 public:
     explicit ManualClock(uint32_t start = 0, DateTime date = {2000, 1, 1, 0, 0, 0})
-        : ms_(start), date_(date) {}
-    uint32_t Millisecs() override { return static_cast<uint32_t>(ms_); }
+        : base_(start), date_(date) {}
+    // Wraps in 32 bits like the real clock.
+    uint32_t Millisecs() override;
     // Sleeping moves the clock on, so code that waits for time to pass still finishes.
     void Sleep(int ms) override { Advance(ms); }
+    // The start date plus the time advanced so far.
     DateTime Now() override;
-    void Advance(double ms) { ms_ += ms; }
-    void Set(uint32_t ms) { ms_ = ms; }
+    // Time never runs backwards: a step that is not positive is ignored.
+    void Advance(double ms);
+    // Moves the millisecond count alone; the date keeps its course.
+    void Set(uint32_t ms) {
+        base_ = ms;
+        sinceBase_ = 0;
+    }
 
 private:
-    double ms_;
+    uint32_t base_;
+    double sinceBase_ = 0;
+    double elapsed_ = 0;
     DateTime date_;
 };
 

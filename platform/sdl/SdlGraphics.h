@@ -1,0 +1,130 @@
+#pragma once
+
+#include <SDL.h>
+
+#include <chrono>
+#include <memory>
+#include <vector>
+
+#include "platform/Graphics.h"
+
+namespace platform {
+
+class ManualClock;
+class SdlImage;
+
+struct SdlGraphicsOptions {
+    // Pace flips to the refresh rate when vertical sync does not block (dummy driver, some desktops).
+    bool pace = true;
+    // In a deterministic run every flip moves this clock on by one frame of 1000/60 ms.
+    ManualClock* frameClock = nullptr;
+};
+
+// The drawing layer on SDL's renderer. Everything is drawn into a render-target texture the size of the
+// drawing area; a flip (or a grab) scales it over the whole back buffer.
+class SdlGraphics : public Graphics {
+public:
+    explicit SdlGraphics(SdlGraphicsOptions options);
+    ~SdlGraphics() override;
+
+    bool DriverAvailable(Driver driver) override;
+    void SelectDriver(Driver driver) override { driver_ = driver; }
+    Driver SelectedDriver() const override { return driver_; }
+    std::string DirectXVersion() override;
+    std::vector<DisplayMode> DisplayModes() override;
+    bool ModeExists(int width, int height, int depth) override;
+    DisplayMode Desktop() override;
+    std::string VideoDriverName() override;
+
+    bool Open(const WindowSpec& spec, std::string& error) override;
+    void Close() override;
+    bool IsOpen() const override { return renderer_ != nullptr; }
+    int OutputWidth() const override { return outputW_; }
+    int OutputHeight() const override { return outputH_; }
+    int RefreshRate() const override { return refresh_; }
+
+    void SetVirtualResolution(int width, int height) override;
+    int DrawingWidth() const override { return drawW_; }
+    int DrawingHeight() const override { return drawH_; }
+    void SetViewport(const Rect& viewport) override;
+    Rect Viewport() const override { return viewport_; }
+    void SetOrigin(float x, float y) override;
+    float OriginX() const override { return originX_; }
+    float OriginY() const override { return originY_; }
+
+    void SetClsColor(int r, int g, int b) override;
+    void SetColor(int r, int g, int b) override;
+    void SetAlpha(float alpha) override;
+    void SetBlend(BlendMode mode) override { blend_ = mode; }
+    void SetRotation(float degrees) override { rotation_ = degrees; }
+    void SetScale(float x, float y) override;
+    float Alpha() const override { return alpha_; }
+    BlendMode Blend() const override { return blend_; }
+
+    ImagePtr LoadImage(const PixelMap& pixels, int flags) override;
+    ImagePtr LoadAnimImage(const PixelMap& pixels, int cellW, int cellH, int first, int count, int flags) override;
+
+    void Cls() override;
+    void DrawImage(const Image& image, float x, float y, int frame) override;
+    void DrawImageRect(const Image& image, float x, float y, float w, float h, int frame) override;
+    void DrawSubImageRect(const Image& image, float x, float y, float w, float h, float sx, float sy, float sw,
+                          float sh, int frame) override;
+    void DrawRect(float x, float y, float w, float h) override;
+    void DrawLine(float x1, float y1, float x2, float y2) override;
+
+    PixelMap Grab(const Rect& area) override;
+    void RequestScreenshot(const std::string& path) override { screenshotPath_ = path; }
+    void Flip(int sync) override;
+
+    void SetTitle(const std::string& title) override;
+    void SetIcon(const PixelMap& icon) override;
+    void ShowPointer(bool show) override;
+    void MovePointer(int x, int y) override;
+    void WindowPosition(int& x, int& y) override;
+    void ClientPosition(int& x, int& y) override;
+    void Minimise() override;
+    bool HasFocus() override;
+
+    // After the renderer lost its textures: make the drawing area and every image again.
+    void RestoreTextures();
+    SDL_Window* Window() const { return window_; }
+
+private:
+    bool CreateRenderer(std::string& error);
+    void DestroyRenderer();
+    bool MakeTarget();
+    void UpdateOutputSize();
+    void Compose();  // the drawing area scaled onto the back buffer
+    void ApplyBlend(SDL_Texture* texture);
+    SDL_BlendMode SdlBlend() const;
+    // Draws the part src of a texture at w × h (before the scale) so that the point (hx, hy) of it lands
+    // on (x, y), scaled and turned about that point.
+    void DrawTexturePart(SDL_Texture* texture, const SDL_Rect& src, float x, float y, float w, float h, float hx,
+                         float hy);
+    void Pace(int sync);
+
+    SdlGraphicsOptions options_;
+    Driver driver_ = Driver::Direct3D9;
+    Driver rendererDriver_ = Driver::Direct3D9;
+    SDL_Window* window_ = nullptr;
+    SDL_Renderer* renderer_ = nullptr;
+    SDL_Texture* target_ = nullptr;
+    int outputW_ = 0, outputH_ = 0;
+    int refresh_ = 0;
+    int virtualW_ = 0, virtualH_ = 0;
+    int drawW_ = 0, drawH_ = 0;
+    Rect viewport_;
+    float originX_ = 0, originY_ = 0;
+    uint8_t clsR_ = 0, clsG_ = 0, clsB_ = 0;
+    uint8_t red_ = 255, green_ = 255, blue_ = 255;
+    float alpha_ = 1.0f;
+    BlendMode blend_ = BlendMode::Alpha;
+    float rotation_ = 0;
+    float scaleX_ = 1, scaleY_ = 1;
+    int currentSync_ = -2;
+    std::string screenshotPath_;
+    std::vector<std::weak_ptr<SdlImage>> images_;
+    std::chrono::steady_clock::time_point nextFrame_{};
+};
+
+}  // namespace platform

@@ -1,0 +1,42 @@
+#include "platform/sdl/SdlImage.h"
+
+#include <utility>
+
+namespace platform {
+
+SdlImage::SdlImage(PixelMap pixels, int cellW, int cellH, int first, int frames, int flags)
+    : Image(cellW, cellH, frames),
+      pixels_(std::move(pixels)),
+      cellW_(cellW),
+      cellH_(cellH),
+      first_(first),
+      flags_(flags) {}
+
+SdlImage::~SdlImage() { Release(); }
+
+void SdlImage::Release() {
+    if (texture_) SDL_DestroyTexture(texture_);
+    texture_ = nullptr;
+}
+
+bool SdlImage::Upload(SDL_Renderer* renderer) {
+    Release();
+    if (!renderer || pixels_.Empty()) return false;
+    texture_ = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_RGBA32, SDL_TEXTUREACCESS_STATIC, pixels_.Width(),
+                                 pixels_.Height());
+    if (!texture_) return false;
+    SDL_UpdateTexture(texture_, nullptr, pixels_.Data(), pixels_.Width() * 4);
+    SDL_SetTextureScaleMode(texture_, (flags_ & kImageFiltered) ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
+    SDL_SetTextureBlendMode(texture_, SDL_BLENDMODE_BLEND);
+    return true;
+}
+
+bool SdlImage::Source(int frame, SDL_Rect& out) const {
+    if (frame < 0 || frame >= Frames()) return false;
+    Rect r;
+    if (!FrameRect(pixels_.Width(), pixels_.Height(), cellW_, cellH_, first_, frame, r)) return false;
+    out = {r.x, r.y, r.w, r.h};
+    return true;
+}
+
+}  // namespace platform

@@ -1,0 +1,16 @@
+#include "platform/sdl/SdlSystem.h"
+
+#include <SDL.h>
+
+#include "platform/sdl/SdlGraphics.h"
+
+namespace platform {
+
+void SdlSystem::ShowMessage(const std::string& title, const std::string& text) {
+    PosixSystem::ShowMessage(title, text);
+    if (headless_) return;
+    SDL_Window* parent = graphics_ ? graphics_->Window() : nullptr;
+    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, title.c_str(), text.c_str(), parent);
+}
+
+}  // namespace platform
