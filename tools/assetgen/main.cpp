@@ -1,0 +1,74 @@
+// assetgen: makes the generated files of the game's data folder and checks that nothing the game loads
+// is missing. The build runs one group per command so that a change reruns only the group it touches.
+
+#include <cstdio>
+#include <exception>
+#include <string>
+#include <vector>
+
+#include "tools/assetgen/DataFolder.h"
+#include "tools/assetgen/Group.h"
+
+namespace {
+
+using assetgen::Group;
+
+int Usage() {
+    std::fputs(
+        "usage: assetgen --list\n"
+        "       assetgen --group NAME --out DATA_DIR\n"
+        "       assetgen --check DATA_DIR\n",
+        stderr);
+    return 2;
+}
+
+int List() {
+    for (const Group& group : assetgen::Groups()) std::printf("%s\n", group.name.c_str());
+    return 0;
+}
+
+int Make(const std::string& name, const std::string& root) {
+    const Group* group = assetgen::FindGroup(name);
+    if (!group) {
+        std::fprintf(stderr, "assetgen: there is no group named '%s' (see assetgen --list)\n", name.c_str());
+        return 1;
+    }
+    assetgen::DataFolder folder(root);
+    try {
+        group->make(folder);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "assetgen: group '%s' failed: %s\n", name.c_str(), e.what());
+        return 1;
+    }
+    for (const std::string& path : folder.Updated()) std::printf("assetgen: updated %s\n", path.c_str());
+    return 0;
+}
+
+int Check(const std::string& root) {
+    std::vector<std::string> lines;
+    for (const Group& group : assetgen::Groups()) {
+        for (const std::string& path : assetgen::MissingPaths(root, group.required)) {
+            lines.push_back("  " + path + "  (made by group '" + group.name + "')");
+        }
+    }
+    if (lines.empty()) return 0;
+    std::fprintf(stderr, "assetgen: the data folder %s lacks %zu file(s) the game needs:\n", root.c_str(),
+                 lines.size());
+    for (const std::string& line : lines) std::fprintf(stderr, "%s\n", line.c_str());
+    // A file deleted by hand is not noticed by the build's stamps; touching the group's source makes it
+    // run again.
+    std::fputs("Touch the group's source under tools/assetgen/groups/ and build again.\n", stderr);
+    return 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.size() == 1 && args[0] == "--list") return List();
+    if (args.size() == 2 && args[0] == "--check" && !args[1].empty()) return Check(args[1]);
+    if (args.size() == 4 && args[0] == "--group" && args[2] == "--out" && !args[3].empty()) {
+        return Make(args[1], args[3]);
+    }
+    return Usage();
+}
