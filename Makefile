@@ -1,0 +1,55 @@
+# Murkwell: the two everyday commands are `make run` and `make test`.
+BUILD ?= build
+JOBS ?= $(shell nproc)
+ARGS ?=
+CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+.PHONY: all deps configure build run test test-all test-asan bench fuzz clean format
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+configure: deps
+	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) > $(BUILD).configure.log || { cat $(BUILD).configure.log; exit 1; }
+	@[ "$(BUILD)" != build ] || ln -sf build/compile_commands.json compile_commands.json
+
+build: configure
+	@cmake --build $(BUILD) -j $(JOBS)
+
+# Starts the game in a window (ARGS="--headless" or other options pass through).
+run: build
+	@./$(BUILD)/murkwell $(ARGS)
+
+# Every test but the slow ones; `make test-all` runs those too.
+test: build
+	@ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS) -LE slow
+
+test-all: build
+	@ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+# The tests built with AddressSanitizer and UndefinedBehaviorSanitizer.
+test-asan:
+	@$(MAKE) --no-print-directory BUILD=build-asan \
+	    CMAKE_FLAGS="-DCMAKE_BUILD_TYPE=Debug -DMURKWELL_SANITIZE=ON -DMURKWELL_BENCH=OFF" test
+
+bench: build
+	@for b in $(BUILD)/bench/bench_*; do echo "== $$b"; $$b || exit 1; done
+
+# Each fuzz target for FUZZ_SECONDS (clang's libFuzzer).
+FUZZ_SECONDS ?= 30
+fuzz:
+	@scripts/install-deps --fuzz
+	@CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMURKWELL_FUZZ=ON \
+	    -DMURKWELL_TESTS=OFF -DMURKWELL_BENCH=OFF > build-fuzz.configure.log || { cat build-fuzz.configure.log; exit 1; }
+	@cmake --build build-fuzz -j $(JOBS) --target fuzz_targets
+	@for f in build-fuzz/fuzz/fuzz_*; do [ -x "$$f" ] || continue; echo "== $$f"; \
+	    mkdir -p build-fuzz/corpus/$$(basename $$f); \
+	    $$f -max_total_time=$(FUZZ_SECONDS) build-fuzz/corpus/$$(basename $$f) || exit 1; done
+
+format:
+	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	@rm -rf $(BUILD) build-asan build-fuzz *.configure.log

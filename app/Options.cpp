@@ -1,0 +1,65 @@
+#include "app/Options.h"
+
+#include <charconv>
+#include <cstring>
+
+bool ParseOptions(int argc, const char* const* argv, Options& options, std::string& error) {
+    options = Options{};
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        auto value = [&](std::string& out) {
+            if (i + 1 >= argc || std::strncmp(argv[i + 1], "--", 2) == 0) {
+                error = arg + " needs a value";
+                return false;
+            }
+            out = argv[++i];
+            return true;
+        };
+        if (arg == "--windowed") {
+            options.display = Options::Display::Windowed;
+        } else if (arg == "--fullscreen") {
+            options.display = Options::Display::FullScreen;
+        } else if (arg == "--headless") {
+            options.headless = true;
+        } else if (arg == "--deterministic") {
+            options.deterministic = true;
+        } else if (arg == "--help" || arg == "-h") {
+            options.help = true;
+        } else if (arg == "--version") {
+            options.version = true;
+        } else if (arg == "--data") {
+            if (!value(options.dataFolder)) return false;
+            if (options.dataFolder.back() != '/') options.dataFolder += '/';
+        } else if (arg == "--script") {
+            if (!value(options.scriptPath)) return false;
+        } else if (arg == "--seed") {
+            std::string text;
+            if (!value(text)) return false;
+            uint32_t seed = 0;
+            const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), seed);
+            if (ec != std::errc() || ptr != text.data() + text.size()) {
+                error = "--seed needs a whole number from 0 to 4294967295, not '" + text + "'";
+                return false;
+            }
+            options.seed = seed;
+        } else {
+            error = "unknown option '" + arg + "'";
+            return false;
+        }
+    }
+    return true;
+}
+
+std::string UsageText() {
+    return "Usage: murkwell [options]\n"
+           "  --windowed        play in a window\n"
+           "  --fullscreen      play full screen\n"
+           "  --headless        no window and no sound card (SDL's dummy drivers); for tests and scripts\n"
+           "  --data DIR        read the game's data from DIR instead of the data folder beside the program\n"
+           "  --seed N          fix the random seed\n"
+           "  --deterministic   every frame lasts 1000/60 ms on the game's clock, so a scripted run replays\n"
+           "                    exactly\n"
+           "  --script FILE     play timed input from FILE (see the README)\n"
+           "  --version         print the version and stop\n"
+           "  --help            print this text and stop\n";
+}

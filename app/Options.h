@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+// The command line of the game.
+struct Options {
+    enum class Display { FromSettings, Windowed, FullScreen };
+    Display display = Display::FromSettings;
+    bool headless = false;
+    std::string dataFolder;  // empty: the data folder beside the program
+    std::optional<uint32_t> seed;
+    bool deterministic = false;
+    std::string scriptPath;
+    bool help = false;
+    bool version = false;
+};
+
+// False with a message for an option it does not know or a value that is missing or wrong.
+bool ParseOptions(int argc, const char* const* argv, Options& options, std::string& error);
+std::string UsageText();
