@@ -4,7 +4,7 @@ JOBS ?= $(shell nproc)
 ARGS ?=
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps configure build run test test-all test-asan bench fuzz clean format
+.PHONY: all deps configure build run test test-all test-asan bench fuzz preview clean format
 
 all: build
 
@@ -33,6 +33,11 @@ test-all: build
 test-asan:
 	@$(MAKE) --no-print-directory BUILD=build-asan \
 	    CMAKE_FLAGS="-DCMAKE_BUILD_TYPE=Debug -DMURKWELL_SANITIZE=ON -DMURKWELL_BENCH=OFF" test
+
+# Contact sheets of the pictures and a listening report of the sounds, in build/data-preview/.
+preview: build
+	@cmake --build $(BUILD) -j $(JOBS) --target murkwell_preview
+	@echo "previews in $(BUILD)/data-preview/"
 
 bench: build
 	@for b in $(BUILD)/bench/bench_*; do echo "== $$b"; $$b || exit 1; done
