@@ -3,8 +3,8 @@
 
 #include "app/DataFolder.h"
 #include "app/Options.h"
-#include "app/SplashRun.h"
-#include "framework/core/AppVersion.h"
+#include "app/Startup.h"
+#include "framework/core/Globals.h"
 #include "platform/script/ScriptedEvents.h"
 #include "platform/sdl/SdlPlatform.h"
 
@@ -50,9 +50,8 @@ int main(int argc, char** argv) {
         }
         platform::Graphics& graphics = platform->GetGraphics();
         platform->SetEvents(std::make_unique<platform::ScriptedEvents>(
-            platform->TakeEvents(), platform->GetClock(), std::move(steps),
-            [&graphics](int vx, int vy, int& wx, int& wy) { ScreenPointToWindow(graphics, vx, vy, wx, wy); },
+            platform->TakeEvents(), platform->GetClock(), std::move(steps), ScreenPointToWindow,
             [&graphics](const std::string& path) { graphics.RequestScreenshot(path); }));
     }
-    return RunSplash(*platform, dataFolder, options.display == Options::Display::FullScreen);
+    return RunMurkwell(*platform, options, dataFolder);
 }

@@ -31,13 +31,16 @@ public:
     // Puts the sample on the channel, paused at its start (a new channel when channel is 0); returns the
     // channel, or 0 without a sample.
     virtual ChannelId Cue(const SamplePtr& sample, ChannelId channel) = 0;
-    virtual void Play(ChannelId channel) = 0;    // resumes a cued or paused channel
+    virtual void Play(ChannelId channel) = 0;  // resumes a cued or paused channel
     virtual void Pause(ChannelId channel) = 0;
     virtual void Stop(ChannelId channel) = 0;
     virtual void SetVolume(ChannelId channel, float volume) = 0;  // 0 … 1
     virtual void SetPan(ChannelId channel, float pan) = 0;        // -1 left … 1 right
     virtual void SetRate(ChannelId channel, float rate) = 0;      // 1 is the sample's own speed
     virtual bool IsPlaying(ChannelId channel) const = 0;
+    // Lets the channel go by itself once its sound has ended or been stopped (for sounds nobody keeps
+    // track of); its id is then unknown.
+    virtual void FreeWhenFinished(ChannelId channel) = 0;
 };
 
 }  // namespace platform

@@ -15,7 +15,7 @@ enum class EventType {
     FocusGained,
     Minimised,
     Restored,
-    DeviceReset,   // render targets and textures were lost and made again
+    DeviceReset,  // render targets and textures were lost and made again
 };
 
 struct Event {

@@ -124,6 +124,12 @@ public:
     virtual void SetScale(float x, float y) = 0;
     virtual float Alpha() const = 0;
     virtual BlendMode Blend() const = 0;
+    // The state set last, so that text drawing can work in the current scale and rotation and put the
+    // colour back after its shadow.
+    virtual float ScaleX() const = 0;
+    virtual float ScaleY() const = 0;
+    virtual float Rotation() const = 0;
+    virtual void GetColor(int& r, int& g, int& b) const = 0;
 
     // Images. cellW/cellH of 0 load the whole picture as one frame.
     virtual ImagePtr LoadImage(const PixelMap& pixels, int flags) = 0;

@@ -54,7 +54,10 @@ void PixelMap::BleedIntoTransparent() {
                     r += c.r, g += c.g, b += c.b, ++n;
                 }
             }
-            if (n > 0) Set(x, y, {static_cast<uint8_t>(r / n), static_cast<uint8_t>(g / n), static_cast<uint8_t>(b / n), 0});
+            if (n > 0)
+                Set(x, y,
+                    {static_cast<uint8_t>(r / n), static_cast<uint8_t>(g / n), static_cast<uint8_t>(b / n),
+                     0});
         }
     }
 }

@@ -25,9 +25,15 @@ ChannelId Mixer::Alloc() {
     for (auto& [id, channel] : channels_) {
         if (channel.voice && channel.voice->Ended()) channel.voice.reset();
     }
+    std::erase_if(channels_,
+                  [](const auto& entry) { return entry.second.freeWhenFinished && !entry.second.voice; });
     const ChannelId id = nextId_++;
     channels_.emplace(id, Channel{});
     return id;
+}
+
+void Mixer::FreeWhenFinished(ChannelId channel) {
+    if (Channel* c = Find(channel)) c->freeWhenFinished = true;
 }
 
 void Mixer::Free(ChannelId channel) {
@@ -87,6 +93,11 @@ bool Mixer::IsPlaying(ChannelId channel) const {
 double Mixer::Position(ChannelId channel) const {
     const Channel* c = Find(channel);
     return c && c->voice ? c->voice->Position() : 0.0;
+}
+
+float Mixer::Volume(ChannelId channel) const {
+    const Channel* c = Find(channel);
+    return c ? c->volume : 0.0f;
 }
 
 void Mixer::Mix(float* out, int frames) {

@@ -36,8 +36,14 @@ public:
 
     // From the cue until a stop or the end of a non-looping sample; still true while paused.
     bool IsPlaying(ChannelId channel) const;
+    // The channel is freed at the next Alloc after its sound has ended or been stopped.
+    void FreeWhenFinished(ChannelId channel);
+    // How many channels are allocated.
+    size_t Channels() const { return channels_.size(); }
     // In the sample's frames; 0 without a sample.
     double Position(ChannelId channel) const;
+    // As last set (0 … 1); 0 for a channel that is not allocated.
+    float Volume(ChannelId channel) const;
 
     // Writes frames stereo frames (interleaved left, right) of the sum of the running channels.
     void Mix(float* out, int frames);
@@ -50,6 +56,7 @@ private:
         float volume = 1.0f;
         float pan = 0.0f;
         float rate = 1.0f;
+        bool freeWhenFinished = false;
     };
     Channel* Find(ChannelId channel);
     const Channel* Find(ChannelId channel) const;

@@ -96,4 +96,9 @@ bool MixerAudio::IsPlaying(ChannelId channel) const {
     return mixer_.IsPlaying(channel);
 }
 
+void MixerAudio::FreeWhenFinished(ChannelId channel) {
+    OutputLock lock(*output_);
+    mixer_.FreeWhenFinished(channel);
+}
+
 }  // namespace platform

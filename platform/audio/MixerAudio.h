@@ -30,6 +30,7 @@ public:
     void SetPan(ChannelId channel, float pan) override;
     void SetRate(ChannelId channel, float rate) override;
     bool IsPlaying(ChannelId channel) const override;
+    void FreeWhenFinished(ChannelId channel) override;
 
     // For offline tests that mix by hand; lock the output around it while a device runs.
     Mixer& GetMixer() { return mixer_; }

@@ -23,4 +23,8 @@ std::vector<uint8_t> EncodePng(const PixelMap& pixels, int level, bool alpha);
 // Writes through a temporary file renamed over the target.
 bool SavePng(const std::string& path, const PixelMap& pixels, int level, bool alpha, std::string& error);
 
+// Baseline JPEG at quality 1 … 100, for opaque pictures: the alpha channel is dropped. The output is the
+// same bytes for the same picture; an empty picture gives no bytes.
+std::vector<uint8_t> EncodeJpeg(const PixelMap& pixels, int quality);
+
 }  // namespace platform

@@ -16,7 +16,9 @@ void NullGraphics::SetDriverAvailable(Driver driver, bool available) {
     available_[static_cast<int>(driver)] = available;
 }
 
-bool NullGraphics::DriverAvailable(Driver driver) { return available_[static_cast<int>(driver)]; }
+bool NullGraphics::DriverAvailable(Driver driver) {
+    return available_[static_cast<int>(driver)];
+}
 
 bool NullGraphics::ModeExists(int width, int height, int depth) {
     if (width == desktop_.width && height == desktop_.height && depth == desktop_.depth) return true;
@@ -46,21 +48,27 @@ void NullGraphics::SetVirtualResolution(int width, int height) {
     viewport_ = {0, 0, DrawingWidth(), DrawingHeight()};
 }
 
-int NullGraphics::DrawingWidth() const { return virtualW_ > 0 ? virtualW_ : OutputWidth(); }
-int NullGraphics::DrawingHeight() const { return virtualH_ > 0 ? virtualH_ : OutputHeight(); }
+int NullGraphics::DrawingWidth() const {
+    return virtualW_ > 0 ? virtualW_ : OutputWidth();
+}
+int NullGraphics::DrawingHeight() const {
+    return virtualH_ > 0 ? virtualH_ : OutputHeight();
+}
 
 ImagePtr NullGraphics::LoadImage(const PixelMap& pixels, int flags) {
     return LoadAnimImage(pixels, pixels.Width(), pixels.Height(), 0, 1, flags);
 }
 
-ImagePtr NullGraphics::LoadAnimImage(const PixelMap& pixels, int cellW, int cellH, int first, int count, int) {
+ImagePtr NullGraphics::LoadAnimImage(const PixelMap& pixels, int cellW, int cellH, int first, int count,
+                                     int) {
     if (!StripHolds(pixels, cellW, cellH, first, count)) return nullptr;
     return std::make_shared<NullImage>(cellW, cellH, count);
 }
 
 PixelMap NullGraphics::Grab(const Rect& area) {
     const int x0 = std::clamp(area.x, 0, OutputWidth()), y0 = std::clamp(area.y, 0, OutputHeight());
-    const int x1 = std::clamp(area.x + area.w, 0, OutputWidth()), y1 = std::clamp(area.y + area.h, 0, OutputHeight());
+    const int x1 = std::clamp(area.x + area.w, 0, OutputWidth()),
+              y1 = std::clamp(area.y + area.h, 0, OutputHeight());
     return PixelMap(x1 - x0, y1 - y0, {0, 0, 0, 255});
 }
 

@@ -11,7 +11,7 @@ namespace platform {
 class NullGraphics : public Graphics {
 public:
     struct Counts {
-        int images = 0;    // DrawImage, DrawImageRect and DrawSubImageRect calls
+        int images = 0;  // DrawImage, DrawImageRect and DrawSubImageRect calls
         int rects = 0;
         int lines = 0;
         int clears = 0;
@@ -59,21 +59,27 @@ public:
     float OriginY() const override { return originY_; }
 
     void SetClsColor(int, int, int) override {}
-    void SetColor(int, int, int) override {}
+    void SetColor(int r, int g, int b) override { red_ = r, green_ = g, blue_ = b; }
     void SetAlpha(float alpha) override { alpha_ = alpha; }
     void SetBlend(BlendMode mode) override { blend_ = mode; }
-    void SetRotation(float) override {}
-    void SetScale(float, float) override {}
+    void SetRotation(float degrees) override { rotation_ = degrees; }
+    void SetScale(float x, float y) override { scaleX_ = x, scaleY_ = y; }
     float Alpha() const override { return alpha_; }
     BlendMode Blend() const override { return blend_; }
+    float ScaleX() const override { return scaleX_; }
+    float ScaleY() const override { return scaleY_; }
+    float Rotation() const override { return rotation_; }
+    void GetColor(int& r, int& g, int& b) const override { r = red_, g = green_, b = blue_; }
 
     ImagePtr LoadImage(const PixelMap& pixels, int flags) override;
-    ImagePtr LoadAnimImage(const PixelMap& pixels, int cellW, int cellH, int first, int count, int flags) override;
+    ImagePtr LoadAnimImage(const PixelMap& pixels, int cellW, int cellH, int first, int count,
+                           int flags) override;
 
     void Cls() override { ++counts_.clears; }
     void DrawImage(const Image&, float, float, int) override { ++counts_.images; }
     void DrawImageRect(const Image&, float, float, float, float, int) override { ++counts_.images; }
-    void DrawSubImageRect(const Image&, float, float, float, float, float, float, float, float, int) override {
+    void DrawSubImageRect(const Image&, float, float, float, float, float, float, float, float,
+                          int) override {
         ++counts_.images;
     }
     void DrawRect(float, float, float, float) override { ++counts_.rects; }
@@ -91,7 +97,9 @@ public:
     void WindowPosition(int& x, int& y) override { x = windowX_, y = windowY_; }
     void ClientPosition(int& x, int& y) override { x = windowX_, y = windowY_; }
     void Minimise() override {}
-    bool HasFocus() override { return open_; }
+    bool HasFocus() override { return open_ && focused_; }
+    // The window losing or regaining the keyboard focus (tests push the matching events too).
+    void SetFocused(bool focused) { focused_ = focused; }
     // A window dragged by the user.
     void MoveWindow(int x, int y) { windowX_ = x, windowY_ = y; }
     const std::string& Title() const { return title_; }
@@ -102,6 +110,7 @@ private:
     bool available_[3] = {true, true, true};
     Driver driver_ = Driver::Direct3D9;
     bool open_ = false;
+    bool focused_ = true;
     bool failNextOpen_ = false;
     WindowSpec lastSpec_;
     int virtualW_ = 0, virtualH_ = 0;
@@ -109,6 +118,9 @@ private:
     float originX_ = 0, originY_ = 0;
     float alpha_ = 1;
     BlendMode blend_ = BlendMode::Alpha;
+    int red_ = 255, green_ = 255, blue_ = 255;
+    float rotation_ = 0;
+    float scaleX_ = 1, scaleY_ = 1;
     Counts counts_;
     std::string screenshot_;
     std::string title_;

@@ -29,8 +29,8 @@ NullPlatform::NullPlatform(const std::string& dataFolder, DisplayMode desktop)
       }()) {}
 
 NullPlatform::NullPlatform(Parts parts)
-    : Platform(std::move(parts.clock), std::move(parts.system), std::move(parts.graphics), std::move(parts.audio),
-               std::move(parts.events)),
+    : Platform(std::move(parts.clock), std::move(parts.system), std::move(parts.graphics),
+               std::move(parts.audio), std::move(parts.events)),
       clock_(parts.clockRef),
       system_(parts.systemRef),
       graphics_(parts.graphicsRef),

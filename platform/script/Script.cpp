@@ -22,21 +22,29 @@ struct Command {
 };
 
 constexpr Command kCommands[] = {
-    {"move", ScriptStep::Kind::Move, 2},       {"press", ScriptStep::Kind::Press, 1},
-    {"release", ScriptStep::Kind::Release, 1}, {"click", ScriptStep::Kind::Click, 2},
-    {"key", ScriptStep::Kind::Key, 1},         {"keydown", ScriptStep::Kind::KeyDown, 1},
-    {"keyup", ScriptStep::Kind::KeyUp, 1},     {"text", ScriptStep::Kind::Text, 0},
-    {"screenshot", ScriptStep::Kind::Screenshot, 0}, {"quit", ScriptStep::Kind::Quit, 0},
+    {"move", ScriptStep::Kind::Move, 2},
+    {"press", ScriptStep::Kind::Press, 1},
+    {"release", ScriptStep::Kind::Release, 1},
+    {"click", ScriptStep::Kind::Click, 2},
+    {"key", ScriptStep::Kind::Key, 1},
+    {"keydown", ScriptStep::Kind::KeyDown, 1},
+    {"keyup", ScriptStep::Kind::KeyUp, 1},
+    {"text", ScriptStep::Kind::Text, 0},
+    {"screenshot", ScriptStep::Kind::Screenshot, 0},
+    {"quit", ScriptStep::Kind::Quit, 0},
 };
 
 bool InRange(ScriptStep::Kind kind, long long v) {
     switch (kind) {
         case ScriptStep::Kind::Press:
-        case ScriptStep::Kind::Release: return v >= 1 && v <= 3;
+        case ScriptStep::Kind::Release:
+            return v >= 1 && v <= 3;
         case ScriptStep::Kind::Key:
         case ScriptStep::Kind::KeyDown:
-        case ScriptStep::Kind::KeyUp: return v >= 1 && v <= 255;
-        default: return v >= -100000 && v <= 100000;
+        case ScriptStep::Kind::KeyUp:
+            return v >= 1 && v <= 255;
+        default:
+            return v >= -100000 && v <= 100000;
     }
 }
 

@@ -11,10 +11,10 @@ struct ScriptStep {
     enum class Kind { Move, Press, Release, Click, Key, KeyDown, KeyUp, Text, Screenshot, Quit };
     uint32_t time = 0;  // milliseconds since start on the game's clock
     Kind kind = Kind::Quit;
-    int a = 0;          // x, button or key code
-    int b = 0;          // y
-    std::string text;   // typed text or screenshot path
-    int line = 0;       // in the script file, for messages
+    int a = 0;         // x, button or key code
+    int b = 0;         // y
+    std::string text;  // typed text or screenshot path
+    int line = 0;      // in the script file, for messages
 };
 
 // Parses a script; false with a message naming the file and line when a line is not understood.

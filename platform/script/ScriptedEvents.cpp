@@ -4,8 +4,8 @@
 
 namespace platform {
 
-ScriptedEvents::ScriptedEvents(std::unique_ptr<EventSource> inner, Clock& clock, std::vector<ScriptStep> steps,
-                               PointMapper mapper, ScreenshotTaker screenshot)
+ScriptedEvents::ScriptedEvents(std::unique_ptr<EventSource> inner, Clock& clock,
+                               std::vector<ScriptStep> steps, PointMapper mapper, ScreenshotTaker screenshot)
     : inner_(std::move(inner)),
       clock_(clock),
       steps_(std::move(steps)),
@@ -31,9 +31,14 @@ void ScriptedEvents::Expand(const ScriptStep& step) {
         Queue(EventType::MouseMove);
     }
     switch (step.kind) {
-        case Kind::Move: break;
-        case Kind::Press: Queue(EventType::MouseDown, 0, step.a); break;
-        case Kind::Release: Queue(EventType::MouseUp, 0, step.a); break;
+        case Kind::Move:
+            break;
+        case Kind::Press:
+            Queue(EventType::MouseDown, 0, step.a);
+            break;
+        case Kind::Release:
+            Queue(EventType::MouseUp, 0, step.a);
+            break;
         case Kind::Click:
             Queue(EventType::MouseDown, 0, 1);
             Queue(EventType::MouseUp, 0, 1);
@@ -44,13 +49,21 @@ void ScriptedEvents::Expand(const ScriptStep& step) {
             if (step.a == 8 || step.a == 13 || step.a == 27) Queue(EventType::Character, 0, 0, step.a);
             Queue(EventType::KeyUp, step.a);
             break;
-        case Kind::KeyDown: Queue(EventType::KeyDown, step.a); break;
-        case Kind::KeyUp: Queue(EventType::KeyUp, step.a); break;
+        case Kind::KeyDown:
+            Queue(EventType::KeyDown, step.a);
+            break;
+        case Kind::KeyUp:
+            Queue(EventType::KeyUp, step.a);
+            break;
         case Kind::Text:
             for (const char32_t cp : DecodeUtf8(step.text)) Queue(EventType::Character, 0, 0, cp);
             break;
-        case Kind::Screenshot: screenshot_(step.text); break;
-        case Kind::Quit: Queue(EventType::CloseRequest); break;
+        case Kind::Screenshot:
+            screenshot_(step.text);
+            break;
+        case Kind::Quit:
+            Queue(EventType::CloseRequest);
+            break;
     }
 }
 

@@ -21,11 +21,13 @@ bool OnDummyDriver() {
 // No sound card and no sound server: SDL would try ALSA, which fills stderr with complaints before it
 // fails. Such a machine goes straight to silence.
 bool NothingToPlayOn() {
-    if (std::getenv("SDL_AUDIODRIVER") || SDL_GetHint(SDL_HINT_AUDIODRIVER) || std::getenv("PULSE_SERVER")) return false;
+    if (std::getenv("SDL_AUDIODRIVER") || SDL_GetHint(SDL_HINT_AUDIODRIVER) || std::getenv("PULSE_SERVER"))
+        return false;
     if (files::Exists("/dev/snd")) return false;
     const char* runtime = std::getenv("XDG_RUNTIME_DIR");
     const std::string folder = runtime ? runtime : "";
-    return folder.empty() || (!files::Exists(folder + "/pulse/native") && !files::Exists(folder + "/pipewire-0"));
+    return folder.empty() ||
+           (!files::Exists(folder + "/pulse/native") && !files::Exists(folder + "/pipewire-0"));
 }
 
 }  // namespace

@@ -10,18 +10,26 @@ namespace {
 
 int ButtonNumber(Uint8 button) {
     switch (button) {
-        case SDL_BUTTON_LEFT: return 1;
-        case SDL_BUTTON_RIGHT: return 2;
-        case SDL_BUTTON_MIDDLE: return 3;
-        default: return 0;  // side buttons are not part of the game's input
+        case SDL_BUTTON_LEFT:
+            return 1;
+        case SDL_BUTTON_RIGHT:
+            return 2;
+        case SDL_BUTTON_MIDDLE:
+            return 3;
+        default:
+            return 0;  // side buttons are not part of the game's input
     }
 }
 
 }  // namespace
 
-SdlEvents::SdlEvents(SdlGraphics* graphics) : graphics_(graphics) { SDL_StartTextInput(); }
+SdlEvents::SdlEvents(SdlGraphics* graphics) : graphics_(graphics) {
+    SDL_StartTextInput();
+}
 
-SdlEvents::~SdlEvents() { SDL_StopTextInput(); }
+SdlEvents::~SdlEvents() {
+    SDL_StopTextInput();
+}
 
 void SdlEvents::Translate(const SDL_Event& in, std::deque<Event>& out) {
     Event e;
@@ -78,11 +86,20 @@ void SdlEvents::Translate(const SDL_Event& in, std::deque<Event>& out) {
             break;
         case SDL_WINDOWEVENT:
             switch (in.window.event) {
-                case SDL_WINDOWEVENT_FOCUS_GAINED: e.type = EventType::FocusGained; break;
-                case SDL_WINDOWEVENT_FOCUS_LOST: e.type = EventType::FocusLost; break;
-                case SDL_WINDOWEVENT_MINIMIZED: e.type = EventType::Minimised; break;
-                case SDL_WINDOWEVENT_RESTORED: e.type = EventType::Restored; break;
-                default: return;
+                case SDL_WINDOWEVENT_FOCUS_GAINED:
+                    e.type = EventType::FocusGained;
+                    break;
+                case SDL_WINDOWEVENT_FOCUS_LOST:
+                    e.type = EventType::FocusLost;
+                    break;
+                case SDL_WINDOWEVENT_MINIMIZED:
+                    e.type = EventType::Minimised;
+                    break;
+                case SDL_WINDOWEVENT_RESTORED:
+                    e.type = EventType::Restored;
+                    break;
+                default:
+                    return;
             }
             out.push_back(e);
             break;
@@ -91,7 +108,8 @@ void SdlEvents::Translate(const SDL_Event& in, std::deque<Event>& out) {
             e.type = EventType::DeviceReset;
             out.push_back(e);
             break;
-        default: break;
+        default:
+            break;
     }
 }
 

@@ -43,10 +43,14 @@ bool RendererIsSoftwareGl(SDL_Renderer* renderer) {
            text.find("Software Rasterizer") != std::string::npos;
 }
 
-uint8_t ClampByte(int v) { return static_cast<uint8_t>(std::clamp(v, 0, 255)); }
+uint8_t ClampByte(int v) {
+    return static_cast<uint8_t>(std::clamp(v, 0, 255));
+}
 
 // Four bytes a pixel is what the framework calls 32-bit colour, whatever SDL counts as padding.
-int DepthOf(Uint32 format) { return static_cast<int>(SDL_BYTESPERPIXEL(format)) * 8; }
+int DepthOf(Uint32 format) {
+    return static_cast<int>(SDL_BYTESPERPIXEL(format)) * 8;
+}
 
 }  // namespace
 
@@ -54,13 +58,18 @@ SdlGraphics::SdlGraphics(SdlGraphicsOptions options) : options_(options) {
     SDL_SetHint(SDL_HINT_RENDER_BATCHING, "1");
 }
 
-SdlGraphics::~SdlGraphics() { Close(); }
+SdlGraphics::~SdlGraphics() {
+    Close();
+}
 
 bool SdlGraphics::DriverAvailable(Driver driver) {
     switch (driver) {
-        case Driver::Direct3D9: return SDL_GetNumRenderDrivers() > 0;
-        case Driver::Direct3D7: return RenderDriverIndex("software") >= 0;
-        case Driver::OpenGL: return !VideoIsDummy() && RenderDriverIndex("opengl") >= 0;
+        case Driver::Direct3D9:
+            return SDL_GetNumRenderDrivers() > 0;
+        case Driver::Direct3D7:
+            return RenderDriverIndex("software") >= 0;
+        case Driver::OpenGL:
+            return !VideoIsDummy() && RenderDriverIndex("opengl") >= 0;
     }
     return false;
 }
@@ -113,8 +122,9 @@ bool SdlGraphics::Open(const WindowSpec& spec, std::string& error) {
     const DisplayMode desktop = Desktop();
     const bool fullScreen = spec.depth > 0;
     if (fullScreen) {
-        flags |= (spec.width == desktop.width && spec.height == desktop.height) ? SDL_WINDOW_FULLSCREEN_DESKTOP
-                                                                                : SDL_WINDOW_FULLSCREEN;
+        flags |= (spec.width == desktop.width && spec.height == desktop.height)
+                     ? SDL_WINDOW_FULLSCREEN_DESKTOP
+                     : SDL_WINDOW_FULLSCREEN;
     } else if (spec.borderless) {
         flags |= SDL_WINDOW_BORDERLESS;
     }
@@ -203,7 +213,8 @@ bool SdlGraphics::MakeTarget() {
     if (target_) SDL_DestroyTexture(target_);
     drawW_ = virtualW_ > 0 ? virtualW_ : std::max(outputW_, 1);
     drawH_ = virtualH_ > 0 ? virtualH_ : std::max(outputH_, 1);
-    target_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, drawW_, drawH_);
+    target_ =
+        SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, drawW_, drawH_);
     if (!target_) return false;
     SDL_SetTextureBlendMode(target_, SDL_BLENDMODE_NONE);
     SDL_SetTextureScaleMode(target_, SDL_ScaleModeLinear);
@@ -255,7 +266,9 @@ void SdlGraphics::SetColor(int r, int g, int b) {
     blue_ = ClampByte(b);
 }
 
-void SdlGraphics::SetAlpha(float alpha) { alpha_ = std::clamp(alpha, 0.0f, 1.0f); }
+void SdlGraphics::SetAlpha(float alpha) {
+    alpha_ = std::clamp(alpha, 0.0f, 1.0f);
+}
 
 void SdlGraphics::SetScale(float x, float y) {
     scaleX_ = x;
@@ -280,11 +293,15 @@ ImagePtr SdlGraphics::LoadAnimImage(const PixelMap& pixels, int cellW, int cellH
 
 SDL_BlendMode SdlGraphics::SdlBlend() const {
     switch (blend_) {
-        case BlendMode::Solid: return SDL_BLENDMODE_NONE;
-        case BlendMode::Light: return SDL_BLENDMODE_ADD;
-        case BlendMode::Shade: return SDL_BLENDMODE_MOD;
+        case BlendMode::Solid:
+            return SDL_BLENDMODE_NONE;
+        case BlendMode::Light:
+            return SDL_BLENDMODE_ADD;
+        case BlendMode::Shade:
+            return SDL_BLENDMODE_MOD;
         case BlendMode::Mask:
-        case BlendMode::Alpha: return SDL_BLENDMODE_BLEND;
+        case BlendMode::Alpha:
+            return SDL_BLENDMODE_BLEND;
     }
     return SDL_BLENDMODE_BLEND;
 }
@@ -303,8 +320,8 @@ void SdlGraphics::Cls() {
     SDL_RenderFillRect(renderer_, &area);
 }
 
-void SdlGraphics::DrawTexturePart(SDL_Texture* texture, const SDL_Rect& src, float x, float y, float w, float h,
-                                  float hx, float hy) {
+void SdlGraphics::DrawTexturePart(SDL_Texture* texture, const SDL_Rect& src, float x, float y, float w,
+                                  float h, float hx, float hy) {
     if (!texture) return;
     const float ax = std::fabs(scaleX_), ay = std::fabs(scaleY_);
     int flip = SDL_FLIP_NONE;
@@ -320,7 +337,8 @@ void SdlGraphics::DrawTexturePart(SDL_Texture* texture, const SDL_Rect& src, flo
     }
     const SDL_FRect dst{x + originX_ - centre.x, y + originY_ - centre.y, w * ax, h * ay};
     ApplyBlend(texture);
-    SDL_RenderCopyExF(renderer_, texture, &src, &dst, rotation_, &centre, static_cast<SDL_RendererFlip>(flip));
+    SDL_RenderCopyExF(renderer_, texture, &src, &dst, rotation_, &centre,
+                      static_cast<SDL_RendererFlip>(flip));
 }
 
 void SdlGraphics::DrawImage(const Image& image, float x, float y, int frame) {
@@ -340,8 +358,9 @@ void SdlGraphics::DrawSubImageRect(const Image& image, float x, float y, float w
     const auto& img = static_cast<const SdlImage&>(image);
     SDL_Rect whole;
     if (!renderer_ || !img.Source(frame, whole) || sw <= 0 || sh <= 0) return;
-    const SDL_Rect src{whole.x + static_cast<int>(std::lround(sx)), whole.y + static_cast<int>(std::lround(sy)),
-                       static_cast<int>(std::lround(sw)), static_cast<int>(std::lround(sh))};
+    const SDL_Rect src{whole.x + static_cast<int>(std::lround(sx)),
+                       whole.y + static_cast<int>(std::lround(sy)), static_cast<int>(std::lround(sw)),
+                       static_cast<int>(std::lround(sh))};
     // A part never reaches into the neighbouring frames of a strip.
     SDL_Rect part;
     if (!SDL_IntersectRect(&src, &whole, &part)) return;
@@ -441,7 +460,8 @@ void SdlGraphics::Pace(int sync) {
     }
     if (!options_.pace || sync == 0) return;
     using namespace std::chrono;
-    const auto interval = duration_cast<steady_clock::duration>(duration<double>(1.0 / (refresh_ > 0 ? refresh_ : 60)));
+    const auto interval =
+        duration_cast<steady_clock::duration>(duration<double>(1.0 / (refresh_ > 0 ? refresh_ : 60)));
     const auto now = steady_clock::now();
     // After a stall, start counting again from now rather than rushing to catch up.
     if (nextFrame_.time_since_epoch().count() == 0 || now > nextFrame_ + 2 * interval) {
@@ -466,7 +486,9 @@ void SdlGraphics::SetIcon(const PixelMap& icon) {
     SDL_FreeSurface(surface);
 }
 
-void SdlGraphics::ShowPointer(bool show) { SDL_ShowCursor(show ? SDL_ENABLE : SDL_DISABLE); }
+void SdlGraphics::ShowPointer(bool show) {
+    SDL_ShowCursor(show ? SDL_ENABLE : SDL_DISABLE);
+}
 
 void SdlGraphics::MovePointer(int x, int y) {
     if (window_) SDL_WarpMouseInWindow(window_, x, y);
@@ -492,6 +514,8 @@ void SdlGraphics::Minimise() {
     if (window_) SDL_MinimizeWindow(window_);
 }
 
-bool SdlGraphics::HasFocus() { return window_ && (SDL_GetWindowFlags(window_) & SDL_WINDOW_INPUT_FOCUS); }
+bool SdlGraphics::HasFocus() {
+    return window_ && (SDL_GetWindowFlags(window_) & SDL_WINDOW_INPUT_FOCUS);
+}
 
 }  // namespace platform

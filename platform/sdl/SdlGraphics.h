@@ -60,15 +60,20 @@ public:
     void SetScale(float x, float y) override;
     float Alpha() const override { return alpha_; }
     BlendMode Blend() const override { return blend_; }
+    float ScaleX() const override { return scaleX_; }
+    float ScaleY() const override { return scaleY_; }
+    float Rotation() const override { return rotation_; }
+    void GetColor(int& r, int& g, int& b) const override { r = red_, g = green_, b = blue_; }
 
     ImagePtr LoadImage(const PixelMap& pixels, int flags) override;
-    ImagePtr LoadAnimImage(const PixelMap& pixels, int cellW, int cellH, int first, int count, int flags) override;
+    ImagePtr LoadAnimImage(const PixelMap& pixels, int cellW, int cellH, int first, int count,
+                           int flags) override;
 
     void Cls() override;
     void DrawImage(const Image& image, float x, float y, int frame) override;
     void DrawImageRect(const Image& image, float x, float y, float w, float h, int frame) override;
-    void DrawSubImageRect(const Image& image, float x, float y, float w, float h, float sx, float sy, float sw,
-                          float sh, int frame) override;
+    void DrawSubImageRect(const Image& image, float x, float y, float w, float h, float sx, float sy,
+                          float sw, float sh, int frame) override;
     void DrawRect(float x, float y, float w, float h) override;
     void DrawLine(float x1, float y1, float x2, float y2) override;
 
@@ -99,8 +104,8 @@ private:
     SDL_BlendMode SdlBlend() const;
     // Draws the part src of a texture at w × h (before the scale) so that the point (hx, hy) of it lands
     // on (x, y), scaled and turned about that point.
-    void DrawTexturePart(SDL_Texture* texture, const SDL_Rect& src, float x, float y, float w, float h, float hx,
-                         float hy);
+    void DrawTexturePart(SDL_Texture* texture, const SDL_Rect& src, float x, float y, float w, float h,
+                         float hx, float hy);
     void Pace(int sync);
 
     SdlGraphicsOptions options_;

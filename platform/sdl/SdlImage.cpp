@@ -1,6 +1,7 @@
 #include "platform/sdl/SdlImage.h"
 
 #include <utility>
+#include <vector>
 
 namespace platform {
 
@@ -12,7 +13,9 @@ SdlImage::SdlImage(PixelMap pixels, int cellW, int cellH, int first, int frames,
       first_(first),
       flags_(flags) {}
 
-SdlImage::~SdlImage() { Release(); }
+SdlImage::~SdlImage() {
+    Release();
+}
 
 void SdlImage::Release() {
     if (texture_) SDL_DestroyTexture(texture_);
@@ -22,10 +25,15 @@ void SdlImage::Release() {
 bool SdlImage::Upload(SDL_Renderer* renderer) {
     Release();
     if (!renderer || pixels_.Empty()) return false;
-    texture_ = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_RGBA32, SDL_TEXTUREACCESS_STATIC, pixels_.Width(),
-                                 pixels_.Height());
+    // The renderers' own layout, so that drawing copies pixels instead of reordering their bytes each
+    // frame (the software renderer blits without conversion then).
+    texture_ = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC,
+                                 pixels_.Width(), pixels_.Height());
     if (!texture_) return false;
-    SDL_UpdateTexture(texture_, nullptr, pixels_.Data(), pixels_.Width() * 4);
+    std::vector<uint8_t> converted(static_cast<size_t>(pixels_.Width()) * pixels_.Height() * 4);
+    SDL_ConvertPixels(pixels_.Width(), pixels_.Height(), SDL_PIXELFORMAT_RGBA32, pixels_.Data(),
+                      pixels_.Width() * 4, SDL_PIXELFORMAT_ARGB8888, converted.data(), pixels_.Width() * 4);
+    SDL_UpdateTexture(texture_, nullptr, converted.data(), pixels_.Width() * 4);
     SDL_SetTextureScaleMode(texture_, (flags_ & kImageFiltered) ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
     SDL_SetTextureBlendMode(texture_, SDL_BLENDMODE_BLEND);
     return true;

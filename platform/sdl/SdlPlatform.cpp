@@ -62,8 +62,8 @@ std::unique_ptr<Platform> CreateSdlPlatform(const SdlPlatformOptions& options, s
     auto system = std::make_unique<SdlSystem>(graphics.get(), options.headless);
     auto events = std::make_unique<SdlEvents>(graphics.get());
     auto audio = std::make_unique<MixerAudio>(std::make_unique<SdlAudioOutput>());
-    return std::make_unique<SdlPlatform>(std::move(clock), std::move(system), std::move(graphics), std::move(audio),
-                                         std::move(events));
+    return std::make_unique<SdlPlatform>(std::move(clock), std::move(system), std::move(graphics),
+                                         std::move(audio), std::move(events));
 }
 
 }  // namespace platform

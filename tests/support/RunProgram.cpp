@@ -11,7 +11,40 @@
 
 namespace murkwell::test {
 
-int RunProgram(const std::vector<std::string>& args, std::string& output, int timeoutSeconds) {
+namespace {
+
+// In the child: the environment entries ("NAME=value") on top of the parent's, then the program.
+[[noreturn]] void Exec(const std::vector<std::string>& args, const std::vector<std::string>& environment) {
+    for (const std::string& entry : environment) ::putenv(const_cast<char*>(entry.c_str()));
+    std::vector<char*> argv;
+    for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
+    ::execv(argv[0], argv.data());
+    ::_exit(127);
+}
+
+}  // namespace
+
+int StartProgram(const std::vector<std::string>& args, const std::vector<std::string>& environment) {
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        const int null = ::open("/dev/null", O_WRONLY);
+        ::dup2(null, 1);
+        ::dup2(null, 2);
+        Exec(args, environment);
+    }
+    return pid;
+}
+
+void KillProgram(int pid) {
+    if (pid <= 0) return;
+    ::kill(pid, SIGKILL);
+    int status;
+    ::waitpid(pid, &status, 0);
+}
+
+int RunProgram(const std::vector<std::string>& args, std::string& output, int timeoutSeconds,
+               const std::vector<std::string>& environment) {
     output.clear();
     int pipeFds[2];
     if (::pipe(pipeFds) != 0) return -1;
@@ -22,11 +55,7 @@ int RunProgram(const std::vector<std::string>& args, std::string& output, int ti
         ::dup2(pipeFds[1], 2);
         ::close(pipeFds[0]);
         ::close(pipeFds[1]);
-        std::vector<char*> argv;
-        for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-        argv.push_back(nullptr);
-        ::execv(argv[0], argv.data());
-        ::_exit(127);
+        Exec(args, environment);
     }
     ::close(pipeFds[1]);
     ::fcntl(pipeFds[0], F_SETFL, O_NONBLOCK);
@@ -35,7 +64,8 @@ int RunProgram(const std::vector<std::string>& args, std::string& output, int ti
     for (;;) {
         char buffer[4096];
         ssize_t n;
-        while ((n = ::read(pipeFds[0], buffer, sizeof buffer)) > 0) output.append(buffer, static_cast<size_t>(n));
+        while ((n = ::read(pipeFds[0], buffer, sizeof buffer)) > 0)
+            output.append(buffer, static_cast<size_t>(n));
         if (::waitpid(pid, &status, WNOHANG) == pid) break;
         if (std::chrono::steady_clock::now() > deadline) {
             ::kill(pid, SIGKILL);

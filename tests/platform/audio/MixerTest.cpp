@@ -236,3 +236,25 @@ TEST(MixerInput, OutOfRangeValuesAreKeptInRange) {
 
 }  // namespace
 }  // namespace platform
+
+namespace platform {
+namespace {
+
+TEST(MixerChannels, AChannelLeftToItselfGoesWhenItsSoundEnds) {
+    const SamplePtr tone = test::ToneSample(440, 0.05);
+    Mixer mixer;
+    const ChannelId kept = test::Start(mixer, tone);
+    const ChannelId once = test::Start(mixer, tone);
+    mixer.FreeWhenFinished(once);
+    mixer.Alloc();
+    EXPECT_TRUE(mixer.IsPlaying(once)) << "still sounding";
+    test::Render(mixer, 4800);
+    const size_t before = mixer.Channels();
+    mixer.Alloc();
+    EXPECT_EQ(mixer.Channels(), before) << "the finished one went as a new one came";
+    EXPECT_FALSE(mixer.IsPlaying(once));
+    EXPECT_TRUE(mixer.Cue(kept, tone)) << "kept channels stay usable after their sound ends";
+}
+
+}  // namespace
+}  // namespace platform

@@ -1,0 +1,181 @@
+#include "app/Startup.h"
+
+#include <cctype>
+#include <cmath>
+#include <cstdio>
+#include <memory>
+
+#include "framework/core/ChannelArray.h"
+#include "framework/core/ErrorHandler.h"
+#include "framework/core/FrameworkKeys.h"
+#include "framework/core/Game.h"
+#include "framework/core/GameChannel.h"
+#include "framework/core/Globals.h"
+#include "framework/core/Input.h"
+#include "framework/core/Messages.h"
+#include "framework/core/Random.h"
+#include "framework/core/SoundBank.h"
+#include "framework/gfx/GameImage.h"
+#include "framework/gfx/ImageBank.h"
+#include "framework/screens/Screen.h"
+#include "framework/screens/SplashScreen.h"
+#include "platform/files/Files.h"
+#include "platform/os/InstanceLock.h"
+
+namespace {
+
+constexpr const char* kSubPath = "Tarnfield/Murkwell";
+
+// An old test build of the game wrote files that a release must not trip over. Only a version written
+// as "0.dd" with dd below 10 counts; the files are moved aside, never deleted, so that nothing is lost
+// to a damaged version line.
+void VersionHousekeeping(TGame& game) {
+    const std::string& v = game.VersionNumber;
+    const bool wellFormed = v.size() == 4 && v[0] == '0' && v[1] == '.' &&
+                            std::isdigit(static_cast<unsigned char>(v[2])) &&
+                            std::isdigit(static_cast<unsigned char>(v[3]));
+    if (!wellFormed || std::stoi(v.substr(2, 2)) >= 10) return;
+    std::string error;
+    for (const char* name : {"BestLevel.dat", "test log.csv"}) {
+        const std::string path = game.SubPath + name;
+        if (platform::files::Exists(path)) platform::files::Rename(path, path + ".old", error);
+    }
+    game.DeleteAllProfiles();
+}
+
+// The keys of the framework's table that this game does not use.
+void SwitchOffFrameworkKeys() {
+    VolumeDownKey = VolumeUpKey = MinimiseKey = SoundKey = FastKey = FlipSyncKey = NoTimingKey =
+        SoundDriverKey = 0;
+}
+
+}  // namespace
+
+void ScreenPointToWindow(int vx, int vy, int& wx, int& wy) {
+    if (!Game || !Game->UsingVirtualResolution) {
+        wx = vx;
+        wy = vy;
+        return;
+    }
+    wx = static_cast<int>(std::floor((vx + Game->vxOff) / Game->VirtualRatioX + 0.5f));
+    wy = static_cast<int>(std::floor((vy + Game->vyOff) / Game->VirtualRatioY + 0.5f));
+}
+
+std::string WindowTitle() {
+    return "Murkwell V" + AppVersion + " - a Tarnfield game";
+}
+
+int RunMurkwell(platform::Platform& platform, const Options& options, const std::string& dataFolder) {
+    StartupStage = 901;
+    // Module-level objects (the image bank, the sound bank, the date names) exist from the start; the
+    // desktop composition probe has nothing to find on this platform.
+    StartupStage = 903;
+    // The lock lives beside the shared data folder, not in it: whether that folder exists tells a first
+    // run from a crashed one.
+    const std::string lockFolder = platform.GetSystem().UserDataFolder() + "Tarnfield/";
+    std::string error;
+    platform::files::CreateFolders(lockFolder, error);
+    platform::InstanceLock::Result lockResult;
+    const auto lock = platform::InstanceLock::Acquire(lockFolder + "Murkwell.lock", lockResult, error);
+    if (lockResult == platform::InstanceLock::Result::HeldElsewhere) {
+        std::fprintf(stderr, "murkwell: already running\n");
+        return 0;
+    }
+    StartupStage = 905;
+    LogicDuringFade = 1;
+    VirtualWidth = 1024;
+    VirtualHeight = 768;
+    PrecacheImages = 1;
+
+    StartupStage = 906;
+    auto game = std::make_unique<TGame>(platform);
+    Game = game.get();
+    struct ClearGame {
+        ~ClearGame() { Game = nullptr; }
+    } clearGame;
+    game->WindowTitle = WindowTitle();
+    game->ClsColor = TColor::Create(0, 0, 0, 1.0f);
+    game->DataInAppBundle = 1;
+    game->CorrectPathID = 26;
+    game->FixedSeed = options.seed;
+    game->DataFolder = dataFolder;
+    game->SetDefaultPaths();
+    game->SetSubPathWrapper(kSubPath, 1);
+
+    try {
+        StartupStage = 907;
+        game->CheckGoodExit();
+        game->Init(0, 1);
+        StartupStage = 909;
+        VersionHousekeeping(*game);
+        StartupStage = 910;
+        game->FixedRateLogic.SetDefaultFramerate(200);
+        StartupStage = 911;
+        game->Region = 0;
+        game->SubRegion = 0;
+        game->PortalSplash = 0;
+        game->WideScreen = 1;
+        game->IntroShow = 1;
+        game->Fade = 1;
+        game->IniFill();
+        game->Ini.Save(platform.GetClock(), error);
+        StartupStage = 912;
+        SoundBank.SetPath(game->SoundPath);
+        ImageBank.SetPath(game->ImagePath);
+        StartupStage = 913;
+        game->ChannelsCreate(16);
+        // The falling gems play on a channel of their own.
+        game->Channels->ChannelByIndex(1)->Reserved = 1;
+        StartupStage = 914;
+        game->SetEscapeSound("buttonclick");
+        StartupStage = 915;
+        SeedRandom(options.seed.value_or(platform.GetClock().Millisecs()));
+        StartupStage = 916;
+        game->IgnoreFrameworkKeys = 1;
+        game->IgnoreDebugKey = 1;
+        SwitchOffFrameworkKeys();
+        StartupStage = 917;
+        DefaultFadeTime = 300;
+        game->FixedRateLogic.JitterCorrection = 0;
+        game->MusicFadeIn = 0;
+        game->DebugDisplayX = game->DebugDisplayY = 5;
+        game->SlowMotionSpeed = 0.2f;
+        game->PauseOnLossOfFullScreenFocus = 1;
+        game->MaxLevels = 100;
+        // The command line outranks the settings file for this run only.
+        if (options.display != Options::Display::FromSettings) {
+            game->FullScreen = options.display == Options::Display::FullScreen ? 1 : 0;
+        }
+
+        StartupStage = 919;
+        game->UseDesktopResolution = 1;
+        game->GraphicsCreate(0);
+        GraphicsOpen = 1;
+        if (game->CustomMousePointer) platform.GetGraphics().ShowPointer(false);
+        RunStartupSplashes();
+        // The loading screen stands here until the game's resources and its title screen exist: a plain
+        // screen in the clear colour, which Escape or closing the window leaves through the exit fade.
+        TScreen loading;
+        loading.name = "loading";
+        game->CurrentTScreen = &loading;
+        FlushKeysAndMouse();
+        game->FixedRateLogic.Init();
+        game->NoTimingTicks = 3;
+
+        StartupStage = 950;
+        for (;;) {
+            if (game->MainLogicLoop() == -1) break;
+            game->ScreenDraw();
+        }
+        ExitRoutine();
+        return 0;
+    } catch (const FatalMessage&) {
+        // Already shown and logged; the game ends in order so the next start is not taken for a crash.
+        ExitRoutine();
+        return 1;
+    } catch (const std::exception& e) {
+        HandleError(e);
+        ExitRoutine();
+        return 1;
+    }
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+class TGameImage;
+
+// A page of the program: loading screen, title, map, the level itself and so on. Exactly one is current;
+// the loop runs its Logic every tick and its Draw every frame. Screens are made once and reused.
+class TScreen {
+public:
+    virtual ~TScreen() = default;
+
+    std::shared_ptr<TGameImage> Image;  // full-screen background, drawn solid at 0, 0
+    std::string Ext = ".png";
+    std::string name;  // the in-level screen is named "game"
+    int StopKill = 0;  // leaving does not Kill: resources stay loaded
+    int StopInit = 0;  // entering runs only CoreStart
+    TScreen* Destination = nullptr;
+
+    // Loads Game.ImagePath + file as the background (smoothed while the virtual resolution scales it).
+    virtual int ImageLoad(const std::string& file, int flags, int preload);
+    virtual int PreStart();
+    virtual int ResetStops();
+    virtual int Load();
+    virtual int Start();
+    virtual int CoreStart();
+    virtual int PostFadeIn();
+    virtual int PostFadeOut();
+    virtual int Kill();
+    virtual int Logic();
+    virtual int Draw();
+    // Where Escape leads; returns the fade-out length in ms (0: the default fade).
+    virtual int SetEscDestination();
+    virtual int SpecificKeys();
+};
+
+// The destination that ends the program.
+class TExitScreen : public TScreen {};
