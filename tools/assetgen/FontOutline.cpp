@@ -73,6 +73,10 @@ OutlineFont::~OutlineFont() {
     FT_Done_FreeType(library_);
 }
 
+bool OutlineFont::Has(char32_t c) const {
+    return FT_Get_Char_Index(face_, c) != 0;
+}
+
 unsigned OutlineFont::GlyphOf(char32_t c) const {
     const FT_UInt glyph = FT_Get_Char_Index(face_, c);
     if (glyph == 0) {

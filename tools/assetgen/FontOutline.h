@@ -34,6 +34,8 @@ public:
     OutlineFont(const OutlineFont&) = delete;
     OutlineFont& operator=(const OutlineFont&) = delete;
 
+    // Whether the font has a letter for the character.
+    bool Has(char32_t c) const;
     // The advance width of the text in pixels.
     double Width(std::u32string_view text, const Setting& setting) const;
     // Appends the outlines with the text's baseline starting at (x, baseline).

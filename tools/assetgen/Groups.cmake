@@ -1,9 +1,40 @@
 # The generator groups, one source file each under groups/. The build makes one command per group, so
 # this list must be known before anything is compiled.
 set(ASSETGEN_GROUPS
+    bigtext
+    board
+    bombs
+    buttons
+    dialogs
+    fonts
+    gems
+    hud
     icon
+    items
     layout
+    loading
+    particles
+    powerups
+    music_gameend
+    music_intro
+    music_level1
+    music_level2
+    music_level3
+    music_level4
+    music_level5
+    music_levelend
+    music_title
     settings
+    sfx_board
+    sfx_bombs
+    sfx_powerups
+    sfx_rewards
+    sfx_scenes
+    sfx_ui
     splash
     splashsound
+    tutorial
+    vaults
+    village
+    wilds
 )

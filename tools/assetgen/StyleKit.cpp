@@ -31,11 +31,14 @@ void BoxPass(uint8_t* line, int n, int step, int radius, std::vector<uint8_t>& s
     for (int i = 0; i < n; ++i) line[i * step] = scratch[i];
 }
 
+int BlurRadius(double sigma) {
+    return std::max(1, static_cast<int>(std::lround((std::sqrt(4.0 * sigma * sigma + 1.0) - 1.0) / 2.0)));
+}
+
 // Three box passes each way come within a few percent of a Gaussian and stay in integers, so the result
 // is the same on every machine.
 void Blur(cairo_surface_t* mask, double sigma) {
-    const int radius =
-        std::max(1, static_cast<int>(std::lround((std::sqrt(4.0 * sigma * sigma + 1.0) - 1.0) / 2.0)));
+    const int radius = BlurRadius(sigma);
     cairo_surface_flush(mask);
     uint8_t* data = cairo_image_surface_get_data(mask);
     const int w = cairo_image_surface_get_width(mask);
@@ -108,26 +111,70 @@ platform::PixelMap Canvas::ToPixelMap() const {
     return out;
 }
 
-void SoftGlow(Canvas& canvas, const PathFn& path, double sigma, Colour colour, double dx, double dy) {
-    std::unique_ptr<cairo_surface_t, decltype(&cairo_surface_destroy)> mask(
-        cairo_image_surface_create(CAIRO_FORMAT_A8, canvas.Width(), canvas.Height()), cairo_surface_destroy);
+namespace {
+
+// The blurred coverage of a shape through the canvas's current transform, shifted by (dx, dy) pixels, over
+// the part of the canvas the blur can reach; inverted, it is the blurred coverage of everything outside the
+// shape. Paints colour through it, clipped to clip when one is given.
+void PaintBlurred(Canvas& canvas, const PathFn& path, double sigma, Colour colour, double dx, double dy,
+                  bool inverted, const PathFn* clip) {
+    cairo_matrix_t matrix;
+    cairo_get_matrix(canvas.Cr(), &matrix);
+    const auto place = [&](cairo_t* cr) {
+        cairo_translate(cr, dx, dy);
+        cairo_transform(cr, &matrix);
+        path(cr);
+    };
+    // Only the part of the canvas the blurred shape can reach is blurred: the same pixels, far less work
+    // for small shapes on large pictures.
+    double x0, y0, x1, y1;
     {
-        // The path is drawn through the canvas's current transform; the shift is in pixels.
+        std::unique_ptr<cairo_surface_t, decltype(&cairo_surface_destroy)> scratch(
+            cairo_image_surface_create(CAIRO_FORMAT_A8, 1, 1), cairo_surface_destroy);
+        std::unique_ptr<cairo_t, decltype(&cairo_destroy)> cr(cairo_create(scratch.get()), cairo_destroy);
+        place(cr.get());
+        cairo_identity_matrix(cr.get());
+        cairo_path_extents(cr.get(), &x0, &y0, &x1, &y1);
+    }
+    const int margin = 3 * BlurRadius(sigma) + 2;
+    const int left = std::max(0, static_cast<int>(std::floor(x0)) - margin);
+    const int top = std::max(0, static_cast<int>(std::floor(y0)) - margin);
+    const int right = std::min(canvas.Width(), static_cast<int>(std::ceil(x1)) + margin);
+    const int bottom = std::min(canvas.Height(), static_cast<int>(std::ceil(y1)) + margin);
+    if (right <= left || bottom <= top) return;
+    std::unique_ptr<cairo_surface_t, decltype(&cairo_surface_destroy)> mask(
+        cairo_image_surface_create(CAIRO_FORMAT_A8, right - left, bottom - top), cairo_surface_destroy);
+    {
         std::unique_ptr<cairo_t, decltype(&cairo_destroy)> cr(cairo_create(mask.get()), cairo_destroy);
-        cairo_matrix_t matrix;
-        cairo_get_matrix(canvas.Cr(), &matrix);
-        cairo_translate(cr.get(), dx, dy);
-        cairo_transform(cr.get(), &matrix);
-        path(cr.get());
+        if (inverted) {
+            cairo_paint(cr.get());
+            cairo_set_operator(cr.get(), CAIRO_OPERATOR_CLEAR);
+        }
+        cairo_translate(cr.get(), -left, -top);
+        place(cr.get());
         cairo_fill(cr.get());
     }
     Blur(mask.get(), sigma);
     cairo_t* cr = canvas.Cr();
     cairo_save(cr);
+    if (clip) {
+        (*clip)(cr);
+        cairo_clip(cr);
+    }
     cairo_identity_matrix(cr);
     SetSource(cr, colour);
-    cairo_mask_surface(cr, mask.get(), 0, 0);
+    cairo_mask_surface(cr, mask.get(), left, top);
     cairo_restore(cr);
+}
+
+}  // namespace
+
+void SoftGlow(Canvas& canvas, const PathFn& path, double sigma, Colour colour, double dx, double dy) {
+    PaintBlurred(canvas, path, sigma, colour, dx, dy, false, nullptr);
+}
+
+void InnerShadow(Canvas& canvas, const PathFn& path, double sigma, Colour colour, double distance) {
+    PaintBlurred(canvas, path, sigma, colour, -light::kMoonX * distance, -light::kMoonY * distance, true, &path);
 }
 
 void DropShadow(Canvas& canvas, const PathFn& path, double distance, double sigma, Colour colour) {

@@ -94,6 +94,9 @@ private:
 // shadow away from the moon with one. Keep 3 sigma of room to the canvas's edges so nothing is cut.
 void SoftGlow(Canvas& canvas, const PathFn& path, double sigma, Colour colour, double dx = 0, double dy = 0);
 void DropShadow(Canvas& canvas, const PathFn& path, double distance, double sigma, Colour colour);
+// The shadow a hollow casts into itself: dark along the edges of the filled path, strongest on the side
+// towards the moon, soft by sigma pixels; inside the path only.
+void InnerShadow(Canvas& canvas, const PathFn& path, double sigma, Colour colour, double distance = 1.5);
 
 // Lights the band of the filled path's rim that faces the direction (dirX, dirY), width deep: moonlight
 // from the upper left (light::kMoonX, kMoonY), lantern light from the lower right (light::kRim).

@@ -11,17 +11,6 @@ namespace {
 constexpr double kTwoPi = 2 * std::numbers::pi;
 constexpr double kRelease = 0.03;  // seconds; long enough to end a tone without a click
 
-int FrameAt(double seconds) {
-    return static_cast<int>(std::lround(seconds * kRate));
-}
-
-// Equal-power pan gains.
-void PanGains(double pan, double& left, double& right) {
-    const double angle = (std::clamp(pan, -1.0, 1.0) + 1) * std::numbers::pi / 4;
-    left = std::cos(angle);
-    right = std::sin(angle);
-}
-
 // 0 → 1 → 0 over u in [0, 1], rising over the first rise fraction with a half cosine.
 double Swell(double u, double rise) {
     if (u <= 0 || u >= 1) return 0;
@@ -29,91 +18,127 @@ double Swell(double u, double rise) {
     return 0.5 + 0.5 * std::cos(std::numbers::pi * (u - rise) / (1 - rise));
 }
 
-// A delay line with feedback: a comb with a low-pass in its loop, or a Schroeder all-pass.
-class Delay {
+// The frames a sound placed at start for length seconds covers inside the buffer, and the ramp that ends
+// it at zero.
+struct Span {
+    Span(const Stereo& out, double start, double length)
+        : first(FrameAt(start)),
+          begin(std::max(first, 0)),
+          end(std::min(out.Frames(), FrameAt(start + length))),
+          length(length) {}
+    double Time(int i) const { return static_cast<double>(i - first) / kRate; }
+    double Release(double t) const { return std::clamp((length - t) / kRelease, 0.0, 1.0); }
+    int first, begin, end;
+    double length;
+};
+
+// The level of an envelope whose decay is scaled, stepped sample by sample: one multiplication per
+// sample instead of an exponential.
+class Decay {
 public:
-    explicit Delay(int length) : line_(length, 0.0f) {}
-    float Comb(float x, float feedback, float damp) {
-        const float y = line_[at_];
-        store_ = y * (1 - damp) + store_ * damp;
-        line_[at_] = x + store_ * feedback;
-        at_ = (at_ + 1) % line_.size();
-        return y;
-    }
-    float AllPass(float x) {
-        const float delayed = line_[at_];
-        line_[at_] = x + delayed * 0.5f;
-        at_ = (at_ + 1) % line_.size();
-        return delayed - x;
+    Decay(const Envelope& envelope, double decayScale)
+        : attack_(envelope.attack),
+          sustainEnd_(envelope.attack + envelope.hold),
+          factor_(std::exp(-1 / (kRate * envelope.decay * decayScale))) {}
+    double Next(double t) {
+        if (t < attack_) return t / attack_;
+        if (t >= sustainEnd_) decayed_ *= factor_;
+        return decayed_;
     }
 
 private:
-    std::vector<float> line_;
-    size_t at_ = 0;
-    float store_ = 0;
+    double attack_, sustainEnd_, factor_;
+    double decayed_ = 1;
 };
-
-// Delay lengths tuned for 44.1 kHz: mutually prime-ish so the echoes never line up into a pitch.
-constexpr int kCombs[] = {1116, 1188, 1277, 1356, 1422, 1491, 1557, 1617};
-constexpr int kAllPasses[] = {556, 441, 341, 225};
-constexpr int kSpread = 23;  // extra samples on the right channel's lines, for width
-
-std::vector<float> Tail(const std::vector<float>& input, double roomSize, double damping, int spread) {
-    std::vector<Delay> combs, allPasses;
-    for (int length : kCombs) combs.emplace_back(length + spread);
-    for (int length : kAllPasses) allPasses.emplace_back(length + spread);
-    const auto feedback = static_cast<float>(0.7 + 0.28 * roomSize);
-    const auto damp = static_cast<float>(0.4 * damping);
-    std::vector<float> out(input.size());
-    for (size_t i = 0; i < input.size(); ++i) {
-        float sum = 0;
-        for (Delay& comb : combs) sum += comb.Comb(input[i], feedback, damp);
-        for (Delay& allPass : allPasses) sum = allPass.AllPass(sum);
-        out[i] = sum;
-    }
-    return out;
-}
 
 }  // namespace
 
 Stereo::Stereo(double seconds) : left(FrameAt(seconds), 0.0f), right(FrameAt(seconds), 0.0f) {}
 
+int FrameAt(double seconds) {
+    return static_cast<int>(std::lround(seconds * kRate));
+}
+
 double NoteHz(double midi) {
     return 440.0 * std::pow(2.0, (midi - 69) / 12.0);
 }
 
-double Envelope::At(double t) const {
-    if (t < 0) return 0;
-    return std::min(1.0, t / attack) * std::exp(-t / decay);
+Pan::Pan(double position) {
+    const double angle = (std::clamp(position, -1.0, 1.0) + 1) * std::numbers::pi / 4;
+    left = static_cast<float>(std::cos(angle));
+    right = static_cast<float>(std::sin(angle));
 }
 
-void AddTone(Stereo& out, double start, double length, double hz, const std::vector<Partial>& partials,
-             const Envelope& envelope, double gain, double pan) {
-    double gl, gr;
-    PanGains(pan, gl, gr);
-    const int first = FrameAt(start);
-    const int last = std::min(out.Frames(), FrameAt(start + length));
-    for (int i = std::max(first, 0); i < last; ++i) {
-        const double t = static_cast<double>(i - first) / kRate;
-        double v = 0;
-        for (const Partial& p : partials) {
-            const double f = hz * p.ratio;
-            if (f >= 0.45 * kRate) continue;
-            const Envelope own{envelope.attack, envelope.decay * p.decayScale};
-            v += p.level * own.At(t) * std::sin(kTwoPi * f * t);
+double Envelope::At(double t) const {
+    if (t < 0) return 0;
+    if (t < attack) return t / attack;
+    return std::exp(-std::max(0.0, t - attack - hold) / decay);
+}
+
+Pitch& Pitch::GlideTo(double hz, double seconds, double at) {
+    glides_.push_back({at, hz, seconds});
+    return *this;
+}
+
+Pitch& Pitch::Vibrato(double hz, double semitones, double delay) {
+    vibratoHz_ = hz;
+    vibratoDepth_ = semitones;
+    vibratoDelay_ = delay;
+    return *this;
+}
+
+double Pitch::At(double t) const {
+    // Each glide starts from wherever the previous one had got to.
+    double hz = hz_;
+    for (size_t i = 0; i < glides_.size() && glides_[i].at < t; ++i) {
+        const Glide& g = glides_[i];
+        const double until = i + 1 < glides_.size() ? std::min(t, glides_[i + 1].at) : t;
+        hz = g.hz + (hz - g.hz) * std::exp(-(until - g.at) / g.seconds);
+    }
+    if (vibratoDepth_ > 0 && t > vibratoDelay_) {
+        const double depth = vibratoDepth_ * std::min(1.0, (t - vibratoDelay_) / 0.2);
+        hz *= std::pow(2.0, depth * std::sin(kTwoPi * vibratoHz_ * (t - vibratoDelay_)) / 12);
+    }
+    return hz;
+}
+
+void AddTone(Stereo& out, double start, double length, const Pitch& pitch,
+             const std::vector<Partial>& partials, const Envelope& envelope, double gain, double pan) {
+    const Pan place(pan);
+    const Span span(out, start, length);
+    std::vector<Decay> levels;
+    for (const Partial& p : partials) levels.emplace_back(envelope, p.decayScale);
+    std::vector<uint32_t> phases(partials.size(), 0), steps(partials.size(), 0);
+    // Partials at or above 0.45 × the rate would alias; they keep a level of 0.
+    std::vector<double> heard(partials.size(), 0);
+    const auto tune = [&](double hz) {
+        for (size_t k = 0; k < partials.size(); ++k) {
+            const double f = hz * partials[k].ratio;
+            steps[k] = PhaseStep(f);
+            heard[k] = f < 0.45 * kRate ? partials[k].level : 0;
         }
-        const double release = std::min(1.0, (length - t) / kRelease);
-        v *= gain * release;
-        out.left[i] += static_cast<float>(v * gl);
-        out.right[i] += static_cast<float>(v * gr);
+    };
+    tune(pitch.At(0));
+    for (int i = span.first; i < span.end; ++i) {
+        const double t = span.Time(i);
+        // A moving pitch is followed every few samples: finer steps could not be heard.
+        if (!pitch.Steady() && (i - span.first) % 8 == 0) tune(pitch.At(t));
+        double v = 0;
+        for (size_t k = 0; k < partials.size(); ++k) {
+            v += heard[k] * levels[k].Next(t) * Sine(phases[k]);
+            phases[k] += steps[k];
+        }
+        if (i < span.begin) continue;
+        v *= gain * span.Release(t);
+        out.left[i] += static_cast<float>(v * place.left);
+        out.right[i] += static_cast<float>(v * place.right);
     }
 }
 
 void AddPad(Stereo& out, double start, double length, const std::vector<double>& hz, double gain) {
-    const int first = FrameAt(start);
-    const int last = std::min(out.Frames(), FrameAt(start + length));
-    for (int i = std::max(first, 0); i < last; ++i) {
-        const double t = static_cast<double>(i - first) / kRate;
+    const Span span(out, start, length);
+    for (int i = span.begin; i < span.end; ++i) {
+        const double t = span.Time(i);
         const double level = gain * Swell(t / length, 0.3);
         double l = 0, r = 0;
         for (double f : hz) {
@@ -126,63 +151,105 @@ void AddPad(Stereo& out, double start, double length, const std::vector<double>&
     }
 }
 
+void AddNoise(Stereo& out, double start, double length, const Band& band, const Envelope& envelope,
+              double gain, double pan, Random& random) {
+    const Pan place(pan);
+    const Span span(out, start, length);
+    Svf filter(band.kind, band.hz, band.q);
+    const double ratio = band.toHz > 0 ? band.toHz / band.hz : 1;
+    constexpr int kRetune = 16;  // samples between cutoff updates: a sweep is smooth at that rate
+    for (int i = span.first; i < span.end; ++i) {
+        const double t = span.Time(i);
+        if (ratio != 1 && (i - span.first) % kRetune == 0) {
+            filter.Tune(band.hz * std::pow(ratio, std::min(1.0, t / length)), band.q);
+        }
+        const double v = filter.Step(static_cast<float>(random.Range(-1, 1)));
+        if (i < span.begin) continue;
+        const double level = v * envelope.At(t) * gain * span.Release(t);
+        out.left[i] += static_cast<float>(level * place.left);
+        out.right[i] += static_cast<float>(level * place.right);
+    }
+}
+
 void AddNoiseBurst(Stereo& out, double start, double length, double cutoffHz, double gain, double pan,
                    Random& random) {
-    double gl, gr;
-    PanGains(pan, gl, gr);
-    LowPass filter(cutoffHz);
-    const Envelope envelope{0.001, length / 4};
-    const int first = FrameAt(start);
-    const int last = std::min(out.Frames(), FrameAt(start + length));
-    for (int i = std::max(first, 0); i < last; ++i) {
-        const double t = static_cast<double>(i - first) / kRate;
-        const double fade = std::min(1.0, (length - t) / kRelease);
-        const double v = filter.Step(static_cast<float>(random.Range(-1, 1))) * envelope.At(t) * fade * gain;
-        out.left[i] += static_cast<float>(v * gl);
-        out.right[i] += static_cast<float>(v * gr);
+    AddNoise(out, start, length, {FilterKind::LowPass, cutoffHz}, {0.001, length / 4}, gain, pan, random);
+}
+
+void AddPluck(Stereo& out, double start, double length, double hz, const Pluck& pluck, double gain,
+              double pan, Random& random) {
+    const Pan place(pan);
+    const Span span(out, start, length);
+    // The loop's delay is the line, half a sample for the averaging filter and a fractional all-pass
+    // that tunes the string between whole samples.
+    const double period = kRate / hz;
+    int whole = static_cast<int>(std::floor(period - 0.5));
+    double fraction = period - 0.5 - whole;
+    if (fraction < 0.1) {
+        whole -= 1;
+        fraction += 1;
+    }
+    const double tune = (1 - fraction) / (1 + fraction);
+    const double loss = std::exp(-1 / (hz * pluck.decay));
+    DelayLine line(whole);
+    // The string starts bent into a triangle by the finger, roughened by a little seeded noise and
+    // softened by the brightness, with no offset (an offset would ring on as a slow drift).
+    constexpr double kApex = 0.2, kRoughness = 0.25;
+    LowPass shape(hz * (1.5 + 24 * pluck.brightness * pluck.brightness));
+    std::vector<float> excitation(whole);
+    double mean = 0;
+    for (int i = 0; i < whole; ++i) {
+        const double u = static_cast<double>(i) / whole;
+        const double bend = u < kApex ? u / kApex : (1 - u) / (1 - kApex);
+        excitation[i] =
+            shape.Step(static_cast<float>((1 - kRoughness) * bend + kRoughness * random.Range(-1, 1)));
+        mean += excitation[i];
+    }
+    mean /= whole;
+    for (float x : excitation) line.Write(static_cast<float>(2 * (x - mean)));
+    double previous = 0, allPassIn = 0, allPassOut = 0;
+    for (int i = span.first; i < span.end; ++i) {
+        const double x = line.Read();
+        const double averaged = 0.5 * (x + previous);
+        previous = x;
+        allPassOut = tune * averaged + allPassIn - tune * allPassOut;
+        allPassIn = averaged;
+        line.Write(static_cast<float>(loss * allPassOut));
+        if (i < span.begin) continue;
+        const double v = x * gain * span.Release(span.Time(i));
+        out.left[i] += static_cast<float>(v * place.left);
+        out.right[i] += static_cast<float>(v * place.right);
     }
 }
 
-LowPass::LowPass(double cutoffHz) : k_(static_cast<float>(1 - std::exp(-kTwoPi * cutoffHz / kRate))) {}
-
-float LowPass::Step(float x) {
-    y_ += k_ * (x - y_);
-    return y_;
-}
-
-void AddReverb(Stereo& buffer, double roomSize, double damping, double wet) {
-    std::vector<float> mono(buffer.left.size());
-    for (size_t i = 0; i < mono.size(); ++i) mono[i] = 0.015f * (buffer.left[i] + buffer.right[i]);
-    const std::vector<float> left = Tail(mono, roomSize, damping, 0);
-    const std::vector<float> right = Tail(mono, roomSize, damping, kSpread);
-    for (size_t i = 0; i < mono.size(); ++i) {
-        buffer.left[i] += static_cast<float>(wet * left[i]);
-        buffer.right[i] += static_cast<float>(wet * right[i]);
+void AddVoice(Stereo& out, double start, double length, const Pitch& pitch, const Throat& throat,
+              const Envelope& envelope, double gain, double pan, Random& random) {
+    const Pan place(pan);
+    const Span span(out, start, length);
+    Saw buzz;
+    // Roughness: slow random wobble, low-passed so it sounds like a strained throat, not like noise; the
+    // low-pass leaves about 1/30 of the noise's spread, which kUnit restores.
+    constexpr double kUnit = 30;
+    LowPass wobblePitch(25), wobbleLevel(40);
+    std::vector<Svf> formants;
+    for (const Formant& f : throat.formants)
+        formants.emplace_back(FilterKind::BandPass, f.hz, RingingQ(f.hz, f.ring));
+    for (int i = span.first; i < span.end; ++i) {
+        const double t = span.Time(i);
+        const double shake = kUnit * wobblePitch.Step(static_cast<float>(random.Range(-1, 1)));
+        const double tremble = kUnit * wobbleLevel.Step(static_cast<float>(random.Range(-1, 1)));
+        const double hz = pitch.At(t) * (1 + 0.04 * throat.roughness * shake);
+        const double source = buzz.Next(hz) * std::max(0.0, 1 + 0.4 * throat.roughness * tremble) +
+                              throat.breath * random.Range(-1, 1);
+        double v = 0;
+        for (size_t k = 0; k < formants.size(); ++k) {
+            v += throat.formants[k].level * formants[k].Step(static_cast<float>(source));
+        }
+        if (i < span.begin) continue;
+        v *= envelope.At(t) * gain * span.Release(t);
+        out.left[i] += static_cast<float>(v * place.left);
+        out.right[i] += static_cast<float>(v * place.right);
     }
-}
-
-void FadeEnds(Stereo& buffer, double fadeInSeconds, double fadeOutSeconds) {
-    const int frames = buffer.Frames();
-    const int in = std::min(frames, FrameAt(fadeInSeconds));
-    const int out = std::min(frames, FrameAt(fadeOutSeconds));
-    for (int i = 0; i < frames; ++i) {
-        double g = 1;
-        if (i < in) g *= 0.5 - 0.5 * std::cos(std::numbers::pi * i / in);
-        const int fromEnd = frames - 1 - i;
-        if (fromEnd < out) g *= 0.5 - 0.5 * std::cos(std::numbers::pi * fromEnd / out);
-        buffer.left[i] = static_cast<float>(buffer.left[i] * g);
-        buffer.right[i] = static_cast<float>(buffer.right[i] * g);
-    }
-}
-
-void NormalisePeak(Stereo& buffer, double dbfs) {
-    float peak = 0;
-    for (float v : buffer.left) peak = std::max(peak, std::abs(v));
-    for (float v : buffer.right) peak = std::max(peak, std::abs(v));
-    if (peak == 0) return;
-    const auto scale = static_cast<float>(std::pow(10.0, dbfs / 20) / peak);
-    for (float& v : buffer.left) v *= scale;
-    for (float& v : buffer.right) v *= scale;
 }
 
 platform::SoundData ToSound(const Stereo& buffer) {

@@ -8,6 +8,8 @@
 
 #include "tools/assetgen/DataFolder.h"
 #include "tools/assetgen/Group.h"
+#include "tools/assetgen/TextCheck.h"
+#include "tools/assetgen/preview/Preview.h"
 
 namespace {
 
@@ -17,7 +19,8 @@ int Usage() {
     std::fputs(
         "usage: assetgen --list\n"
         "       assetgen --group NAME --out DATA_DIR\n"
-        "       assetgen --check DATA_DIR\n",
+        "       assetgen --check DATA_DIR [TEXT_KEY_LIST...]\n"
+        "       assetgen --preview DATA_DIR OUT_DIR\n",
         stderr);
     return 2;
 }
@@ -44,14 +47,24 @@ int Make(const std::string& name, const std::string& root) {
     return 0;
 }
 
-int Check(const std::string& root) {
+int CheckText(const std::string& root, const std::vector<std::string>& keyLists) {
+    const std::vector<std::string> problems = assetgen::CheckGameText(root, keyLists);
+    if (problems.empty()) return 0;
+    std::fprintf(stderr, "assetgen: the game text table of %s has %zu problem(s):\n", root.c_str(),
+                 problems.size());
+    for (const std::string& problem : problems) std::fprintf(stderr, "  %s\n", problem.c_str());
+    return 1;
+}
+
+int Check(const std::string& root, const std::vector<std::string>& keyLists) {
     std::vector<std::string> lines;
     for (const Group& group : assetgen::Groups()) {
         for (const std::string& path : assetgen::MissingPaths(root, group.required)) {
             lines.push_back("  " + path + "  (made by group '" + group.name + "')");
         }
     }
-    if (lines.empty()) return 0;
+    const int text = CheckText(root, keyLists);
+    if (lines.empty()) return text;
     std::fprintf(stderr, "assetgen: the data folder %s lacks %zu file(s) the game needs:\n", root.c_str(),
                  lines.size());
     for (const std::string& line : lines) std::fprintf(stderr, "%s\n", line.c_str());
@@ -61,14 +74,30 @@ int Check(const std::string& root) {
     return 1;
 }
 
+int Preview(const std::string& root, const std::string& out) {
+    try {
+        assetgen::preview::MakeContactSheets(root, out);
+        assetgen::preview::MakeBoardMockup(root, out);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "assetgen: cannot make the previews: %s\n", e.what());
+        return 1;
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (args.size() == 1 && args[0] == "--list") return List();
-    if (args.size() == 2 && args[0] == "--check" && !args[1].empty()) return Check(args[1]);
+    if (args.size() >= 2 && args[0] == "--check" && !args[1].empty()) {
+        return Check(args[1], std::vector<std::string>(args.begin() + 2, args.end()));
+    }
     if (args.size() == 4 && args[0] == "--group" && args[2] == "--out" && !args[3].empty()) {
         return Make(args[1], args[3]);
+    }
+    if (args.size() == 3 && args[0] == "--preview" && !args[1].empty() && !args[2].empty()) {
+        return Preview(args[1], args[2]);
     }
     return Usage();
 }

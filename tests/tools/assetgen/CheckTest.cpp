@@ -16,9 +16,11 @@ using ::testing::Not;
 
 class CheckTest : public AssetgenTest {
 protected:
+    // A copy of the data folder the build made and checked.
     void SetUp() override {
         AssetgenTest::SetUp();
-        data_ = Generate(AllGroups());
+        data_ = folder_ + "data";
+        fs::copy(MURKWELL_DATA_DIR, data_, fs::copy_options::recursive);
     }
     int Check(std::string& output) { return RunAssetgen({"--check", data_}, output); }
 

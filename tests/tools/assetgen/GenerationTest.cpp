@@ -38,12 +38,20 @@ TEST_F(AssetgenTest, ListNamesTheGroupsOfThisIssue) {
                 ::testing::IsSupersetOf({"icon", "layout", "settings", "splash", "splashsound"}));
 }
 
+// Each group run again makes the very bytes the build made (one run each: generating everything is the
+// slow part, and the build's own run is the other half of the comparison).
 TEST_F(AssetgenTest, EveryGroupMakesTheSameBytesOnEveryRun) {
+    const std::string built = MURKWELL_DATA_DIR;
     for (const std::string& group : AllGroups()) {
-        const auto first = Snapshot(Generate({group}, group + "-1"));
-        const auto second = Snapshot(Generate({group}, group + "-2"));
-        EXPECT_FALSE(first.empty()) << group << " made nothing";
-        EXPECT_TRUE(first == second) << group << " made different output on a second run";
+        const auto again = Snapshot(Generate({group}, group));
+        EXPECT_FALSE(again.empty()) << group << " made nothing";
+        for (const auto& [path, bytes] : again) {
+            if (bytes == "<folder>") continue;
+            std::ifstream in(built + "/" + path, std::ios::binary);
+            std::ostringstream original;
+            original << in.rdbuf();
+            EXPECT_TRUE(original.str() == bytes) << group << " made " << path << " differently";
+        }
     }
 }
 

@@ -12,6 +12,7 @@
 #include "tools/assetgen/FontOutline.h"
 #include "tools/assetgen/Group.h"
 #include "tools/assetgen/Random.h"
+#include "tools/assetgen/Shapes.h"
 #include "tools/assetgen/StyleKit.h"
 
 namespace assetgen {
@@ -28,20 +29,6 @@ constexpr double kMoonX = kCx - 34, kMoonY = kCy - 40, kMoonR = 13;
 
 constexpr const char* kWordFont = "/usr/share/fonts/truetype/ebgaramond/EBGaramond12-Regular.ttf";
 constexpr double kWordSize = 78, kWordBaseline = 282;
-
-struct Point {
-    double x, y;
-};
-
-// A smooth curve through the points (Catmull-Rom as Béziers), continuing the current path.
-void CurveThrough(cairo_t* cr, const std::vector<Point>& p) {
-    cairo_line_to(cr, p[0].x, p[0].y);
-    for (size_t i = 0; i + 1 < p.size(); ++i) {
-        const Point a = p[i > 0 ? i - 1 : i], b = p[i], c = p[i + 1], d = p[i + 2 < p.size() ? i + 2 : i + 1];
-        cairo_curve_to(cr, b.x + (c.x - a.x) / 6, b.y + (c.y - a.y) / 6, c.x - (d.x - b.x) / 6,
-                       c.y - (d.y - b.y) / 6, c.x, c.y);
-    }
-}
 
 // A ridge from the left of the disc to the right, closed along the horizon.
 void Ridge(cairo_t* cr, const std::vector<Point>& line) {

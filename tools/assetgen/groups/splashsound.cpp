@@ -6,6 +6,7 @@
 #include "platform/codecs/SoundCodec.h"
 #include "tools/assetgen/DataFolder.h"
 #include "tools/assetgen/Group.h"
+#include "tools/assetgen/Processing.h"
 #include "tools/assetgen/Random.h"
 #include "tools/assetgen/Synth.h"
 
