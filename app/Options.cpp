@@ -1,7 +1,10 @@
 #include "app/Options.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstring>
+
+#include "app/showcase/Showcase.h"
 
 bool ParseOptions(int argc, const char* const* argv, Options& options, std::string& error) {
     options = Options{};
@@ -32,6 +35,13 @@ bool ParseOptions(int argc, const char* const* argv, Options& options, std::stri
             if (options.dataFolder.back() != '/') options.dataFolder += '/';
         } else if (arg == "--script") {
             if (!value(options.scriptPath)) return false;
+        } else if (arg == "--showcase") {
+            if (!value(options.showcase)) return false;
+            const std::vector<std::string> names = ShowcaseNames();
+            if (std::find(names.begin(), names.end(), options.showcase) == names.end()) {
+                error = "there is no showcase '" + options.showcase + "'";
+                return false;
+            }
         } else if (arg == "--seed") {
             std::string text;
             if (!value(text)) return false;
@@ -51,6 +61,8 @@ bool ParseOptions(int argc, const char* const* argv, Options& options, std::stri
 }
 
 std::string UsageText() {
+    std::string showcases;
+    for (const std::string& name : ShowcaseNames()) showcases += (showcases.empty() ? "" : ", ") + name;
     return "Usage: murkwell [options]\n"
            "  --windowed        play in a window\n"
            "  --fullscreen      play full screen\n"
@@ -60,6 +72,9 @@ std::string UsageText() {
            "  --deterministic   every frame lasts 1000/60 ms on the game's clock, so a scripted run replays\n"
            "                    exactly\n"
            "  --script FILE     play timed input from FILE (see the README)\n"
+           "  --showcase NAME   show one piece of the game on its own for review (" +
+           showcases +
+           ")\n"
            "  --version         print the version and stop\n"
            "  --help            print this text and stop\n";
 }

@@ -13,6 +13,7 @@ struct Options {
     std::optional<uint32_t> seed;
     bool deterministic = false;
     std::string scriptPath;
+    std::string showcase;  // a page of app/showcase in place of the game
     bool help = false;
     bool version = false;
 };

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "app/showcase/Showcase.h"
 #include "framework/core/ChannelArray.h"
 #include "framework/core/ErrorHandler.h"
 #include "framework/core/FrameworkKeys.h"
@@ -152,12 +153,18 @@ int RunMurkwell(platform::Platform& platform, const Options& options, const std:
         game->GraphicsCreate(0);
         GraphicsOpen = 1;
         if (game->CustomMousePointer) platform.GetGraphics().ShowPointer(false);
-        RunStartupSplashes();
         // The loading screen stands here until the game's resources and its title screen exist: a plain
         // screen in the clear colour, which Escape or closing the window leaves through the exit fade.
         TScreen loading;
         loading.name = "loading";
-        game->CurrentTScreen = &loading;
+        std::unique_ptr<TScreen> showcase;
+        if (options.showcase.empty()) {
+            RunStartupSplashes();
+            game->CurrentTScreen = &loading;
+        } else {
+            showcase = MakeShowcase(options.showcase);
+            showcase->PreStart();
+        }
         FlushKeysAndMouse();
         game->FixedRateLogic.Init();
         game->NoTimingTicks = 3;

@@ -12,9 +12,9 @@ bool Parse(std::vector<const char*> args, Options& options, std::string& error) 
 TEST(CommandLine, EveryOption) {
     Options o;
     std::string error;
-    ASSERT_TRUE(Parse(
-        {"--windowed", "--headless", "--data", "d", "--seed", "42", "--deterministic", "--script", "s.txt"},
-        o, error))
+    ASSERT_TRUE(Parse({"--windowed", "--headless", "--data", "d", "--seed", "42", "--deterministic",
+                       "--script", "s.txt", "--showcase", "screens"},
+                      o, error))
         << error;
     EXPECT_EQ(o.display, Options::Display::Windowed);
     EXPECT_TRUE(o.headless);
@@ -22,6 +22,7 @@ TEST(CommandLine, EveryOption) {
     EXPECT_EQ(o.seed, 42u);
     EXPECT_TRUE(o.deterministic);
     EXPECT_EQ(o.scriptPath, "s.txt");
+    EXPECT_EQ(o.showcase, "screens");
     ASSERT_TRUE(Parse({"--fullscreen", "--version", "--help"}, o, error));
     EXPECT_EQ(o.display, Options::Display::FullScreen);
     EXPECT_TRUE(o.version && o.help);
@@ -40,7 +41,10 @@ TEST(CommandLine, MistakesAreNamed) {
     EXPECT_FALSE(Parse({"--seed", "-1"}, o, error));
     EXPECT_FALSE(Parse({"--seed", "12x"}, o, error));
     EXPECT_FALSE(Parse({"--seed", "99999999999"}, o, error));
+    EXPECT_FALSE(Parse({"--showcase", "nothing"}, o, error));
+    EXPECT_EQ(error, "there is no showcase 'nothing'");
     EXPECT_NE(UsageText().find("--deterministic"), std::string::npos);
+    EXPECT_NE(UsageText().find("screens"), std::string::npos) << "the help names every showcase";
 }
 
 }  // namespace
