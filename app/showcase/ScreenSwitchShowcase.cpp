@@ -2,6 +2,7 @@
 
 #include "framework/core/Game.h"
 #include "framework/core/Globals.h"
+#include "framework/gfx/ImageBank.h"
 #include "framework/screens/GameFade.h"
 #include "framework/screens/Screen.h"
 #include "framework/ui/MousePointer.h"
@@ -49,6 +50,11 @@ public:
     SwitchShowcase() : ColourPage("blue", 40, 80, 200, 100), amber_("amber", 230, 160, 30, 724) {
         other = &amber_;
         amber_.other = this;
+    }
+    // The paused picture too, so that pausing (the pause key, or losing focus in full screen) shows.
+    int Load() override {
+        Game->SpritePausedCreate(ImageBank.Load("BigText/paused"));
+        return 1;
     }
 
 private:
