@@ -3,6 +3,8 @@
 
 #include "framework/core/Input.h"
 #include "framework/core/Messages.h"
+#include "framework/gfx/GameImage.h"
+#include "framework/screens/CrossFade.h"
 #include "framework/screens/GameFade.h"
 #include "framework/screens/Screen.h"
 #include "framework/screens/TransitionEffect.h"
@@ -224,6 +226,32 @@ TEST(TransitionEffect, CreateTurnsMillisecondsIntoTicksAndCopyKeepsTheDescriptio
     EXPECT_EQ(copy->MaskEndSize, 4);
     EXPECT_EQ(copy->ZoomSpeed, 0) << "not copied";
     EXPECT_EQ(copy->MaskAndFade, 0) << "not copied";
+}
+
+}  // namespace
+
+namespace {
+
+TEST(CrossFade, TheSecondPictureComesInOverTheTimeAndStays) {
+    murkwell::test::GameFixture fixture;
+    fixture.StartUp();
+    platform::PixelMap pixels(8, 8);
+    auto picture = TGameImage::CreateFromImage(fixture.platform().GetGraphics().LoadImage(pixels, 0), "P", 0);
+    auto fade = TCrossFade::Create(picture, picture, 500);
+    fade->SetImage2Coords(3, 4);
+    EXPECT_EQ(fade->X2, 3);
+    EXPECT_EQ(fade->Y2, 4);
+    for (int tick = 0; tick < 50; ++tick) fade->Manage();
+    EXPECT_NEAR(fade->Anim.GetRatio(), 0.5f, 0.01f) << "half of 100 ticks";
+    for (int tick = 0; tick < 80; ++tick) fade->Manage();
+    EXPECT_NEAR(fade->Anim.GetRatio(), 1.0f, 0.01f) << "and it stays at the end";
+
+    platform::NullGraphics& graphics = fixture.platform().TestGraphics();
+    graphics.ResetCounts();
+    graphics.SetAlpha(0.25f);
+    fade->Draw();
+    EXPECT_EQ(graphics.Drawn().images, 2);
+    EXPECT_EQ(graphics.Alpha(), 1.0f) << "alpha is reset after the second picture";
 }
 
 }  // namespace
