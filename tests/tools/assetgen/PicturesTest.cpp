@@ -337,6 +337,17 @@ TEST(LevelPictures, ParticlesAreMidHandledLights) {
         EXPECT_GT(p.Width(), p.Height()) << beam;
         EXPECT_LT(p.At(p.Width() / 2, 0).a, 16) << beam << " must fade out across its width";
     }
+    // The lightning power-up's strike comes down from above the board to its handle, the strike point.
+    const PixelMap strike = Load("graphics/Particles/lightningstrike.png");
+    ASSERT_EQ(strike.Width(), 96);
+    ASSERT_EQ(strike.Height(), 416);
+    EXPECT_GT(strike.At(48, 400).a, 200) << "no flash at the strike point";
+    for (int y = 0; y < 400; y += 40) {
+        int lit = 0;
+        for (int x = 0; x < 96; ++x) lit += strike.At(x, y).a > 128;
+        EXPECT_GT(lit, 0) << "the bolt breaks at row " << y;
+    }
+    for (int y = 0; y < 416; ++y) EXPECT_LT(std::max(strike.At(0, y).a, strike.At(95, y).a), 16) << y;
     for (const char* strip : {"fireballanim", "blurefireanim"}) {
         const PixelMap p = Load(std::string("graphics/Particles/") + strip + ".png");
         ASSERT_EQ(p.Width(), 8 * 64) << strip;

@@ -532,7 +532,8 @@ platform::PixelMap DiagonalMask() {
     return canvas.ToPixelMap();
 }
 
-const Tones kGoldTile{Hex(0xffe39a), Hex(0xb9862a), Hex(0x3e2606)};
+// An old, darkened gold, so that the gold things standing on it (skulls, coins) still stand out.
+const Tones kGoldTile{Hex(0xf0cc80), Hex(0x94681f), Hex(0x2c1a04)};
 const Tones kSilverTile{Hex(0xf2f7ff), Hex(0x93a3c0), Hex(0x2a3350)};
 
 struct Picture {
@@ -544,7 +545,7 @@ std::vector<Picture> Pictures() {
     std::vector<Picture> pictures = {
         {PathOf("EmptyTile"), EmptyTile},
         {PathOf("IceTile"),
-         [] { return ArmourTile(kGoldTile, GoldEngraving, pal::CandleGold.WithAlpha(0.25)); }},
+         [] { return ArmourTile(kGoldTile, GoldEngraving, pal::CandleGold.WithAlpha(0.18)); }},
         {PathOf("SnowTile"),
          [] { return ArmourTile(kSilverTile, FrostEngraving, pal::Moonlight.WithAlpha(0.3)); }},
         {PathOf("cursor"), Cursor},

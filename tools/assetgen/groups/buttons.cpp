@@ -40,10 +40,12 @@ enum class Look { Normal, Hover, Pressed };
 chrome::PanelStyle PlateStyle(Look look, double rim) {
     chrome::PanelStyle style{.rim = rim, .shadow = 0, .enamel = chrome::kEnamel, .glow = {0, 0, 0, 0}};
     if (look == Look::Hover) {
-        // Lit up: the enamel brightens towards violet and a lantern glow warms its middle.
-        style.enamel = {Mix(chrome::kEnamel.light, pal::Heather, 0.35),
-                        Mix(chrome::kEnamel.mid, pal::Violet, 0.3), chrome::kEnamel.dark};
-        style.glow = pal::CandleGold.WithAlpha(0.22);
+        // Lit up: the enamel brightens to a clear violet and a faint lantern glow warms its middle; more
+        // gold than that would turn the blue grey.
+        style.enamel = {Mix(chrome::kEnamel.light, pal::Heather, 0.3),
+                        Mix(chrome::kEnamel.mid, pal::Violet, 0.55),
+                        Mix(chrome::kEnamel.dark, pal::Dusk, 0.4)};
+        style.glow = pal::LanternAmber.WithAlpha(0.1);
     }
     if (look == Look::Pressed) {
         style.enamel = {Mix(chrome::kEnamel.light, pal::Ink, 0.35), Mix(chrome::kEnamel.mid, pal::Ink, 0.35),

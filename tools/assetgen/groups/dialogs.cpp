@@ -6,7 +6,7 @@
 //   "EnterYourNameDialog" 560 x 340: header band, caption from y 100, the name well x 80 … 480,
 //     y 160 … 212, buttons below 240;
 //   "InGameMenu" 420 x 600, mid-handled (its top 84 pixels below the screen's when centred): "Paused" in
-//     the header band 12 … 72, the five buttons from y 100;
+//     the header band 18 … 72, the five buttons from y 100;
 //   "MessageDialog" 640 x 400: header band, body and an optional picture below it, OK at the bottom;
 //   "Old Lady Dialog" 720 x 420: the shop keeper's portrait, a cameo, on the left third; header, text and
 //     buttons on the right, from x 250;
@@ -190,7 +190,7 @@ const Picture kPictures[] = {
      }},
     {"InGameMenu", 420, 600,
      [](Canvas& c) {
-         Header(c, 100, 316, 14, 70);
+         Header(c, 100, 316, 18, 72);
          chrome::Rule(c, {60, 88}, {356, 88});
          chrome::Rule(c, {60, 560}, {356, 560});
      }},

@@ -161,7 +161,7 @@ const Gem kGemTable[] = {
      0.4},
     {"silver",
      {Hex(0xffffff), Hex(0xb0bacb), Hex(0x434c62)},
-     Eased(kCushion, 9),
+     Eased(kCushion, 5),
      Subdivide(kCushion, 2),
      {kC, kC},
      0.56},

@@ -77,6 +77,7 @@ void Stake(Canvas& canvas) {
     cairo_restore(cr);
 }
 
+// A mallet whose iron head sits across the top of the handle.
 void Hammer(Canvas& canvas) {
     cairo_t* cr = canvas.Cr();
     const auto handle = [](cairo_t* c) { RoundedPolygon(c, {{-15, 17}, {-18, 14}, {4, -6}, {7, -3}}, 1.5); };
@@ -86,8 +87,8 @@ void Hammer(Canvas& canvas) {
     cairo_new_path(cr);
     const auto head = [](cairo_t* c) {
         cairo_save(c);
-        cairo_rotate(c, -kPi / 4);
-        RoundedRect(c, -6, -19, 23, 12, 2.5);
+        cairo_rotate(c, kPi / 4);
+        RoundedRect(c, -11, -16.1, 22, 11, 2.5);
         cairo_restore(c);
     };
     RoundedBody(canvas, head, kIron, 0.8, 0.5);
@@ -221,7 +222,7 @@ const PowerUp kPowerUps[] = {
     {6, Tarot, {Hex(0xffd8ec), Hex(0xff5aa8), Hex(0x6a0a3a)}},
 };
 
-// Draws a tool scaled about the middle of a picture, or only its shadow-grey ghost.
+// Draws a tool scaled about the middle of a picture, or only its dim ghost.
 void DrawTool(Canvas& canvas, void (*tool)(Canvas&), Point at, double scale, bool ghost) {
     cairo_t* cr = canvas.Cr();
     cairo_save(cr);
@@ -231,6 +232,9 @@ void DrawTool(Canvas& canvas, void (*tool)(Canvas&), Point at, double scale, boo
         cairo_push_group(cr);
         tool(canvas);
         Pattern shape(cairo_pop_group(cr), cairo_pattern_destroy);
+        // Dim and pale, but still the tool: the row must say which power-up waits to be charged.
+        cairo_set_source(cr, shape.get());
+        cairo_paint_with_alpha(cr, 0.35);
         SetSource(cr, pal::Mist.WithAlpha(0.3));
         cairo_mask(cr, shape.get());
     } else {
@@ -416,10 +420,10 @@ platform::PixelMap Pin(int level) {
 }
 
 // A drag tool's pointer: the tool large, turned so that its working end is at the hot spot.
-platform::PixelMap ToolCursor(void (*tool)(Canvas&), double angle) {
+platform::PixelMap ToolCursor(void (*tool)(Canvas&), double angle, Point centre = {30, 30}) {
     Canvas canvas(64, 64);
     cairo_t* cr = canvas.Cr();
-    cairo_translate(cr, 30, 30);
+    cairo_translate(cr, centre.x, centre.y);
     cairo_rotate(cr, angle);
     cairo_scale(cr, 1.25, 1.25);
     tool(canvas);
@@ -461,9 +465,10 @@ std::vector<File> Files() {
     files.push_back({PathOf("unpurchased"), Unpurchased});
     files.push_back({PathOf("empty ring1"), Ring});
     files.push_back({PathOf("Powerup Slot Mouse Over"), SlotGlow});
-    // The stake points up-left; the hammer and broom strike with the end that is up-left once turned.
+    // The stake points up-left; the hammer and broom strike with the end that is up-left once turned (the
+    // hammer's head lies across the corner, so the tool is moved up towards it).
     files.push_back({PathOf("StakeCursor"), [] { return ToolCursor(Stake, kPi / 2); }});
-    files.push_back({PathOf("HammerCursor"), [] { return ToolCursor(Hammer, 0); }});
+    files.push_back({PathOf("HammerCursor"), [] { return ToolCursor(Hammer, -kPi / 2, {27, 27}); }});
     files.push_back({PathOf("BroomCursor"), [] { return ToolCursor(Broom, kPi / 2); }});
     files.push_back({PathOf("pointer"), Pointer});
     return files;

@@ -1,10 +1,12 @@
 // The sounds of buttons, dialogs, menus and panels. They share one voice: a small wooden knob tapped and
 // the glass of a lantern answering it, with a breath of air when something slides.
 //
-// Names the game's code gives to sounds that have none of their own (load them by these names):
-//   "MenuActivate", "MenuDeactivate"   the in-game menu opening and closing (played with
-//   "SlideIn"/"SlideOut") "PanelActivate", "PanelDeactivate" the level-complete panel unrolling and rolling
-//   up "SliderClick"                      a step of the options screen's sound slider
+// Names chosen for the sounds the game plays without naming them (load them by these names):
+//   MenuActivate     the in-game menu opening (with SlideIn)
+//   MenuDeactivate   the in-game menu closing (with SlideOut)
+//   PanelActivate    the level-complete panel unrolling
+//   PanelDeactivate  the level-complete panel rolling up
+//   SliderClick      a step of the options screen's sound slider
 
 #include "tools/assetgen/Processing.h"
 #include "tools/assetgen/SoundFiles.h"

@@ -1,7 +1,8 @@
 // A level as the game screen will draw it, composed from the finished pictures only: a 9 x 8 board with
 // holes, armour, locks, rocks, bombs, coins and a skull on "bg3", the HUD panel and the power-up row. It
 // places and layers things the way the board does (frame shadow, frame, tiles, glows, gems, overlays), so
-// that the pictures can be judged together before any game code draws them.
+// that the pictures can be judged together before any game code draws them. A second sheet shows the same
+// screen over every level background.
 
 #include <cmath>
 #include <map>
@@ -428,23 +429,63 @@ void DrawPowerUps(cairo_t* cr, Pictures& pictures) {
     }
 }
 
+// The game screen over one background.
+Canvas Screen(Pictures& pictures, const OutlineFont& font, const std::string& background) {
+    Canvas canvas(kScreenW, kScreenH);
+    cairo_t* cr = canvas.Cr();
+    At(cr, pictures.Get("graphics/Backgrounds/" + background + ".jpg"), 0, 0);
+    DrawBoard(cr, pictures);
+    DrawHud(cr, pictures, font);
+    DrawPowerUps(cr, pictures);
+    At(cr, pictures.Get(Hud("pointer")), 700 - 4, 560);
+    return canvas;
+}
+
+void Save(const Canvas& canvas, const std::string& path) {
+    std::string error;
+    if (!platform::SavePng(path, canvas.ToPixelMap(), 6, false, error)) throw std::runtime_error(error);
+}
+
+// The board must read on every chapter's scene: the same screen over each level background, smaller, on
+// one sheet.
+void SaveEveryBackground(Pictures& pictures, const OutlineFont& font, const std::string& path) {
+    constexpr int kColumns = 3, kCount = 10, kGap = 8;
+    constexpr double kScale = 0.4;
+    constexpr int kW = static_cast<int>(kScreenW * kScale), kH = static_cast<int>(kScreenH * kScale);
+    constexpr int kSheetRows = (kCount + kColumns - 1) / kColumns;
+    Canvas sheet(kColumns * (kW + kGap) + kGap, kSheetRows * (kH + kGap + 18) + kGap);
+    cairo_t* cr = sheet.Cr();
+    cairo_set_source_rgb(cr, 0.16, 0.17, 0.2);
+    cairo_paint(cr);
+    for (int b = 1; b <= kCount; ++b) {
+        const std::string name = "bg" + std::to_string(b);
+        const Canvas screen = Screen(pictures, font, name);
+        const double x = kGap + (b - 1) % kColumns * (kW + kGap),
+                     y = kGap + (b - 1) / kColumns * (kH + kGap + 18);
+        cairo_save(cr);
+        cairo_translate(cr, x, y + 18);
+        cairo_scale(cr, kScale, kScale);
+        cairo_set_source_surface(cr, screen.Surface(), 0, 0);
+        cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_GOOD);
+        cairo_paint(cr);
+        cairo_restore(cr);
+        const std::u32string label(name.begin(), name.end());
+        OutlineFont::Setting setting;
+        setting.size = 13;
+        font.AppendPath(cr, label, x, y + 14, setting);
+        cairo_set_source_rgb(cr, 1, 1, 1);
+        cairo_fill(cr);
+    }
+    Save(sheet, path);
+}
+
 }  // namespace
 
 void MakeBoardMockup(const std::string& dataRoot, const std::string& outFolder) {
     Pictures pictures(dataRoot);
-    Canvas canvas(kScreenW, kScreenH);
-    cairo_t* cr = canvas.Cr();
-    At(cr, pictures.Get("graphics/Backgrounds/bg3.jpg"), 0, 0);
-    DrawBoard(cr, pictures);
     const OutlineFont font(kTextFont);
-    DrawHud(cr, pictures, font);
-    DrawPowerUps(cr, pictures);
-    At(cr, pictures.Get(Hud("pointer")), 700 - 4, 560);
-    std::string error;
-    if (!platform::SavePng(files::Join(outFolder, "board-mockup.png"), canvas.ToPixelMap(), 6, false,
-                           error)) {
-        throw std::runtime_error(error);
-    }
+    Save(Screen(pictures, font, "bg3"), files::Join(outFolder, "board-mockup.png"));
+    SaveEveryBackground(pictures, font, files::Join(outFolder, "board-on-every-background.png"));
 }
 
 }  // namespace assetgen::preview

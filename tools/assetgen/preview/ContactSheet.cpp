@@ -3,10 +3,12 @@
 // their frames, numbered.
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <map>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/codecs/ImageCodec.h"
@@ -26,6 +28,7 @@ constexpr const char* kLabelFont = "/usr/share/fonts/truetype/dejavu/DejaVuSans.
 constexpr int kSheetWidth = 1600;
 constexpr int kMargin = 16, kGap = 18, kLabelHeight = 30, kFrameGap = 6;
 constexpr double kMaxWidth = 400, kMaxHeight = 320;  // larger pictures are shown smaller
+constexpr double kMinSide = 40;                      // tiny ones larger, to judge their pixels
 constexpr Colour kGrey = Hex(0x808080), kDark = Hex(0x16171f);
 
 struct Item {
@@ -63,6 +66,7 @@ void Measure(Item& item) {
     const double cw = item.strip ? item.strip->cellWidth : item.picture.Width();
     const double ch = item.strip ? item.strip->cellHeight : item.picture.Height();
     item.scale = std::min({1.0, kMaxWidth / cw, kMaxHeight / ch});
+    if (std::max(cw, ch) < kMinSide) item.scale = std::ceil(kMinSide / std::max(cw, ch));
     if (!item.strip) {
         item.w = cw * item.scale;
         item.h = ch * item.scale;
@@ -73,6 +77,17 @@ void Measure(Item& item) {
     const int rows = (item.strip->frames + item.columns - 1) / item.columns;
     item.w = item.columns * cell - kFrameGap;
     item.h = rows * (ch * item.scale + 14);
+}
+
+// The line under the name: the picture's size, its frames, and the scale it is shown at.
+std::string SizeText(const Item& item) {
+    std::string size = std::to_string(item.picture.Width()) + "x" + std::to_string(item.picture.Height());
+    if (item.strip) {
+        size = std::to_string(item.strip->frames) + " x " + std::to_string(item.strip->cellWidth) + "x" +
+               std::to_string(item.strip->cellHeight);
+    }
+    if (item.scale != 1) size += "  (shown at " + std::to_string(std::lround(item.scale * 100)) + "%)";
+    return size;
 }
 
 void DrawPicture(cairo_t* cr, const platform::PixelMap& picture, double x, double y, double scale, int sx,
@@ -104,14 +119,8 @@ void DrawItem(cairo_t* cr, const OutlineFont& font, const Item& item, double dx,
                         f / s.Columns() * s.cellHeight, s.cellWidth, s.cellHeight);
         }
     }
-    std::string size = std::to_string(item.picture.Width()) + "x" + std::to_string(item.picture.Height());
-    if (item.strip) {
-        size = std::to_string(item.strip->frames) + " x " + std::to_string(item.strip->cellWidth) + "x" +
-               std::to_string(item.strip->cellHeight);
-    }
-    if (item.scale < 1) size += "  (shown at " + std::to_string(std::lround(item.scale * 100)) + "%)";
     Text(cr, font, item.name, x, y + item.h + 13, 12, Hex(0xffffff));
-    Text(cr, font, size, x, y + item.h + 26, 10, Hex(0xe0e0e0));
+    Text(cr, font, SizeText(item), x, y + item.h + 26, 10, Hex(0xe0e0e0));
 }
 
 // Rows from left to right; returns the panel's height.
@@ -119,7 +128,8 @@ double Layout(std::vector<Item>& items) {
     double x = kMargin, y = kMargin, rowHeight = 0;
     for (Item& item : items) {
         Measure(item);
-        const double width = std::max(item.w, 7.0 * item.name.size() + 10);
+        const double width =
+            std::max({item.w, 7.0 * item.name.size() + 10, 5.6 * SizeText(item).size() + 10});
         if (x > kMargin && x + width > kSheetWidth - kMargin) {
             x = kMargin;
             y += rowHeight + kGap;
@@ -141,8 +151,8 @@ void WriteSheet(const std::string& title, std::vector<Item>& items, const std::s
     cairo_t* cr = canvas.Cr();
     SetSource(cr, Hex(0x2a2b33));
     cairo_paint(cr);
-    Text(cr, font, title + "  (" + std::to_string(items.size()) + " pictures)", kMargin, 27, 18,
-         Hex(0xffffff));
+    const std::string count = std::to_string(items.size()) + (items.size() == 1 ? " picture" : " pictures");
+    Text(cr, font, title + "  (" + count + ")", kMargin, 27, 18, Hex(0xffffff));
     const Colour grounds[] = {kGrey, kDark};
     for (int i = 0; i < 2; ++i) {
         const double top = header + i * panel;
@@ -155,6 +165,32 @@ void WriteSheet(const std::string& title, std::vector<Item>& items, const std::s
     if (!platform::SavePng(path, canvas.ToPixelMap(), 6, false, error)) throw std::runtime_error(error);
 }
 
+// Numbers within names count as numbers, so "bg2" comes before "bg10".
+bool NaturalLess(const std::string& a, const std::string& b) {
+    size_t i = 0, j = 0;
+    while (i < a.size() && j < b.size()) {
+        if (std::isdigit(static_cast<unsigned char>(a[i])) &&
+            std::isdigit(static_cast<unsigned char>(b[j]))) {
+            size_t ei = i, ej = j;
+            while (ei < a.size() && std::isdigit(static_cast<unsigned char>(a[ei]))) ++ei;
+            while (ej < b.size() && std::isdigit(static_cast<unsigned char>(b[ej]))) ++ej;
+            // Without leading zeros, the shorter run of digits is the smaller number.
+            while (i + 1 < ei && a[i] == '0') ++i;
+            while (j + 1 < ej && b[j] == '0') ++j;
+            const std::string_view na(&a[i], ei - i), nb(&b[j], ej - j);
+            if (na.size() != nb.size()) return na.size() < nb.size();
+            if (na != nb) return na < nb;
+            i = ei;
+            j = ej;
+        } else {
+            if (a[i] != b[j]) return a[i] < b[j];
+            ++i;
+            ++j;
+        }
+    }
+    return a.size() - i < b.size() - j;
+}
+
 bool IsPicture(const std::string& name) {
     return name.ends_with(".png") || name.ends_with(".jpg");
 }
@@ -165,7 +201,7 @@ void CollectFolders(const std::string& root, const std::string& relative,
     std::vector<std::string> names;
     std::string error;
     if (!files::ListFolder(files::Join(root, relative), names, error)) throw std::runtime_error(error);
-    std::sort(names.begin(), names.end());
+    std::sort(names.begin(), names.end(), NaturalLess);
     for (const std::string& name : names) {
         const std::string path = relative + "/" + name;
         if (files::IsFolder(files::Join(root, path))) {
