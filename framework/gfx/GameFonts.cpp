@@ -35,6 +35,9 @@ void DrawDebugLine(const std::string& text, int x, int y, int shadow) {
 }  // namespace
 
 int LoadGameFonts(const std::function<void()>& step) {
+    FontPrecache = 1;
+    FontAccurateHeight = 1;
+    FontAverageHeightMinusOne = 0;
     const std::string folder = Game ? Game->FontPath : std::string();
     for (size_t i = 0; i < kGameFontNames.size(); ++i) {
         if (i > 0 && step) step();

@@ -40,7 +40,8 @@ extern TGameFonts GameFonts;
 inline constexpr std::array<const char*, 7> kGameFontNames = {
     "BigText", "Button", "LargeWhite", "GUIFont", "GUIFontSmall", "DialogHeader", "Embossed"};
 
-// Loads the seven fonts from the game's font folder (a missing or damaged one is fatal), calling step
+// Sets the font switches as the game has them (fonts precached, line heights measured accurately),
+// loads the seven fonts from the game's font folder (a missing or damaged one is fatal), calling step
 // between one font and the next so the loading bar moves, and gives the debug display its font.
 int LoadGameFonts(const std::function<void()>& step = {});
 // Drops the fonts (and the debug display's font with them).

@@ -31,6 +31,10 @@ int TGameText::Read(const std::string& file) {
     std::vector<TextBlock> blocks;
     int badLine = 0;
     if (!ParseTextTable(text, blocks, badLine)) {
+        // The game's own words say nothing of where; the player is told which file and line first.
+        Message(path + " line " + std::to_string(badLine) + " should start a block with [" +
+                    std::string(kTextSection) + "] (no text line may begin with \"[\")",
+                0, 1);
         Message(MissingHeaderMessage(), 1, 1);
         return 0;
     }

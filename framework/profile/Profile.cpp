@@ -1,5 +1,6 @@
 #include "framework/profile/Profile.h"
 
+#include <stdexcept>
 #include <vector>
 
 #include "framework/core/Game.h"
@@ -31,6 +32,23 @@ public:
 private:
     const platform::ByteReader*& field_;
 };
+
+// Up to five tries, as for every file. A try that throws has failed; with DebugBuild set it also shows
+// thrownText, fatal, which ends the tries at once.
+template <typename Attempt>
+bool TryFiveTimes(const std::string& thrownText, std::string& error, Attempt attempt) {
+    return Retry(Game->GetPlatform().GetClock(), error, [&](std::string& e) {
+        try {
+            return attempt(e);
+        } catch (const FatalMessage&) {
+            throw;
+        } catch (const std::exception& thrown) {
+            e = thrown.what();
+            if (DebugBuild) Message(thrownText, 1, 1);
+            return false;
+        }
+    });
+}
 
 }  // namespace
 
@@ -133,11 +151,12 @@ int TProfile::SaveAttempt(std::string& error) {
 
 int TProfile::Save() {
     std::string error;
-    if (Retry(Game->GetPlatform().GetClock(), error, [this](std::string& e) { return SaveAttempt(e) == 1; }))
-        return 1;
+    const bool saved = TryFiveTimes("Could not save profile!", error,
+                                    [this](std::string& e) { return SaveAttempt(e) == 1; });
+    if (saved) return 1;
     // Said once, not once per try: the game goes on with the data in memory and tries again at the next
     // save, but the player must know that progress is not being kept.
-    Message("Could not save profile! " + error, DebugBuild, 1);
+    Message("Could not save profile! " + error, 0, 1);
     return 0;
 }
 
@@ -182,9 +201,11 @@ int TProfile::Load() {
     if (ProfileCreatedHook) ProfileCreatedHook(*this);
 
     std::string error;
-    const bool stopped = Retry(Game->GetPlatform().GetClock(), error, [this](std::string& e) {
+    const std::string couldNotLoad = "Could not load profile!";
+    const bool stopped = TryFiveTimes(couldNotLoad, error, [&](std::string& e) {
         if (LoadAttempt(e) == 1) return true;
-        if (loadingError == 0 && DebugBuild) Message("Could not load profile!", 1, 1);
+        // A read that runs past the end of the file counts as a try that threw.
+        if (loadingError == 0 && DebugBuild) Message(couldNotLoad, 1, 1);
         return loadingError == 1;
     });
     if (stopped && loadingError == 0) return 1;

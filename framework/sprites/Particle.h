@@ -78,9 +78,9 @@ public:
     float GetFadeRatio() const;
     int IsFadingOut() const;
     // Per tick; 0 when the particle died.
-    int Move() override;
-    int Draw() override;
-    int Kill() override;
+    int Move() final;
+    int Draw() final;
+    int Kill() final;
 
 private:
     // The current phase's function, for a particle whose life ends in the middle of a phase.

@@ -18,9 +18,37 @@ class TSprite {
 public:
     virtual ~TSprite() = default;
 
-    // What every picture and every tick of a moving sprite reads comes first, so that running and
-    // drawing thousands of particles touches as little memory as it can; the rest follows. Each part
-    // keeps the order of the sprite's description.
+    // The fields a moving picture rarely reads come first and those that every tick and every picture
+    // read last, so that they sit next to the hot fields of a particle: running and drawing thousands of
+    // particles then touches as little memory as it can. Each part keeps the order of the sprite's
+    // description.
+    std::string name;  // upper-cased by SetName
+    float xspeed = 0, yspeed = 0, speed = 0;
+    int MouseOver = 0;
+    std::shared_ptr<TBox> BoundingBox;
+    int AnimLength = 1000;   // ticks for one pass over all frames
+    int AnimCounterDir = 0;  // 1: the counter counts up through a pass; 0: down
+    int AnimReverse = 0;     // 1: the counter runs against AnimCounterDir (the way back of a ping-pong)
+    int PingPong = 0;
+    float FrameLength = 0;
+    int Loop = 1;
+    int LoopCount = 0;  // above 0: wraps left before looping stops
+    double ScaleCounter = 0;
+    int ScaleLength = 1000;
+    double RotationCounter = 0;
+    int RotationLength = 1000;
+    int RotationLoop = 0;
+    float GlowSpeed = 0, GlowMin = 0, GlowMax = 1.0f;
+    float GlowRange = 1.0f;
+    TSineCounter GlowCounter;
+    std::shared_ptr<TSineCounter> MiscSineCounter;
+    float cx = 0, cy = 0;
+    // Called when a pass wraps or the animation stops.
+    void (*AnimStoppedFunction)(TSprite&) = nullptr;
+    float ox = 0, oy = 0;
+    std::shared_ptr<TSprite> AttachedSprite;  // moved and killed with this sprite
+    int KillAttachedSprite = 1;
+
     int active = 0;   // the owner's flag
     int visible = 1;  // 0 skips drawing
     float x = 0, y = 0;
@@ -49,33 +77,6 @@ public:
     float Glow = 0;
     std::shared_ptr<TGameImage> AlternativeImage;  // drawn instead of image when set
     std::shared_ptr<TLabel> Label;                 // text moved and drawn with the sprite
-
-    std::string name;  // upper-cased by SetName
-    float xspeed = 0, yspeed = 0, speed = 0;
-    int MouseOver = 0;
-    std::shared_ptr<TBox> BoundingBox;
-    int AnimLength = 1000;   // ticks for one pass over all frames
-    int AnimCounterDir = 0;  // 1: the counter counts up through a pass; 0: down
-    int AnimReverse = 0;     // 1: the counter runs against AnimCounterDir (the way back of a ping-pong)
-    int PingPong = 0;
-    float FrameLength = 0;
-    int Loop = 1;
-    int LoopCount = 0;  // above 0: wraps left before looping stops
-    double ScaleCounter = 0;
-    int ScaleLength = 1000;
-    double RotationCounter = 0;
-    int RotationLength = 1000;
-    int RotationLoop = 0;
-    float GlowSpeed = 0, GlowMin = 0, GlowMax = 1.0f;
-    float GlowRange = 1.0f;
-    TSineCounter GlowCounter;
-    std::shared_ptr<TSineCounter> MiscSineCounter;
-    float cx = 0, cy = 0;
-    // Called when a pass wraps or the animation stops.
-    void (*AnimStoppedFunction)(TSprite&) = nullptr;
-    float ox = 0, oy = 0;
-    std::shared_ptr<TSprite> AttachedSprite;  // moved and killed with this sprite
-    int KillAttachedSprite = 1;
 
     int AnimBoundsCheckLower();
     int AnimBoundsCheckUpper();

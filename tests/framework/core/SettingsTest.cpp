@@ -6,6 +6,7 @@
 
 #include "GameTestSupport.h"
 #include "framework/core/Messages.h"
+#include "framework/core/Retry.h"
 #include "platform/files/Files.h"
 
 namespace {
@@ -219,6 +220,30 @@ TEST(ErrorLog, MessagesAreAppendedWhenAskedAndFatalOnesThrow) {
     EXPECT_NE(log.find("\nsecond\n"), std::string::npos);
     EXPECT_EQ(log.find("not logged"), std::string::npos);
     EXPECT_EQ(fixture.platform().TestSystem().Messages().size(), 3u) << "every message is shown";
+}
+
+}  // namespace
+
+namespace {
+
+TEST(Retry, AFatalMessageEndsTheTriesAtOnce) {
+    murkwell::test::GameFixture fixture;
+    std::string error;
+    int attempts = 0;
+    EXPECT_THROW(Retry(fixture.platform().GetClock(), error,
+                       [&](std::string&) -> bool {
+                           ++attempts;
+                           throw FatalMessage("shown already");
+                       }),
+                 FatalMessage);
+    EXPECT_EQ(attempts, 1);
+    attempts = 0;
+    EXPECT_FALSE(Retry(fixture.platform().GetClock(), error, [&](std::string&) -> bool {
+        ++attempts;
+        throw std::runtime_error("disk busy");
+    }));
+    EXPECT_EQ(attempts, 5) << "any other failure is tried again";
+    EXPECT_EQ(error, "disk busy");
 }
 
 }  // namespace

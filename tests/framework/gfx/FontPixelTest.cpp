@@ -1,5 +1,5 @@
 // The game's fonts drawn for real on SDL's dummy video driver: a wrapped, centred label in each, read back
-// pixel by pixel, and a page of every font with sample texts saved in the build folder for the eye.
+// pixel by pixel. A page of every font for the eye is the program's showcase "fonts".
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -13,7 +13,7 @@
 #include "framework/gfx/Label.h"
 #include "framework/sprites/Color.h"
 #include "framework/sprites/Shadow.h"
-#include "platform/codecs/ImageCodec.h"
+#include "platform/PixelMap.h"
 #include "platform/sdl/SdlPlatform.h"
 
 namespace {
@@ -32,12 +32,14 @@ protected:
         Game = game_.get();
         ASSERT_TRUE(Graphics().Open({kWidth, kHeight, 0, 60, false, "fonts"}, error)) << error;
         game_->FontPath = std::string(MURKWELL_DATA_DIR) + "/fonts/";
-        FontAccurateHeight = 1;
         LoadGameFonts();
     }
     void TearDown() override {
         KillGameFonts();
+        // The switches back to the framework's defaults for the next test.
+        FontPrecache = 0;
         FontAccurateHeight = 0;
+        FontAverageHeightMinusOne = 1;
         TextAlpha = 1;
         if (sdl_) Graphics().Close();
         Game = nullptr;
@@ -130,79 +132,6 @@ TEST_F(FontPixelTest, ATintedWhiteFontTakesTheTint) {
     // Centred both ways on its point.
     const Ink ink = InkIn(shot, 250, 350);
     EXPECT_NEAR((ink.top + ink.bottom) / 2.0, 300, 3);
-}
-
-// Not a check: a page of every font for review, saved as font-test-page.png in the build folder.
-TEST_F(FontPixelTest, TestPageOfEveryFont) {
-    auto& g = Graphics();
-    for (int y = 0; y < kHeight; ++y) {
-        const double t = static_cast<double>(y) / kHeight;
-        g.SetColor(static_cast<int>(11 + 36 * t), static_cast<int>(16 + 27 * t),
-                   static_cast<int>(38 + 64 * t));
-        g.DrawRect(0, static_cast<float>(y), kWidth, 1);
-    }
-    g.SetColor(255, 255, 255);
-    const auto caption = [&](const std::string& text, float y) {
-        TColor{150, 160, 200, 1}.Set(g);
-        GameFonts.GUIFontSmall->Draw(text, 24, y);
-        g.SetColor(255, 255, 255);
-        g.SetAlpha(1);
-    };
-    const auto label = [&](const std::shared_ptr<TBitmapFont>& font, const std::string& text, float x,
-                           float y, int align, std::shared_ptr<TColor> colour, int wrap = 0) {
-        auto parts = Parts(font, std::move(colour));
-        parts->Shadow = TShadow::Create(2, 2, 0.5f);
-        TLabel::CreateSpecial(text, x, y, align, *parts, wrap)->Draw();
-    };
-    const auto white = [] { return TColor::Create(255, 255, 255); };
-
-    caption("BigText", 14);
-    label(GameFonts.BigText, "Level 12 Complete!", 512, 30, 1, white());
-    caption("DialogHeader", 96);
-    label(GameFonts.DialogHeader, "The Keeper's Tale — Élan, Ça va?", 512, 110, 1, white());
-    caption("Button (tinted gold, mouse-over, pressed)", 166);
-    g.SetColor(60, 40, 70);
-    g.DrawRect(112, 188, 240, 44);
-    g.DrawRect(392, 188, 240, 44);
-    g.DrawRect(672, 188, 240, 44);
-    label(GameFonts.Button, "Play", 232, 210, 3, TColor::Create(205, 154, 65));
-    label(GameFonts.Button, "Change Player", 512, 210, 3, TColor::Create(225, 160, 72));
-    label(GameFonts.Button, "Options", 792, 210, 3, TColor::Create(175, 145, 55));
-    caption("LargeWhite", 246);
-    label(GameFonts.LargeWhite, "Score 1,234,560   Level 37   3:07   Gold 250", 512, 264, 1, white());
-    caption("GUIFont (wrapped to 640, centred)", 312);
-    label(GameFonts.GUIFont,
-          "The lanterns of Murkwell flicker in the mist. Match three gems of a colour to clear them, and "
-          "gather gold for the village. “Café crème, naïve façade, "
-          "Ångström, Straße” – 5€…",
-          512, 330, 1, white(), 640);
-    caption("GUIFontSmall", 430);
-    label(GameFonts.GUIFontSmall,
-          "Level  Score  Gold — Buy the pumpkin for 250 gold. Äpfel, Öl, Übermut, çà, ñ, ¿? ¡!", 512, 448, 1,
-          white());
-    caption("Embossed (on a panel like the level-complete table)", 486);
-    g.SetColor(196, 150, 70);
-    g.DrawRect(210, 504, 604, 96);
-    g.SetColor(14, 16, 36);
-    g.DrawRect(212, 506, 600, 92);
-    label(GameFonts.Embossed, "Golden Skulls", 240, 516, 0, white());
-    label(GameFonts.Embossed, "Total Gold", 240, 556, 0, white());
-    label(GameFonts.LargeWhite, "12", 784, 516, 2, white());
-    label(GameFonts.LargeWhite, "1,250", 784, 556, 2, white());
-    caption("The debug display's font", 616);
-    game_->DebugFont("FPS     60   Logic   0.21 ms   Draw   3.10 ms", 24, 640, 1);
-    game_->DebugFont("Gfx Driver = DirectX 9.0c (using DX9)", 24, 652, 1);
-    caption("DialogHeader, turned about its middle", 676);
-    auto turned = TLabel::CreateSpecial("Turned", 512, 704, 0, *Parts(GameFonts.DialogHeader, white()));
-    turned->Rotation = -8;
-    turned->SetBitmapFontHandle(turned->W / 2, 0);
-    turned->Draw();
-
-    const PixelMap shot = Shot();
-    std::string error;
-    const std::string path = std::string(MURKWELL_BINARY_DIR) + "/font-test-page.png";
-    ASSERT_TRUE(platform::SavePng(path, shot, 6, false, error)) << error;
-    EXPECT_TRUE(InkIn(shot, 0, kHeight).Any());
 }
 
 }  // namespace

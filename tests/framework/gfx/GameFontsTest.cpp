@@ -18,13 +18,15 @@ protected:
     void SetUp() override {
         game().FontPath = std::string(MURKWELL_DATA_DIR) + "/fonts/";
         game().TextPath = std::string(MURKWELL_DATA_DIR) + "/text/";
-        FontAccurateHeight = 1;  // as the game has it
         ASSERT_EQ(LoadGameFonts([this] { ++steps_; }), 1);
         text_.Read("gametext.txt");
     }
     void TearDown() override {
         KillGameFonts();
+        // The switches back to the framework's defaults for the next test.
+        FontPrecache = 0;
         FontAccurateHeight = 0;
+        FontAverageHeightMinusOne = 1;
     }
     static std::vector<std::pair<const char*, TBitmapFont*>> All() {
         return {
@@ -48,6 +50,9 @@ protected:
 TEST_F(GameFontsTest, AllSevenLoadWithTheLoadingBarMovedBetweenThemAndTheDebugDisplayGetsOne) {
     for (const auto& [name, font] : All()) EXPECT_TRUE(font && font->Image) << name;
     EXPECT_EQ(steps_, 6);
+    // Line gaps are the test string's full height, not an average stretched by dividing by one less.
+    EXPECT_EQ(FontAccurateHeight, 1);
+    EXPECT_EQ(FontAverageHeightMinusOne, 0);
     EXPECT_TRUE(game().DebugFont);
     KillGameFonts();
     EXPECT_FALSE(game().DebugFont);

@@ -121,6 +121,13 @@ TEST_F(GameTextTest, ATextLineStartingWithABracketIsTakenForAHeaderAndIsFatal) {
     EXPECT_EQ(FatalOf("[TEXT]\nGold\n[Gold] coins\n"), "[TEXT] header hot found");
 }
 
+TEST_F(GameTextTest, BeforeTheHeaderFatalThePlayerIsToldTheFileAndLine) {
+    FatalOf("[TEXT]\nGold\nGold\n[TEXT]\nScore\n[Score]\n");
+    ASSERT_EQ(Messages().size(), 2u);
+    EXPECT_THAT(Messages()[0], HasSubstr(Folder() + "gametext.txt line 6 "));
+    EXPECT_THAT(Messages()[1], HasSubstr("[TEXT] header hot found"));
+}
+
 TEST_F(GameTextTest, AMissingFileIsFatalAndNamed) {
     try {
         TGameText::Create("missing.txt");

@@ -203,7 +203,36 @@ TEST_F(ProfileTest, ASaveThatFailsForGoodIsReportedOnceAfterFiveTries) {
     EXPECT_NE(fixture.ErrorLog().find("Could not save profile!"), std::string::npos);
 }
 
+TEST_F(ProfileTest, InADebugBuildAFailedSaveEndsTheProgramAtTheFirstTry) {
+    DebugBuild = 1;
+    fixture.game().ProfilePath = fixture.ProfileFolder() + "gone/";
+    TProfile profile;
+    profile.Init("Sam");
+    const uint32_t start = fixture.Now();
+    EXPECT_THROW(profile.Save(), FatalMessage);
+    EXPECT_EQ(fixture.Now(), start) << "not tried again";
+    EXPECT_EQ(fixture.Messages(), std::vector<std::string>{"Murkwell: Could not create file '" +
+                                                           fixture.ProfileFolder() + "gone/Sam.dat'"});
+
+    fixture.game().ProfilePath = fixture.ProfileFolder();
+    profile.SaveUserFunction = [](platform::ByteWriter&) -> int { throw std::runtime_error("disk gone"); };
+    EXPECT_THROW(profile.Save(), FatalMessage);
+    EXPECT_EQ(fixture.Messages().back(), "Murkwell: Could not save profile!");
+}
+
 // ---- Damaged files ---------------------------------------------------------------------------------
+
+TEST_F(ProfileTest, InADebugBuildAFileThatCannotBeReadEndsTheProgramAtTheFirstTry) {
+    DebugBuild = 1;
+    fixture.WriteBytes("Eve.dat", {1, 2});
+    TProfile profile;
+    profile.Init("Eve");
+    const uint32_t start = fixture.Now();
+    EXPECT_THROW(profile.Load(), FatalMessage);
+    EXPECT_EQ(fixture.Now(), start);
+    EXPECT_EQ(fixture.Messages(), std::vector<std::string>{"Murkwell: Could not load profile!"});
+    EXPECT_EQ(fixture.Bytes("Eve.dat"), (std::vector<uint8_t>{1, 2})) << "left where it was";
+}
 
 TEST_F(ProfileTest, AnEmptyFileIsTriedFiveTimesThenSetAside) {
     fixture.WriteBytes("Eve.dat", {});

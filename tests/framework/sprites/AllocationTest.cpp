@@ -62,6 +62,11 @@ TEST(ParticleAllocation, TwoThousandLiveParticlesRunAndDrawWithoutAllocating) {
     }
     EXPECT_EQ(allocations - before, 0);
     EXPECT_EQ(list.Count(), 2000);
+
+    // The count does see the list's allocations: one more particle is one more object.
+    const long beforeAdding = allocations;
+    EmitBurst(list, 512, 384, 1, style);
+    EXPECT_GT(allocations - beforeAdding, 0);
 }
 
 }  // namespace
