@@ -42,6 +42,10 @@ bool ParseOptions(int argc, const char* const* argv, Options& options, std::stri
                 error = "there is no showcase '" + options.showcase + "'";
                 return false;
             }
+        } else if (arg == "--check-levels") {
+            options.checkLevels = true;
+        } else if (options.checkLevels && arg.rfind("--", 0) != 0) {
+            options.levelFiles.push_back(arg);
         } else if (arg == "--seed") {
             std::string text;
             if (!value(text)) return false;
@@ -75,6 +79,9 @@ std::string UsageText() {
            "  --showcase NAME   show one piece of the game on its own for review (" +
            showcases +
            ")\n"
+           "  --check-levels [FILE...]\n"
+           "                    check level files (every level of the data folder when none is named) and "
+           "stop\n"
            "  --version         print the version and stop\n"
            "  --help            print this text and stop\n";
 }

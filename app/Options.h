@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 // The command line of the game.
 struct Options {
@@ -14,6 +15,8 @@ struct Options {
     bool deterministic = false;
     std::string scriptPath;
     std::string showcase;  // a page of app/showcase in place of the game
+    bool checkLevels = false;
+    std::vector<std::string> levelFiles;  // for checkLevels; none: every level of the data folder
     bool help = false;
     bool version = false;
 };

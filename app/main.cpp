@@ -2,6 +2,7 @@
 #include <memory>
 
 #include "app/DataFolder.h"
+#include "app/LevelChecker.h"
 #include "app/Options.h"
 #include "app/Startup.h"
 #include "framework/core/Globals.h"
@@ -23,19 +24,19 @@ int main(int argc, char** argv) {
         std::printf("Murkwell %s\n", AppVersion.c_str());
         return 0;
     }
-    if (!options.headless && !platform::DisplayAvailable()) {
-        std::fprintf(stderr,
-                     "murkwell: no display found; run it with --headless, or under Xvfb: "
-                     "xvfb-run -a -s \"-screen 0 1280x1024x24\" build/murkwell\n");
-        return 1;
-    }
     const std::string dataFolder = FindDataFolder(options.dataFolder);
     if (dataFolder.empty()) {
         std::fprintf(stderr, "murkwell: cannot find the data folder%s%s\n",
                      options.dataFolder.empty() ? "" : " ", options.dataFolder.c_str());
         return 1;
     }
-
+    if (options.checkLevels) return RunLevelChecker(options.levelFiles, dataFolder);
+    if (!options.headless && !platform::DisplayAvailable()) {
+        std::fprintf(stderr,
+                     "murkwell: no display found; run it with --headless, or under Xvfb: "
+                     "xvfb-run -a -s \"-screen 0 1280x1024x24\" build/murkwell\n");
+        return 1;
+    }
     std::unique_ptr<platform::Platform> platform =
         platform::CreateSdlPlatform({options.headless, options.deterministic}, error);
     if (!platform) {

@@ -3,6 +3,9 @@
 #include <functional>
 #include <utility>
 
+#include "app/showcase/EffectShowcase.h"
+#include "app/showcase/FontShowcase.h"
+#include "app/showcase/BoardShowcase.h"
 #include "app/showcase/ScreenSwitchShowcase.h"
 #include "framework/screens/Screen.h"
 
@@ -14,6 +17,9 @@ using Factory = std::function<std::unique_ptr<TScreen>()>;
 const std::vector<std::pair<std::string, Factory>>& Showcases() {
     static const std::vector<std::pair<std::string, Factory>> showcases = {
         {"screens", MakeScreenSwitchShowcase},
+        {"board", MakeBoardShowcase},
+        {"fonts", MakeFontShowcase},
+        {"effects", MakeEffectShowcase},
     };
     return showcases;
 }

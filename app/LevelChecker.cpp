@@ -1,0 +1,90 @@
+#include "app/LevelChecker.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+
+#include "framework/core/Game.h"
+#include "framework/core/Globals.h"
+#include "framework/core/Messages.h"
+#include "framework/gfx/ImageBank.h"
+#include "game/board/Board.h"
+#include "game/board/BoardPictures.h"
+#include "game/board/LevelCheck.h"
+#include "platform/null/NullPlatform.h"
+
+namespace {
+
+// The number a level file is named after ("12.txt" is level 12), 0 for any other name.
+int LevelNumber(const std::string& path) {
+    const std::string stem = std::filesystem::path(path).stem().string();
+    if (stem.empty() || stem.size() > 4 || !std::all_of(stem.begin(), stem.end(), ::isdigit)) return 0;
+    return std::stoi(stem);
+}
+
+// Every "<number>.txt" of the level folder, in number order.
+std::vector<std::string> LevelFiles(const std::string& folder) {
+    std::vector<std::pair<int, std::string>> found;
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+        const std::string path = entry.path().string();
+        if (entry.path().extension() == ".txt" && LevelNumber(path) > 0)
+            found.emplace_back(LevelNumber(path), path);
+    }
+    std::sort(found.begin(), found.end());
+    std::vector<std::string> files;
+    for (const auto& [number, path] : found) files.push_back(path);
+    return files;
+}
+
+}  // namespace
+
+int RunLevelChecker(const std::vector<std::string>& files, const std::string& dataFolder) {
+    // A game object on the null platform: the loader needs its clock rate and folders, the fill its
+    // pictures; nothing is shown and nothing is written.
+    platform::NullPlatform platform("/nonexistent/");
+    auto game = std::make_unique<TGame>(platform);
+    Game = game.get();
+    struct ClearGame {
+        ~ClearGame() {
+            Game = nullptr;
+            Grid.reset();
+            Gems.reset();
+        }
+    } clearGame;
+    // Problems go to the terminal, not to an error log in whatever folder the checker runs in.
+    LogErrorsToFile = 0;
+    game->DataFolder = dataFolder;
+    game->SetDefaultPaths();
+    game->FixedRateLogic.SetDefaultFramerate(200);
+    VirtualWidth = 1024;
+    VirtualHeight = 768;
+
+    const std::vector<std::string> paths = files.empty() ? LevelFiles(dataFolder + "levels") : files;
+    if (paths.empty()) {
+        std::fprintf(stderr, "murkwell: no level files in %slevels\n", dataFolder.c_str());
+        return 1;
+    }
+    int failed = 0;
+    try {
+        ImageBank.SetPath(game->ImagePath);
+        LoadBoardPictures();
+        for (const std::string& path : paths) {
+            const LevelReport report = CheckLevel(path, LevelNumber(path));
+            std::printf("%s\n", report.summary.c_str());
+            if (report.problems.empty()) continue;
+            ++failed;
+            for (const std::string& problem : report.problems) {
+                std::fprintf(stderr, "%s: %s\n", path.c_str(), problem.c_str());
+            }
+        }
+    } catch (const FatalMessage& e) {
+        std::fprintf(stderr, "murkwell: %s\n", e.what());
+        return 1;
+    }
+    std::printf("%zu level%s checked, %d with problems\n", paths.size(), paths.size() == 1 ? "" : "s",
+                failed);
+    return failed ? 1 : 0;
+}

@@ -1,0 +1,90 @@
+#include "app/showcase/BoardShowcase.h"
+
+#include "framework/core/Game.h"
+#include "framework/core/Globals.h"
+#include "framework/gfx/ImageBank.h"
+#include "framework/screens/GameFade.h"
+#include "framework/screens/Screen.h"
+#include "framework/ui/MousePointer.h"
+#include "game/board/Board.h"
+#include "game/board/BoardEvents.h"
+#include "game/board/BoardPictures.h"
+#include "game/board/GameGrid.h"
+#include "game/board/GemEffects.h"
+#include "game/board/GemList.h"
+#include "game/board/InitialFill.h"
+
+namespace {
+
+constexpr int kLevels = 100;
+
+// The background of a level: ten pictures over the hundred levels, the early ones shorter.
+int BackgroundFor(int level) {
+    static const int kFirstLevels[] = {1, 4, 9, 17, 27, 37, 47, 59, 72, 86};
+    int b = 1;
+    for (int i = 0; i < 10; ++i) {
+        if (level >= kFirstLevels[i]) b = i + 1;
+    }
+    return b;
+}
+
+class BoardShowcase : public TScreen {
+public:
+    BoardShowcase() { name = "board"; }
+
+    int Load() override {
+        LoadBoardPictures();
+        return 1;
+    }
+    int Start() override {
+        TScreen::Start();
+        ShowLevel(1);
+        return 1;
+    }
+    int Logic() override {
+        if (Game->Mouse->MouseHit(1)) ShowLevel(level_ % kLevels + 1);
+        Grid->mx = ScreenToGridX(Game->Mouse->x);
+        Grid->my = ScreenToGridY(Game->Mouse->y);
+        for (TSineCounter* counter :
+             {&Grid->glow1, &Grid->glow2, &Grid->glow3, &Grid->glow4, &Grid->SkullAnim}) {
+            counter->Manage();
+        }
+        Gems->Manage();
+        return 1;
+    }
+    int Draw() override {
+        TScreen::Draw();
+        Grid->Draw();
+        return 1;
+    }
+    int Kill() override {
+        Grid.reset();
+        Gems.reset();
+        BoardEvents.PlayerLevel = [] { return 1; };
+        return TScreen::Kill();
+    }
+
+private:
+    void ShowLevel(int level) {
+        level_ = level;
+        ImageLoad("Backgrounds/bg" + std::to_string(BackgroundFor(level)) + ".jpg", -1, 0);
+        BoardEvents.PlayerLevel = [level] { return level; };
+        Grid = std::make_shared<TGameGrid>();
+        Grid->InitImages();
+        Grid->glow1.Init(0, 180, 1.0f, 0);
+        Grid->glow2.Init(0, 180, 0.5f, 0);
+        Grid->SkullAnim.Init(0, 360, 0.5f, 0);
+        Grid->SetBonusGlowNormal();
+        Grid->LoadLevel(level);
+        FillGridUntilPlayable(level);
+        Game->GameFade->Init(DefaultFadeTime, 0, 0, 0, 0, nullptr);
+    }
+
+    int level_ = 1;
+};
+
+}  // namespace
+
+std::unique_ptr<TScreen> MakeBoardShowcase() {
+    return std::make_unique<BoardShowcase>();
+}

@@ -1,0 +1,3 @@
+#include "game/board/BoardEvents.h"
+
+TBoardEvents BoardEvents;

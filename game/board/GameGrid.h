@@ -1,0 +1,148 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "framework/sprites/SineCounter.h"
+
+class TGem;
+class TGameImage;
+class TGameSound;
+class THUDPowerup;
+
+// The board of one level: its size and place on the screen, the goals and counts the level file sets, and
+// the state that matching, moves, bombs and power-ups share. Made per level by the game screen, kept in
+// Grid, loaded with LoadLevel.
+class TGameGrid {
+public:
+    float alpha = 1.0f;
+    int h = 0;
+    int cx = -1, cy = -1;  // the selected gem's cell
+    int dx = -1, dy = -1;  // the cell it swaps with
+    int levelwidth = 0, levelheight = 0;
+    int mx = -1, my = -1;  // the cell under the mouse
+    int selectedX = -1, selectedY = -1;
+    int sx = 0, sy = 0;  // screen position of cell 0, 0
+    float topY = 0;      // the board's slide-in offset, added when drawing
+    int w = 0;
+    float yacc = 0;
+    float cursorTimer = 0;
+    int Rocks = 0;     // rocked cells still to clear
+    int Gold = 0;      // armoured cells still to clear
+    int Armoured = 0;  // armour layers still to clear
+    int EggCount = 0;  // skulls on the board
+    int GoalArmour = 0, GoalCollect = 0, GoalRock = 0, GoalMatches = 0, GoalMatchesType = 0;
+    std::string LevelName;
+    int LevelOffsetX = 0, LevelOffsetY = 0;
+    int Locked = 0;  // locked gems still locked
+    int TargetMet = 0;
+    float TimeLimit = 0;  // ticks
+    int HUDPowerupBlockInput = 0;
+    int BonusPower = 1;
+    int BonusUsedThisFrame = 0;
+    int CurrentBonusColor = 0;
+    float CurrentBonusColorCounter = 0;
+    int DynamicDebug = 0;
+    int NearlyDone = 0;
+    int TotalMatchesCount = 0;
+    int HUDPowerDragging = 0;
+    int ChainedBonuses = 0;
+    int BlockInput = 0;
+    int Mode = 0;
+    int MouseUpFlag = 1;
+    int PointerAnimated = 0;
+    float PointerAnimCounter = 0, PointerAnimCounterStored = 0;
+    int PointerAnimLength = 0;
+    std::shared_ptr<THUDPowerup> PointerGemType, PointerGemTypeStored;
+    int FailedMove = 0;
+    float SwapCounter = 0;
+    std::shared_ptr<TGem> SwapDest, SwapSource;
+    float SwapTime = 200.0f;
+    TSineCounter glow1, glow2, glow3, glow4, SkullAnim;
+    float magicRotation = 0;
+    int Exploded = 0;
+    int JiggleDirection = 0;
+    float JiggleMax = 4.0f;
+    float JiggleOffset = 0;
+    int DebugX = -1, DebugY = -1;
+    float HintCounter = 0;
+    int HintCurrent = 1;
+    int HintGemType = 0;
+    float HintLength = 2000.0f;
+    int HintX = -1, HintY = -1;
+    std::shared_ptr<TGameImage> BonusHighlightMidImage, CursorImage, MagicHighlightImage;
+    std::shared_ptr<TGameSound> ClickSound, ClickReverseSound, InvalidSound, SwapSound, FailedSound,
+        MatchOverTileSound, MatchOverArmour2Sound, MatchNoArmourSound;
+    float MatchPitch = 0.8f;
+    std::shared_ptr<TGameSound> LockedSound, RockedSound, UnlockSound, UnRockSound1, UnRockSound2,
+        GoldCoinSound, GoldBagSound, HUDChargeSound, LandSound, MagicSound, HintSound, InvalidBonusSound,
+        CrossBombSound, DiagonalBombSound, DiagonalBomb2Sound, CrossDiagBombSound, ExplodeSound,
+        HorizontalBombSound, VerticalBombSound;
+    int IntroColumn = 0;
+    float IntroCounter = 0;
+    float IntroLimit = 50.0f;
+    float FallCounter = 0;
+    int DropGemsFlag = 1, MoveNeedsMatchFlag = 1, MakeNewGems = 1;
+    int DiagonalMoves = 0;
+
+    // A new board with the defaults, initialised.
+    static std::shared_ptr<TGameGrid> Create();
+    int Kill();
+    // 1 when clearing the cell advances a goal: its armour (with countArmour) or a gem of the goal's type
+    // while matches are still wanted.
+    int GetGoalScore(int x, int y, int countArmour);
+    int Init();
+    int AddBorder(float x, float y, int type);
+    int AddBorderExtra(int type, int cellX, int cellY);
+    int CalcBorder();
+    int CalcTopRowY();
+    int Centre();
+    int Clear();
+    int ClearBorderArray();
+    int ClearGrid();
+    int ClearTopRow();
+    int CreateCells();
+    int Draw();
+    int DrawBorder();
+    int DrawBorderShadow();
+    int InitImages();
+    int InitSounds();
+    // Reads the level's file from the game's level folder. A file that cannot be read, or that does not fit
+    // the board (more than 13 × 10 cells, rows or values past its size, too many frame pieces), is fatal
+    // with a message naming the file and the line.
+    int LoadLevel(int level);
+    // The same from a file at any path (the level checker reads files outside the data folder).
+    int LoadLevelFile(const std::string& path);
+    // The same without the fatal message: false with a message naming the file and, for a file that does
+    // not fit, the line. Whatever the game reads past without harm (short rows, missing rows) is added to
+    // notes when given.
+    bool ReadLevelFile(const std::string& path, std::string& error,
+                       std::vector<std::string>* notes = nullptr);
+    static std::string LevelPath(int level);
+    int SetBonusGlowNormal();
+
+    // The move search. DoNoMoreMoves(0) is 1 when no move exists; with n > 0 it looks for the n-th move
+    // (the hints step through them) and starts the cycle again when there are fewer. A found move leaves
+    // its cell in DebugX, DebugY.
+    int DoNoMoreMoves(int n);
+    // Whether swapping the gem at x, y with the one at tx, ty (in the cells only) makes a run of three.
+    int CheckMove(int x, int y, int tx, int ty, int kind);
+    // A run of three in the rows y and y + 1 near column x, or in the columns near x; kind 1 and 2 are
+    // the diagonal swaps down-left and down-right. A hit sets HintGemType.
+    int DoQuickMatchHoriz(int x, int y, int kind);
+    int DoQuickMatchVert(int x, int y, int kind);
+
+    // Marks every run of three or more (match = 1 in its cells, no bonus marks, nothing cleared) and
+    // returns the number of marked cells; with includeSwapping, swapping gems take part.
+    int CountMatches(int includeSwapping);
+    // match = 0 and createBonus = 0 in every cell.
+    int ClearMatches();
+
+private:
+    // The decorative pieces, then the computed frame, in the order they were added.
+    void DrawPieces(float offsetX, float offsetY) const;
+    template <typename Mark>
+    void FindRuns(int includeSwapping, int lines, int length, Mark mark);
+    void MarkRun(int from, int to, int line, bool horizontal);
+};
