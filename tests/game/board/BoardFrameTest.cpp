@@ -1,8 +1,10 @@
 // The frame around the playing field, piece by piece, against positions worked out by hand.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <vector>
 
+#include "framework/core/SoundBank.h"
 #include "tests/game/board/BoardTestSupport.h"
 
 namespace {
@@ -106,6 +108,29 @@ TEST_F(BoardFrameTest, ScreenAndGridPositionsMapBothWays) {
     EXPECT_EQ(ScreenToGridY(Grid->sy + 66), 1);
     EXPECT_EQ(ScreenToGridY(Grid->sy - 1), -1);
     EXPECT_EQ(ScreenToGridX(Grid->sx - 10), 0) << "truncates toward zero";
+}
+
+}  // namespace
+
+namespace {
+
+TEST(GameGrid, ANewBoardTakesItsPicturesAndPitchedSoundsAndStartsItsPulses) {
+    murkwell::test::BoardFixture board;
+    SoundBank.Clear();
+    SoundBank.SetPath(std::string(MURKWELL_DATA_DIR) + "/sound/");
+    for (const auto& entry : std::filesystem::directory_iterator(std::string(MURKWELL_DATA_DIR) + "/sound")) {
+        if (entry.path().extension() == ".wav") SoundBank.Load(entry.path().filename().string());
+    }
+    const auto grid = TGameGrid::Create();
+    EXPECT_EQ(grid->CursorImage->image->HandleX(), (grid->CursorImage->w - 66) / 2) << "centred on a cell";
+    EXPECT_FLOAT_EQ(grid->LockedSound->pitch, 1.2f);
+    EXPECT_FLOAT_EQ(grid->UnRockSound2->pitch, 0.5f);
+    EXPECT_FLOAT_EQ(SoundBank.Find("RockCracked")->pitch, 1.0f) << "the bank's own sound keeps its pitch";
+    EXPECT_EQ(grid->SwapTime, board.game().CalcAnimLength(200));
+    EXPECT_EQ(grid->HintLength, board.game().CalcAnimLength(2000));
+    EXPECT_EQ(grid->glow4.Counter, 90) << "half a cycle behind glow3";
+    EXPECT_EQ(grid->glow3.Counter, 0);
+    SoundBank.Clear();
 }
 
 }  // namespace
