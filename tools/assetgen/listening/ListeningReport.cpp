@@ -1,5 +1,5 @@
 // listening_report: a review of every sound of the data folder for people without speakers (or without
-// the time to listen to all of them): a markdown table of lengths and levels, and a spectrogram picture
+// the time to listen to all of them): a markdown table of lengths and levels, and a sonogram picture
 // of each file.
 
 #include <algorithm>
@@ -12,8 +12,8 @@
 #include "platform/codecs/ImageCodec.h"
 #include "platform/codecs/SoundCodec.h"
 #include "platform/files/Files.h"
+#include "tools/assetgen/listening/Sonogram.h"
 #include "tools/assetgen/listening/SoundMeasures.h"
-#include "tools/assetgen/listening/Spectrogram.h"
 
 namespace {
 
@@ -97,26 +97,26 @@ int main(int argc, char** argv) {
     }
     const std::string root = argv[1], out = argv[2];
     std::string error;
-    if (!files::IsFolder(root) || !files::CreateFolders(files::Join(out, "spectrograms"), error)) {
+    if (!files::IsFolder(root) || !files::CreateFolders(files::Join(out, "sonograms"), error)) {
         std::fprintf(stderr, "listening_report: cannot use %s or %s %s\n", root.c_str(), out.c_str(),
                      error.c_str());
         return 1;
     }
     // Decoded music is large, so each file is measured and drawn, then let go.
-    std::string table = Heading(), pictures = "\n## Spectrograms\n\n";
+    std::string table = Heading(), pictures = "\n## Sonograms\n\n";
     double quietest = 0, loudest = -200;
     int failures = 0;
     for (const std::string& path : SoundPaths(root)) {
         platform::SoundData sound;
         if (!Decode(files::Join(root, path), sound, error) ||
-            !platform::SavePng(files::Join(files::Join(out, "spectrograms"), PictureName(path)),
-                               listening::Spectrogram(sound), 6, false, error)) {
+            !platform::SavePng(files::Join(files::Join(out, "sonograms"), PictureName(path)),
+                               listening::Sonogram(sound), 6, false, error)) {
             std::fprintf(stderr, "listening_report: %s\n", error.c_str());
             ++failures;
             continue;
         }
         table += Row(path, sound);
-        pictures += "### " + path + "\n\n![" + path + "](spectrograms/" + PictureName(path) + ")\n\n";
+        pictures += "### " + path + "\n\n![" + path + "](sonograms/" + PictureName(path) + ")\n\n";
         if (files::ExtensionOf(path) == ".ogg") {
             quietest = std::min(quietest, listening::RmsDb(sound));
             loudest = std::max(loudest, listening::RmsDb(sound));

@@ -1,4 +1,4 @@
-#include "tools/assetgen/listening/Spectrogram.h"
+#include "tools/assetgen/listening/Sonogram.h"
 
 #include <algorithm>
 #include <array>
@@ -102,7 +102,7 @@ void DrawWave(platform::PixelMap& picture, const std::vector<float>& mono, int c
 
 }  // namespace
 
-platform::PixelMap Spectrogram(const platform::SoundData& sound) {
+platform::PixelMap Sonogram(const platform::SoundData& sound) {
     const double seconds = Seconds(sound);
     const int width = std::clamp(static_cast<int>(std::lround(seconds * 400)), 240, 1200);
     platform::PixelMap picture(width, kWaveHeight + kSpectrumHeight, {16, 16, 24, 255});
