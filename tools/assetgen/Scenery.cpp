@@ -5,6 +5,7 @@
 #include <numbers>
 
 #include "tools/assetgen/Noise.h"
+#include "tools/assetgen/Pictures.h"
 #include "tools/assetgen/Random.h"
 
 namespace assetgen::scenery {
@@ -406,6 +407,16 @@ void Windows(Canvas& canvas, const std::vector<Window>& windows, const Fire& fir
         SetSource(cr, frame);
         cairo_fill(cr);
     }
+}
+
+Group BackdropGroup(const std::string& name, std::vector<Backdrop> backdrops) {
+    std::vector<std::string> required;
+    for (const Backdrop& b : backdrops) required.push_back(b.path);
+    return Group{.name = name,
+                 .required = std::move(required),
+                 .make = [backdrops = std::move(backdrops)](DataFolder& out) {
+                     for (const Backdrop& b : backdrops) WritePicture(out, b.path, b.draw());
+                 }};
 }
 
 }  // namespace assetgen::scenery

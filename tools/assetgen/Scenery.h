@@ -3,8 +3,10 @@
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
+#include <string>
 #include <vector>
 
+#include "tools/assetgen/Group.h"
 #include "tools/assetgen/Props.h"
 #include "tools/assetgen/Shapes.h"
 #include "tools/assetgen/StyleKit.h"
@@ -68,5 +70,13 @@ struct Window {
 };
 // Windows glowing with fire behind crossed frames; unlit ones are only dark panes.
 void Windows(Canvas& canvas, const std::vector<Window>& windows, const Fire& fire, Colour frame);
+
+// A level background: where it goes in the data folder and what paints it.
+struct Backdrop {
+    std::string path;
+    std::function<platform::PixelMap()> draw;
+};
+// A group of backgrounds, each one required by the game.
+Group BackdropGroup(const std::string& name, std::vector<Backdrop> backdrops);
 
 }  // namespace assetgen::scenery

@@ -323,30 +323,11 @@ platform::PixelMap Crypt() {
     return canvas.ToPixelMap();
 }
 
-struct Background {
-    std::string path;
-    std::function<platform::PixelMap()> draw;
-};
-
-const Background kBackgrounds[] = {
-    {"graphics/Backgrounds/bg5.jpg", Dungeon},
-    {"graphics/Backgrounds/bg10.jpg", Crypt},
-};
-
-std::vector<std::string> Required() {
-    std::vector<std::string> paths;
-    for (const Background& b : kBackgrounds) paths.push_back(b.path);
-    return paths;
-}
-
-const GroupRegistration kVaults({
-    .name = "vaults",
-    .required = Required(),
-    .make =
-        [](DataFolder& out) {
-            for (const Background& b : kBackgrounds) WritePicture(out, b.path, b.draw());
-        },
-});
+const GroupRegistration kVaults(scenery::BackdropGroup("vaults",
+                                                       {
+                                                           {"graphics/Backgrounds/bg5.jpg", Dungeon},
+                                                           {"graphics/Backgrounds/bg10.jpg", Crypt},
+                                                       }));
 
 }  // namespace
 }  // namespace assetgen

@@ -441,32 +441,13 @@ platform::PixelMap Dawn() {
     return canvas.ToPixelMap();
 }
 
-struct Background {
-    std::string path;
-    std::function<platform::PixelMap()> draw;
-};
-
-const Background kBackgrounds[] = {
-    {"graphics/Backgrounds/bg1.jpg", PumpkinPatch},
-    {"graphics/Backgrounds/bg2.jpg", LanternLane},
-    {"graphics/Backgrounds/bg3.jpg", WellSquare},
-    {"graphics/Backgrounds/bg11.jpg", Dawn},
-};
-
-std::vector<std::string> Required() {
-    std::vector<std::string> paths;
-    for (const Background& b : kBackgrounds) paths.push_back(b.path);
-    return paths;
-}
-
-const GroupRegistration kVillage({
-    .name = "village",
-    .required = Required(),
-    .make =
-        [](DataFolder& out) {
-            for (const Background& b : kBackgrounds) WritePicture(out, b.path, b.draw());
-        },
-});
+const GroupRegistration kVillage(scenery::BackdropGroup("village",
+                                                        {
+                                                            {"graphics/Backgrounds/bg1.jpg", PumpkinPatch},
+                                                            {"graphics/Backgrounds/bg2.jpg", LanternLane},
+                                                            {"graphics/Backgrounds/bg3.jpg", WellSquare},
+                                                            {"graphics/Backgrounds/bg11.jpg", Dawn},
+                                                        }));
 
 }  // namespace
 }  // namespace assetgen

@@ -401,31 +401,14 @@ platform::PixelMap Tower() {
     return canvas.ToPixelMap();
 }
 
-struct Background {
-    std::string path;
-    std::function<platform::PixelMap()> draw;
-};
-
-const Background kBackgrounds[] = {
-    {"graphics/Backgrounds/bg4.jpg", Churchyard}, {"graphics/Backgrounds/bg6.jpg", Woods},
-    {"graphics/Backgrounds/bg7.jpg", Asylum},     {"graphics/Backgrounds/bg8.jpg", Marsh},
-    {"graphics/Backgrounds/bg9.jpg", Tower},
-};
-
-std::vector<std::string> Required() {
-    std::vector<std::string> paths;
-    for (const Background& b : kBackgrounds) paths.push_back(b.path);
-    return paths;
-}
-
-const GroupRegistration kWilds({
-    .name = "wilds",
-    .required = Required(),
-    .make =
-        [](DataFolder& out) {
-            for (const Background& b : kBackgrounds) WritePicture(out, b.path, b.draw());
-        },
-});
+const GroupRegistration kWilds(scenery::BackdropGroup("wilds",
+                                                      {
+                                                          {"graphics/Backgrounds/bg4.jpg", Churchyard},
+                                                          {"graphics/Backgrounds/bg6.jpg", Woods},
+                                                          {"graphics/Backgrounds/bg7.jpg", Asylum},
+                                                          {"graphics/Backgrounds/bg8.jpg", Marsh},
+                                                          {"graphics/Backgrounds/bg9.jpg", Tower},
+                                                      }));
 
 }  // namespace
 }  // namespace assetgen
