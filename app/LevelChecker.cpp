@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
-#include <filesystem>
 #include <memory>
 
 #include "framework/core/Game.h"
@@ -13,25 +12,28 @@
 #include "game/board/Board.h"
 #include "game/board/BoardPictures.h"
 #include "game/board/LevelCheck.h"
+#include "platform/files/Files.h"
 #include "platform/null/NullPlatform.h"
 
 namespace {
 
 // The number a level file is named after ("12.txt" is level 12), 0 for any other name.
 int LevelNumber(const std::string& path) {
-    const std::string stem = std::filesystem::path(path).stem().string();
+    const std::string stem = platform::files::StemOf(path);
     if (stem.empty() || stem.size() > 4 || !std::all_of(stem.begin(), stem.end(), ::isdigit)) return 0;
     return std::stoi(stem);
 }
 
 // Every "<number>.txt" of the level folder, in number order.
 std::vector<std::string> LevelFiles(const std::string& folder) {
+    std::vector<std::string> names;
+    std::string error;
+    platform::files::ListFolder(folder, names, error);
     std::vector<std::pair<int, std::string>> found;
-    std::error_code error;
-    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
-        const std::string path = entry.path().string();
-        if (entry.path().extension() == ".txt" && LevelNumber(path) > 0)
-            found.emplace_back(LevelNumber(path), path);
+    for (const std::string& name : names) {
+        if (platform::files::ExtensionOf(name) == ".txt" && LevelNumber(name) > 0) {
+            found.emplace_back(LevelNumber(name), folder + name);
+        }
     }
     std::sort(found.begin(), found.end());
     std::vector<std::string> files;
@@ -62,9 +64,9 @@ int RunLevelChecker(const std::vector<std::string>& files, const std::string& da
     VirtualWidth = 1024;
     VirtualHeight = 768;
 
-    const std::vector<std::string> paths = files.empty() ? LevelFiles(dataFolder + "levels") : files;
+    const std::vector<std::string> paths = files.empty() ? LevelFiles(game->LevelsPath) : files;
     if (paths.empty()) {
-        std::fprintf(stderr, "murkwell: no level files in %slevels\n", dataFolder.c_str());
+        std::fprintf(stderr, "murkwell: no level files in %s\n", game->LevelsPath.c_str());
         return 1;
     }
     int failed = 0;

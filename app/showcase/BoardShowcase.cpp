@@ -2,6 +2,7 @@
 
 #include "framework/core/Game.h"
 #include "framework/core/Globals.h"
+#include "framework/core/SoundBank.h"
 #include "framework/gfx/ImageBank.h"
 #include "framework/screens/GameFade.h"
 #include "framework/screens/Screen.h"
@@ -13,6 +14,7 @@
 #include "game/board/GemEffects.h"
 #include "game/board/GemList.h"
 #include "game/board/InitialFill.h"
+#include "platform/files/Files.h"
 
 namespace {
 
@@ -34,6 +36,14 @@ public:
 
     int Load() override {
         LoadBoardPictures();
+        // Every sound of the folder: the board takes its own from the bank.
+        std::vector<std::string> names;
+        std::string error;
+        platform::files::ListFolder(Game->SoundPath, names, error);
+        SoundBank.SetPath(Game->SoundPath);
+        for (const std::string& name : names) {
+            if (platform::files::ExtensionOf(name) == ".wav") SoundBank.Load(name);
+        }
         return 1;
     }
     int Start() override {
@@ -69,12 +79,7 @@ private:
         level_ = level;
         ImageLoad("Backgrounds/bg" + std::to_string(BackgroundFor(level)) + ".jpg", -1, 0);
         BoardEvents.PlayerLevel = [level] { return level; };
-        Grid = std::make_shared<TGameGrid>();
-        Grid->InitImages();
-        Grid->glow1.Init(0, 180, 1.0f, 0);
-        Grid->glow2.Init(0, 180, 0.5f, 0);
-        Grid->SkullAnim.Init(0, 360, 0.5f, 0);
-        Grid->SetBonusGlowNormal();
+        Grid = TGameGrid::Create();
         Grid->LoadLevel(level);
         FillGridUntilPlayable(level);
         Game->GameFade->Init(DefaultFadeTime, 0, 0, 0, 0, nullptr);

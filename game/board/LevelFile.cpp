@@ -275,5 +275,5 @@ int TGameGrid::LoadLevel(int level) {
 }
 
 std::string TGameGrid::LevelPath(int level) {
-    return Game->DataFolder + "levels/" + std::to_string(level) + ".txt";
+    return Game->LevelsPath + std::to_string(level) + ".txt";
 }

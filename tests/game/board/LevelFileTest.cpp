@@ -178,7 +178,7 @@ TEST_F(LevelFileTest, LevelsAreReadFromTheLevelFolderAndAMissingOneIsFatal) {
     std::string error;
     EXPECT_FALSE(Grid->ReadLevelFile(Folder() + "/nothing.txt", error));
     EXPECT_EQ(error, "Error loading file " + Folder() + "/nothing.txt");
-    game().DataFolder = Folder() + "/";
+    game().SetLevelsPath(Folder() + "/levels");
     EXPECT_THROW(Grid->LoadLevel(12), FatalMessage);
     std::filesystem::create_directories(Folder() + "/levels");
     WriteLevel(Level("NAME=Twelve\ntime=60\ngoals=5,1,0,0,0\ncolours=1\nbonus=0\n"), "levels/12.txt");
