@@ -5,11 +5,12 @@
 
 class TGem;
 
-// Where the gems reach the parts of play around the board: the player's counters and points, the board's
-// goal, egg and bomb rules, the game screen's sound triggers and end animations, the tutorial and the
-// power-ups. Each is filled by its owner when that exists (the player, the matching rules, the game
-// screen, the power-ups); until then the defaults stand, which award nothing, count nothing and report
-// every animation as not running, so that gems can be made, hit, exploded and drawn on their own.
+// Where the board and its gems reach the parts of play around them: the player's counters and points, the
+// board's goal, egg and bomb rules, the game screen's sound triggers and animations, the tutorial, the
+// mouse and the power-ups. ConnectBoardEvents fills the player's and the board's rules; the game screen,
+// the moves and the power-ups fill theirs when they start. Until then the defaults stand, which award
+// nothing, count nothing and report every animation as not running, so that gems and the board run on
+// their own (the tests and the level checker rely on that).
 struct TBoardEvents {
     // A point on the screen.
     struct TScreenPoint {
@@ -35,17 +36,50 @@ struct TBoardEvents {
     std::function<void(TGem& skull)> CollectEgg = [](TGem&) {};
     std::function<void(TGem& item, int x, int y)> ActivateBonus = [](TGem&, int, int) {};
 
-    // The game screen's end animations.
+    // The game screen's start and end animations. StartOutroAnim is true when the outro started now.
+    std::function<bool()> IntroRunning = [] { return false; };
     std::function<bool()> OutroRunning = [] { return false; };
     std::function<bool()> TimeUpRunning = [] { return false; };
     std::function<bool()> NoMoreMovesRunning = [] { return false; };
+    std::function<bool()> StartOutroAnim = [] { return false; };
+    std::function<void()> StartTimeUpAnim = [] {};
+    std::function<void()> RestartIntroAnim = [] {};
 
-    // The game screen's one-shot sound triggers the gems set; the game screen plays and clears them.
-    int TriggerUnrock1 = 0, TriggerUnrock2 = 0, TriggerMagic = 0, TriggerCoinDisappears = 0;
+    // The game screen's one-shot sound triggers the board and gems set; the game screen plays and clears
+    // them.
+    int TriggerUnrock1 = 0, TriggerUnrock2 = 0, TriggerMagic = 0, TriggerCoinDisappears = 0,
+        TriggerUnlock = 0, TriggerMatchOverArmour1 = 0, TriggerMatchOverArmour2 = 0, TriggerEggDrop = 0;
+    // The game screen's goal marks: set the first time goal 1 (matches), 2 (armour), 3 (skulls) or
+    // 4 (rocks) is met, when GoalDoneEffect also runs.
+    int Goal1Done = 0, Goal2Done = 0, Goal3Done = 0, Goal4Done = 0;
+    std::function<void(int goal)> GoalDoneEffect = [](int) {};
+    // 1 once the clock is down to its last half minute (the game screen shows it).
+    int LowTime = 0;
+    std::function<void()> PlayLowTimeBeep = [] {};
+    // A match hides the hint and restarts the wait for the next one.
+    std::function<void()> ClearHint = [] {};
+    std::function<void()> ResetHintShowCounter = [] {};
 
     // The tutorial.
+    std::function<int()> CurrentTip = [] { return 0; };
     std::function<void()> ShowNearlyDoneTip = [] {};
     std::function<void()> ShowMagicTip = [] {};
+    std::function<void()> ShowGoalCompleteTip = [] {};
+    std::function<void()> FadeTips = [] {};
+
+    // The mouse, the swap and the hint on the board, and the no-more-moves rule: each runs once per tick
+    // while its owner's conditions hold. RestorePointer gives the mouse back its plain pointer.
+    std::function<void()> CheckMouse = [] {};
+    std::function<void()> ManageHint = [] {};
+    std::function<void()> StopHint = [] {};
+    std::function<void()> ManageSwap = [] {};
+    std::function<void()> CheckNoMoreMoves = [] {};
+    std::function<void()> AnimatePointer = [] {};
+    std::function<void()> RestorePointer = [] {};
+    // A bonus item born where a match marked it (kind 1 from a run of four, 2 from five or a crossing).
+    std::function<void(int x, int y, int kind)> CreateBonus = [](int, int, int) {};
+    // The six power-ups advance (their charge, their effects).
+    std::function<void()> UpdatePowerups = [] {};
 
     // The power-ups: whether the tarot spin runs, and where the beams of a released magic gem end (the
     // power-ups that take charge).
@@ -56,3 +90,6 @@ struct TBoardEvents {
 };
 
 extern TBoardEvents BoardEvents;
+
+// Links the player's counters and points and the board's goal and skull rules to the events.
+void ConnectBoardEvents();

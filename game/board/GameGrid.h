@@ -5,9 +5,17 @@
 #include <vector>
 
 #include "framework/sprites/SineCounter.h"
+#include "platform/Audio.h"
 
 class TGem;
 class TGameImage;
+
+// A cell's column and row.
+struct TCellPoint {
+    int x = 0, y = 0;
+    bool operator==(const TCellPoint&) const = default;
+};
+using TCrackedList = std::vector<TCellPoint>;
 class TGameSound;
 class THUDPowerup;
 
@@ -82,7 +90,8 @@ public:
     int IntroColumn = 0;
     float IntroCounter = 0;
     float IntroLimit = 50.0f;
-    float FallCounter = 0;
+    float FallCounter = 0;  // ticks until the next resting gem may start to fall
+    platform::ChannelId LandChannel = 0;
     int DropGemsFlag = 1, MoveNeedsMatchFlag = 1, MakeNewGems = 1;
     int DiagonalMoves = 0;
 
@@ -133,16 +142,68 @@ public:
     int DoQuickMatchHoriz(int x, int y, int kind);
     int DoQuickMatchVert(int x, int y, int kind);
 
-    // Marks every run of three or more (match = 1 in its cells, no bonus marks, nothing cleared) and
-    // returns the number of marked cells; with includeSwapping, swapping gems take part.
-    int CountMatches(int includeSwapping);
+    // The board's tick: input, pulses and the shimmer, the swap, explosions, falling and refilling; when
+    // the board has just come to rest, the level end and the no-more-moves rule.
+    int Manage();
+
+    // Finds every run of three or more and returns the number of cells in runs. With countOnly the runs
+    // are only marked (match = 1, no bonus marks, nothing logged or cleared; the caller reads and clears
+    // the marks); otherwise they are cleared with their points. With includeSwapping, swapping gems take
+    // part (a swap being validated).
+    int CheckMatches(int countOnly, int includeSwapping);
+    // Marks one run, x2 and y2 exclusive; without noBonus the player logs it and the cell where its bonus
+    // item is born is marked.
+    int MarkMatchesHoriz(int x1, int x2, int y, int length, int noBonus);
+    int MarkMatchesVert(int y1, int y2, int x, int length, int noBonus);
+    // Counts the marked cells and, unless countOnly, clears them: a locked gem loses only its chain, any
+    // other explodes with its points and breaks the armour under it; with crackRocks, each rock beside the
+    // cleared cells cracks once.
+    int ProcessMatches(int countOnly, int crackRocks);
     // match = 0 and createBonus = 0 in every cell.
     int ClearMatches();
+    // Adds the cell when it is on the board, holds a rock and is not listed yet.
+    int AddCracked(TCrackedList& list, int x, int y);
+    // 1 when the top armour layer of the cell broke; nothing breaks under a locked or rocked gem.
+    int RemoveArmour(int x, int y, int flag);
+    // Takes the cell's gem off the board and out of the gem list.
+    int DeleteGem(int x, int y);
+    // Gems over empty cells start falling one after another, falling gems move and land, and a landing
+    // checks the board for new runs: the cascades.
+    int DropGems();
+    // New gems (now and then a coin, a bag, a skull or a magic gem) enter at the columns' entry cells.
+    int CheckTopRow();
+    // A skull reached the bottom of its column.
+    int CollectEgg(TGem& gem);
+    // The gold rules of the frontier level: how many coins a level may make, and the chances of coins and
+    // bags among new gems (out of 100000) and among new bonus items (out of 10000).
+    int getMaxGoldAllowed();
+    int getBonusGoldChance();
+    int getSpawnGoldChance();
+    int getBonusBagChance();
+    int getSpawnBagChance();
+    // Marks each goal met and, when all are, TargetMet.
+    int CheckTarget();
+    int CheckLevelEnd();
+    // 1 when the game screen's outro started and the board was set to explode.
+    int StartLevelEnd();
+    // The armour shimmer: a diagonal sweep of light over the gold tiles, now and then.
+    int FlashColumn(int d);
+    int IntroFlash();
+    int StartIntroFlash();
+    int RandomFlash();
+    int ManageFlash();
+    // No gem selected.
+    int ClearCursor();
+    // A swap is under way, forwards or back.
+    bool SwapRunning() const { return SwapSource != nullptr; }
 
 private:
     // The decorative pieces, then the computed frame, in the order they were added.
     void DrawPieces(float offsetX, float offsetY) const;
     template <typename Mark>
     void FindRuns(int includeSwapping, int lines, int length, Mark mark);
-    void MarkRun(int from, int to, int line, bool horizontal);
+    // Gems over empty cells start falling, one per column every few ticks.
+    void ReleaseGems();
+    // Moves the falling gems; whether any moved and whether any landed.
+    void MoveFallingGems(bool& moved, bool& landed);
 };

@@ -14,9 +14,12 @@ TParticleList BoardEffects;
 
 namespace {
 
+// The points picture: 17 figures in a row.
+constexpr int kPointsWidth = 64, kPointsHeight = 36, kPointsFrames = 17;
+
 struct TGemEffectStyles {
-    TEffectStyle Sparkles, Sparks, Dust, Chips, Chunks;
-    std::shared_ptr<TGameImage> Lightning;
+    TEffectStyle Sparkles, Sparks, Dust, Chips, Chunks, SilverPieces, GoldPieces, SkullGold;
+    std::shared_ptr<TGameImage> Lightning, Skull, Points;
 };
 TGemEffectStyles Styles;
 
@@ -46,11 +49,13 @@ int Bolt(float x, float y, TBoardEvents::TScreenPoint to, int segments) {
 }  // namespace
 
 int LoadGemEffectPictures() {
-    for (const char* name : {"particlering", "ClauSparkle", "Sparkle", "sparklegold", "RedBall", "dust2",
-                             "dust3", "stonechip1", "stonechip2", "stonechunkbig1", "stonechunkbig2",
-                             "stonechunkbig3", "stonechunkbig4", "Lightning"}) {
+    for (const char* name :
+         {"particlering", "ClauSparkle", "Sparkle", "sparklegold", "RedBall", "dust2", "dust3", "stonechip1",
+          "stonechip2", "stonechunkbig1", "stonechunkbig2", "stonechunkbig3", "stonechunkbig4", "Lightning",
+          "SilverTileParticle", "GoldTileParticle"}) {
         ImageBank.Load(std::string("Particles/") + name);
     }
+    ImageBank.LoadAnim("HUD/Points", kPointsWidth, kPointsHeight, 0, kPointsFrames);
     return 1;
 }
 
@@ -103,7 +108,31 @@ int LoadGemEffectImages() {
     chunks.MinSpin = 2, chunks.MaxSpin = 6;
     chunks.Shadow = 1;
 
+    // A broken tile's shards jump out and tumble down, glinting.
+    for (auto [style, name] : {std::pair{&Styles.SilverPieces, "SilverTileParticle"},
+                               std::pair{&Styles.GoldPieces, "GoldTileParticle"}}) {
+        style->Images = {Picture(name)};
+        style->MinAngle = -120, style->MaxAngle = 120;
+        style->MinSpeed = 1.0f, style->MaxSpeed = 2.8f;
+        style->MinRadius = 4, style->MaxRadius = 20;
+        style->Gravity = 0.1f;
+        style->FadeMs = 700;
+        style->MinScale = 0.6f, style->MaxScale = 1.1f;
+        style->MinSpin = 2, style->MaxSpin = 8;
+        style->Shadow = 1;
+    }
+
+    TEffectStyle& skullGold = Styles.SkullGold;
+    skullGold.Images = {Picture("sparklegold"), Picture("Sparkle")};
+    skullGold.MinSpeed = 1.0f, skullGold.MaxSpeed = 3.5f;
+    skullGold.FadeMs = 900;
+    skullGold.MinScale = 0.5f, skullGold.MaxScale = 1.0f;
+    skullGold.MinSpin = 2, skullGold.MaxSpin = 6;
+    skullGold.LightBlend = 1;
+
     Styles.Lightning = Picture("Lightning");
+    Styles.Skull = Picture("Gold Skull");
+    Styles.Points = Picture("Points");
     return 1;
 }
 
@@ -146,4 +175,23 @@ int MagicRelease(float x, float y) {
     const int segments = DensityCount(BonusBlastThisTick() ? 5 : 10);
     for (const auto& target : BoardEvents.ChargeTargets()) made += Bolt(x, y, target, segments);
     return made;
+}
+
+int TileBreak(float x, float y, int layer) {
+    return EmitBurst(BoardEffects, x, y, DensityCount(10),
+                     layer == 2 ? Styles.SilverPieces : Styles.GoldPieces);
+}
+
+int SkullCollected(float x, float y) {
+    auto skull = EmitRingFlash(BoardEffects, Styles.Skull, x, y, 1.0f, 1.8f, 900, 0);
+    skull->dy = -0.6f;
+    return 1 + EmitBurst(BoardEffects, x, y, DensityCount(16), Styles.SkullGold);
+}
+
+int PointsPopup(float x, float y, int frame) {
+    if (!Styles.Points) return 0;
+    auto points = BoardEffects.AddNew(x, y, Styles.Points, 0, -0.25f, 0, 900, 0, 0, 0, 1, 0, 0, 0);
+    points->ImageFrame = frame;
+    points->NoOutOfBounds = 1;
+    return 1;
 }

@@ -5,7 +5,8 @@
 // The particle effects of gems, at a point on the screen. Each count is scaled by the player's particle
 // setting and truncated; each returns the number of particles made.
 
-// The board's effects; the game screen runs and draws the list with its own.
+// The board's effects and the points rising from cleared cells; the game screen runs and draws the list with
+// its own.
 extern TParticleList BoardEffects;
 
 // Puts the pictures of the effects and of the explosion flash into the image bank.
@@ -30,3 +31,10 @@ int RockDestroyed(float x, float y);
 // takes charge (half as many segments after a full-power bonus blast). Sets the game screen's magic trigger
 // and counts the freed gem.
 int MagicRelease(float x, float y);
+// The pieces of a broken armour layer: the upper (silver) layer 2 or the gold tile 1.
+int TileBreak(float x, float y, int layer);
+// A golden skull leaves the board at the bottom: its picture rises, swells and fades, with a burst of gold.
+int SkullCollected(float x, float y);
+// The points of a cleared cell rising and fading from (x, y): one frame of the points picture. Shown
+// whatever the particle setting, as it tells the player something.
+int PointsPopup(float x, float y, int frame);

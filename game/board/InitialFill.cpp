@@ -84,7 +84,7 @@ int FillGridUntilPlayable(int level, int maxFills) {
     for (int fills = 1; fills <= maxFills; ++fills) {
         FillGrid(level);
         if (Grid->DoNoMoreMoves(0)) continue;
-        const int ready = Grid->CountMatches(0);
+        const int ready = Grid->CheckMatches(1, 0);
         Grid->ClearMatches();
         if (ready == 0) return fills;
     }

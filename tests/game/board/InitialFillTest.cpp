@@ -55,7 +55,7 @@ TEST_F(InitialFillTest, APlayableFillHasNoReadyRunAndAMove) {
     for (uint32_t seed = 1; seed <= 20; ++seed) {
         SeedRandom(seed);
         ASSERT_GT(FillGridUntilPlayable(5), 0);
-        EXPECT_EQ(Grid->CountMatches(0), 0) << "seed " << seed;
+        EXPECT_EQ(Grid->CheckMatches(1, 0), 0) << "seed " << seed;
         Grid->ClearMatches();
         EXPECT_EQ(Grid->DoNoMoreMoves(0), 0) << "seed " << seed;
         EXPECT_EQ(Gems->Count(), 9 * 8 - 3);
@@ -76,7 +76,7 @@ TEST_F(InitialFillTest, RandomGemsNeverCompleteARunButFixedOnesStand) {
                 EXPECT_FALSE(Type(x, y) == Type(x - 1, y) && Type(x, y) == Type(x - 2, y)) << x << "," << y;
             }
         }
-        EXPECT_EQ(Grid->CountMatches(0), 3) << "only the fixed run";
+        EXPECT_EQ(Grid->CheckMatches(1, 0), 3) << "only the fixed run";
         Grid->ClearMatches();
     }
     EXPECT_EQ(FillGridUntilPlayable(5, 20), 0) << "fixed gems in a run can never start";

@@ -1,0 +1,180 @@
+// The board's logic on the null platform: one tick of a busy board, and ten minutes of play.
+//
+// The busy board is the largest there is, 13 × 10 cells in seven colours with refilling on, on the
+// frontier level (coins and bags may come) with particles at full density. A move is made every four
+// ticks whenever resting gems allow one, as a quick player does while the last cascade still falls, so
+// that matches, explosions, falling gems and landings overlap all the time. One benchmark iteration is one
+// logic tick: the board's tick and its effects' move.
+//
+// The play benchmark plays a level of the game (the level file, the game's first fill) for 120,000 ticks,
+// ten minutes of game time, a move each time the board comes to rest.
+#include <benchmark/benchmark.h>
+#include <sys/resource.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "framework/core/Game.h"
+#include "framework/core/Globals.h"
+#include "framework/core/Random.h"
+#include "framework/core/SoundBank.h"
+#include "framework/gfx/ImageBank.h"
+#include "game/board/AutoPlayer.h"
+#include "game/board/Board.h"
+#include "game/board/BoardEvents.h"
+#include "game/board/BoardPictures.h"
+#include "game/board/Cell.h"
+#include "game/board/GameGrid.h"
+#include "game/board/Gem.h"
+#include "game/board/GemEffects.h"
+#include "game/board/GemList.h"
+#include "game/board/InitialFill.h"
+#include "game/board/Player.h"
+#include "game/save/SaveData.h"
+#include "platform/null/NullPlatform.h"
+
+namespace {
+
+const std::string kData = MURKWELL_DATA_DIR;
+
+double CpuSeconds() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
+           (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+// A game on the null platform with the board's pictures and sounds, a player on level `level` (its
+// frontier), and the board's rules connected.
+class PlayBench {
+public:
+    explicit PlayBench(int level) : platform_("/nonexistent/"), game_(platform_) {
+        VirtualWidth = 1024;
+        VirtualHeight = 768;
+        Game = &game_;
+        game_.FixedRateLogic.Create();
+        game_.ChannelsCreate(16);
+        game_.Particles = 100;
+        Delta = 1.0f;
+        SeedRandom(11);
+        ImageBank.SetPath(kData + "/graphics/");
+        game_.ImagePath = kData + "/graphics/";
+        LoadBoardPictures();
+        SoundBank.SetPath(kData + "/sound/");
+        for (const auto& entry : std::filesystem::directory_iterator(kData + "/sound")) {
+            if (entry.path().extension() == ".wav") SoundBank.Load(entry.path().filename().string());
+        }
+        SaveData.Init();
+        Player.Level = Player.Unlocked = level;
+        Player.InitNewLevelStats();
+        ConnectBoardEvents();
+        Grid = TGameGrid::Create();
+    }
+    ~PlayBench() {
+        Gems.reset();
+        for (auto& column : Cells) {
+            for (auto& cell : column) cell.reset();
+        }
+        Grid.reset();
+        BoardEffects.Clear();
+        BoardEvents = TBoardEvents{};
+        SoundBank.Clear();
+        ImageBank.Clear();
+        Game = nullptr;
+    }
+
+    void Tick() {
+        Grid->Manage();
+        BoardEffects.Move();
+    }
+
+private:
+    platform::NullPlatform platform_;
+    TGame game_;
+};
+
+// Every cell of a 13 × 10 board active, seven colours, refilled from the top.
+void BuildBusyBoard() {
+    Grid->levelwidth = kMaxColumns;
+    Grid->levelheight = kMaxRows;
+    Grid->Centre();
+    Grid->CreateCells();
+    for (int x = 0; x < kMaxColumns; ++x) {
+        for (int y = 0; y < kMaxRows; ++y) Cells[x][y]->active = 1;
+    }
+    Grid->CalcTopRowY();
+    GemColourCount = 7;
+    for (int i = 0; i < 7; ++i) GemColours[i] = i + 1;
+    FillGridUntilPlayable(Player.Level);
+}
+
+// A board without a move is kept busy the way a bomb would: a whole row goes up.
+void BlastRandomRow() {
+    const int row = Rand(0, Grid->levelheight - 1);
+    for (int x = 0; x < Grid->levelwidth; ++x) {
+        if (TCell* cell = CellAt(x, row); cell && cell->Gem) cell->Gem->Destroy();
+    }
+}
+
+void BM_BusyBoardTick(benchmark::State& state) {
+    PlayBench bench(30);
+    BuildBusyBoard();
+    long ticks = 0, moves = 0, particles = 0;
+    int lastMatches = 0;
+    long cascadeTicks = 0;
+    for (auto _ : state) {
+        if (ticks % 4 == 0) {
+            // The player's part is not the board's tick.
+            state.PauseTiming();
+            if (PlayRandomMove()) {
+                ++moves;
+            } else if (BoardAtRest()) {
+                BlastRandomRow();
+            }
+            state.ResumeTiming();
+        }
+        bench.Tick();
+        particles += BoardEffects.Count();
+        ++ticks;
+        if (Player.LevelKills != lastMatches) {
+            lastMatches = Player.LevelKills;
+            ++cascadeTicks;
+        }
+    }
+    state.counters["moves"] = static_cast<double>(moves);
+    state.counters["ticks_per_match"] = cascadeTicks ? static_cast<double>(ticks) / cascadeTicks : 0;
+    state.counters["particles_alive"] = static_cast<double>(particles) / static_cast<double>(ticks);
+}
+BENCHMARK(BM_BusyBoardTick)->Unit(benchmark::kMicrosecond)->MinTime(3.0);
+
+void BM_TenMinutesOfPlay(benchmark::State& state) {
+    constexpr int kLevel = 50, kTicks = 120000;
+    PlayBench bench(kLevel);
+    int moves = 0, levelsWon = 0;
+    double cpu = 0;
+    for (auto _ : state) {
+        Grid->LoadLevelFile(kData + "/levels/" + std::to_string(kLevel) + ".txt");
+        FillGridUntilPlayable(kLevel);
+        const double start = CpuSeconds();
+        for (int tick = 0; tick < kTicks; ++tick) {
+            if (Grid->TargetMet && !Grid->BlockInput) {
+                // Goals met: the next level of the session starts on a fresh board, as play goes on.
+                ++levelsWon;
+                Player.InitNewLevelStats();
+                Grid = TGameGrid::Create();
+                Grid->LoadLevelFile(kData + "/levels/" + std::to_string(kLevel) + ".txt");
+                FillGridUntilPlayable(kLevel);
+            }
+            if (!Grid->BlockInput) moves += PlayRandomMove();
+            bench.Tick();
+        }
+        cpu += CpuSeconds() - start;
+    }
+    state.counters["cpu_seconds"] = cpu / static_cast<double>(state.iterations());
+    state.counters["moves"] = moves;
+    state.counters["levels_won"] = levelsWon;
+}
+BENCHMARK(BM_TenMinutesOfPlay)->Iterations(1)->Unit(benchmark::kSecond);
+
+}  // namespace
