@@ -3,10 +3,13 @@
 #include "framework/core/Game.h"
 #include "framework/core/Globals.h"
 #include "framework/core/SoundBank.h"
+#include "framework/gfx/BitmapFont.h"
+#include "framework/gfx/GameFonts.h"
 #include "framework/gfx/ImageBank.h"
 #include "framework/screens/GameFade.h"
 #include "framework/screens/Screen.h"
 #include "framework/ui/MousePointer.h"
+#include "game/board/AutoPlayer.h"
 #include "game/board/Board.h"
 #include "game/board/BoardEvents.h"
 #include "game/board/BoardPictures.h"
@@ -14,6 +17,8 @@
 #include "game/board/GemEffects.h"
 #include "game/board/GemList.h"
 #include "game/board/InitialFill.h"
+#include "game/board/Player.h"
+#include "game/save/SaveData.h"
 #include "platform/files/Files.h"
 
 namespace {
@@ -30,9 +35,14 @@ int BackgroundFor(int level) {
     return b;
 }
 
+// The player's numbers: four columns along the bottom of the screen.
+constexpr float kHudFirstX = 170, kHudStep = 230, kHudLabelY = 672, kHudNumberY = 725;
+// Ticks a resting board waits before the autoplayer moves, so that a viewer can follow.
+constexpr int kThinkTicks = 60;
+
 class BoardShowcase : public TScreen {
 public:
-    BoardShowcase() { name = "board"; }
+    explicit BoardShowcase(bool play) : play_(play) { name = play ? "play" : "board"; }
 
     int Load() override {
         LoadBoardPictures();
@@ -44,6 +54,7 @@ public:
         for (const std::string& name : names) {
             if (platform::files::ExtensionOf(name) == ".wav") SoundBank.Load(name);
         }
+        if (play_) LoadGameFonts();
         return 1;
     }
     int Start() override {
@@ -53,6 +64,7 @@ public:
     }
     int Logic() override {
         if (Game->Mouse->MouseHit(1)) ShowLevel(level_ % kLevels + 1);
+        if (play_) return Play();
         Grid->mx = ScreenToGridX(Game->Mouse->x);
         Grid->my = ScreenToGridY(Game->Mouse->y);
         for (TSineCounter* counter :
@@ -65,31 +77,84 @@ public:
     int Draw() override {
         TScreen::Draw();
         Grid->Draw();
+        if (!play_) return 1;
+        BoardEffects.Draw();
+        DrawHud();
         return 1;
     }
     int Kill() override {
         Grid.reset();
         Gems.reset();
-        BoardEvents.PlayerLevel = [] { return 1; };
+        BoardEffects.Clear();
+        BoardEvents = TBoardEvents{};
+        if (play_) KillGameFonts();
         return TScreen::Kill();
     }
 
 private:
+    // The level plays itself on its frontier in timed mode: the autoplayer moves whenever the board has
+    // rested a moment; a won level, or one without moves, gives way to the next.
+    int Play() {
+        Grid->Manage();
+        Player.Manage();
+        BoardEffects.Manage();
+        resting_ = BoardAtRest() ? resting_ + Delta : 0;
+        if (resting_ < kThinkTicks) return 1;
+        if (Grid->TargetMet || !PlayRandomMove()) {
+            ShowLevel(level_ % kLevels + 1);
+        }
+        resting_ = 0;
+        return 1;
+    }
+
+    // The player's numbers in a row under the board (the game's own HUD column is the game screen's).
+    void DrawHud() {
+        struct TLine {
+            const char* label;
+            int (TPlayer::*draw)(float, float);
+        };
+        const TLine lines[] = {{"Level", &TPlayer::DrawLevel},
+                               {"Score", &TPlayer::DrawScore},
+                               {"Gold", &TPlayer::DrawCoins},
+                               {"Time", &TPlayer::DrawTime}};
+        float x = kHudFirstX;
+        for (const TLine& line : lines) {
+            GameFonts.GUIFontSmall->DrawAligned(line.label, x, kHudLabelY, 1);
+            (Player.*line.draw)(x, kHudNumberY);
+            x += kHudStep;
+        }
+    }
+
     void ShowLevel(int level) {
         level_ = level;
         ImageLoad("Backgrounds/bg" + std::to_string(BackgroundFor(level)) + ".jpg", -1, 0);
-        BoardEvents.PlayerLevel = [level] { return level; };
+        BoardEvents = TBoardEvents{};
+        if (play_) {
+            SaveData.timer = 1;
+            Player.Level = Player.Unlocked = level;
+            Player.InitNewLevelStats();
+            ConnectBoardEvents();
+            BoardEffects.Clear();
+        } else {
+            BoardEvents.PlayerLevel = [level] { return level; };
+        }
         Grid = TGameGrid::Create();
         Grid->LoadLevel(level);
         FillGridUntilPlayable(level);
         Game->GameFade->Init(DefaultFadeTime, 0, 0, 0, 0, nullptr);
     }
 
+    bool play_;
     int level_ = 1;
+    float resting_ = 0;
 };
 
 }  // namespace
 
 std::unique_ptr<TScreen> MakeBoardShowcase() {
-    return std::make_unique<BoardShowcase>();
+    return std::make_unique<BoardShowcase>(false);
+}
+
+std::unique_ptr<TScreen> MakePlayShowcase() {
+    return std::make_unique<BoardShowcase>(true);
 }

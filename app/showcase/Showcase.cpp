@@ -18,6 +18,7 @@ const std::vector<std::pair<std::string, Factory>>& Showcases() {
     static const std::vector<std::pair<std::string, Factory>> showcases = {
         {"screens", MakeScreenSwitchShowcase},
         {"board", MakeBoardShowcase},
+        {"play", MakePlayShowcase},
         {"fonts", MakeFontShowcase},
         {"effects", MakeEffectShowcase},
     };
