@@ -1,6 +1,7 @@
 #include "framework/core/Messages.h"
 
 #include <cstdio>
+#include <cstdlib>
 
 #include "framework/core/Game.h"
 #include "framework/core/Globals.h"
@@ -37,6 +38,11 @@ void AppendErrorLog(const std::string& text) {
     if (!platform::files::Append(path, ErrorLogEntry(Game->GetPlatform().GetClock().Now(), text), error)) {
         std::fprintf(stderr, "murkwell: %s\n", error.c_str());
     }
+}
+
+void DebugLog(const std::string& text) {
+    if ((Game && Game->Debug) || std::getenv("MURKWELL_DEBUG_LOG"))
+        std::fprintf(stderr, "%s\n", text.c_str());
 }
 
 void Message(const std::string& text, int fatal, int log) {

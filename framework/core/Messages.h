@@ -23,6 +23,10 @@ public:
 // throws FatalMessage so the program ends.
 void Message(const std::string& text, int fatal, int log);
 
+// A line for the developer on the standard error stream, while the debug display is on (the debug key
+// toggles it) or MURKWELL_DEBUG_LOG is set: memory use, save data, level ends.
+void DebugLog(const std::string& text);
+
 // "08 Dec 2026" and "17:30:07": fixed English formats, whatever the machine's language.
 std::string FormatDate(const platform::DateTime& when);
 std::string FormatTime(const platform::DateTime& when);

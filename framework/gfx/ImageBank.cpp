@@ -1,22 +1,10 @@
 #include "framework/gfx/ImageBank.h"
 
-#include <cstdio>
-#include <cstdlib>
-
 #include "framework/core/Messages.h"
 #include "framework/core/Strings.h"
 #include "platform/files/Files.h"
 
 TImageBank ImageBank;
-
-namespace {
-
-// The debug log: standard error, only while debug output is switched on.
-void DebugLog(const std::string& text) {
-    if (std::getenv("MURKWELL_DEBUG_LOG")) std::fprintf(stderr, "%s\n", text.c_str());
-}
-
-}  // namespace
 
 int TImageBank::CalcRAM() const {
     long long total = 0;

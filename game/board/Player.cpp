@@ -5,6 +5,7 @@
 
 #include "framework/core/Game.h"
 #include "framework/core/Globals.h"
+#include "framework/core/Messages.h"
 #include "framework/profile/Profile.h"
 #include "framework/screens/GameFade.h"
 #include "game/board/Board.h"
@@ -304,6 +305,9 @@ int TPlayer::UpdateLevelEndData() {
     // The bonus joins the level's score before the totals take it.
     CalcTimeBonus();
     UpdateTotals();
+    DebugLog("Level " + std::to_string(Level) + " complete: score " + std::to_string(LevelScore) +
+             ", time bonus " + std::to_string(TimeBonus) + ", gold " + std::to_string(GetLevelGold()) + ", " +
+             std::to_string(static_cast<int>(LevelTimeTaken)) + " ticks");
     ++Level;
     if (Level > Unlocked) Unlocked = Level;
     return 1;

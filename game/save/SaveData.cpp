@@ -4,6 +4,8 @@
 #include <climits>
 #include <cstdint>
 
+#include "framework/core/Messages.h"
+
 TSaveData SaveData;
 
 namespace {
@@ -20,6 +22,7 @@ bool OwnsItem(TSaveData& data, int i) {
 }  // namespace
 
 int TSaveData::Init() {
+    DebugLog("Init Data");
     gaugeLevel = 0;
     showTips = 1;
     timer = Links.TimedMode ? Links.TimedMode() : 0;
@@ -118,6 +121,7 @@ int TSaveData::GoldAvailable() const {
 }
 
 int TSaveData::Save(platform::ByteWriter& out) const {
+    DebugLog("Save Data");
     out.WriteInt32(gaugeLevel);
     out.WriteInt32(showTips);
     out.WriteInt32(timer);
@@ -130,6 +134,7 @@ int TSaveData::Save(platform::ByteWriter& out) const {
 }
 
 int TSaveData::Load(platform::ByteReader& in) {
+    DebugLog("Load Data");
     // A value is taken only when it could be read: a block that ends early leaves the rest alone, and the
     // profile sees the reader's failure.
     const auto read = [&in](int& field) {

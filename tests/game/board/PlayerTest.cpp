@@ -291,6 +291,17 @@ TEST_F(PlayerTest, TheLevelEndAddsTheTimeBonusBeforeTheTotalsAndOpensTheNextLeve
     EXPECT_EQ(Player.Unlocked, 13) << "a replay never closes levels";
 }
 
+TEST_F(PlayerTest, TheLevelEndIsLoggedForTheDeveloperOnlyWithDebugOutputOn) {
+    ::testing::internal::CaptureStderr();
+    Player.UpdateLevelEndData();
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
+    game_.game().Debug = 1;
+    Player.LevelScore = 250;
+    ::testing::internal::CaptureStderr();
+    Player.UpdateLevelEndData();
+    EXPECT_NE(::testing::internal::GetCapturedStderr().find("Level 13 complete: score 250"), std::string::npos);
+}
+
 class PlayerProfileTest : public PlayerTest {
 protected:
     PlayerProfileTest() {
