@@ -77,17 +77,26 @@ public:
         NullGraphics::DrawImage(image, x, y, frame);
     }
 
+    // Parts of pictures (a font's glyphs), kept apart from whole pictures.
+    void DrawSubImageRect(const platform::Image& image, float x, float y, float w, float h, float sx,
+                          float sy, float sw, float sh, int frame) override {
+        parts_.push_back({&image, x, y, frame, state_});
+        NullGraphics::DrawSubImageRect(image, x, y, w, h, sx, sy, sw, sh, frame);
+    }
+
     const State& Current() const { return state_; }
     const std::vector<Drawn>& Log() const { return drawn_; }
+    const std::vector<Drawn>& Parts() const { return parts_; }
     const Changes& StateChanges() const { return changes_; }
     void ClearLog() {
         drawn_.clear();
+        parts_.clear();
         changes_ = {};
     }
 
 private:
     State state_;
-    std::vector<Drawn> drawn_;
+    std::vector<Drawn> drawn_, parts_;
     Changes changes_;
 };
 

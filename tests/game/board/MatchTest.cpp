@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "game/board/AutoPlayer.h"
+#include "game/board/MatchPoints.h"
 #include "tests/game/board/PlayTestSupport.h"
 
 namespace {
@@ -338,6 +339,71 @@ TEST_F(MatchTest, AGemStopsAboveAHoleAndNeverFallsPastIt) {
               "2 3 4\n"
               "# 5 6\n"
               ". 2 3\n");
+}
+
+TEST(MatchPoints, GrowWithTheChecksRunsAndAreTenfoldForGoalsAndMagic) {
+    const int plain[] = {1, 1, 1, 1, 2, 3, 4, 5, 6, 7, 8, 8, 8};
+    for (int count = 0; count <= 12; ++count) {
+        EXPECT_EQ(MatchPoints(count, 0, 0), plain[count]) << count;
+        EXPECT_EQ(MatchPoints(count, 0, 1), count == 0 ? 0 : plain[count] * 10) << count;
+        EXPECT_EQ(MatchPoints(count, 1, 0), MatchPoints(count, 0, 1)) << count;
+    }
+}
+
+TEST(MatchPoints, ThePictureShowsTheAwardedFigure) {
+    EXPECT_EQ(PointsFrame(10), 0);
+    EXPECT_EQ(PointsFrame(80), 7);
+    EXPECT_EQ(PointsFrame(100), 8);
+    EXPECT_EQ(PointsFrame(1), 9);
+    EXPECT_EQ(PointsFrame(8), 16);
+}
+
+TEST_F(MatchTest, AMagicGemOffTheGoalAddsTenAndShowsTheSmallestFigure) {
+    Build("1 2\n2 1");
+    AwardMatchPoints(0, 0, 3, 1, 0);
+    EXPECT_EQ(Player.LevelScore, 10 + 10);
+    AwardMatchPoints(0, 0, 0, 1, 1);
+    EXPECT_EQ(Player.LevelScore, 20 + 100) << "a collected skull";
+}
+
+class ArmourShimmerTest : public PlayFixture {
+protected:
+    std::string Glowing() const {
+        std::string lit;
+        for (int y = 0; y < Grid->levelheight; ++y) {
+            for (int x = 0; x < Grid->levelwidth; ++x) lit += Cells[x][y]->glow > 0 ? '*' : '.';
+            lit += '\n';
+        }
+        return lit;
+    }
+};
+
+TEST_F(ArmourShimmerTest, ALightSweepsTheGoldTilesOneDiagonalEveryFiftyMilliseconds) {
+    Build("1g 2g 3\n2g 3 1g\n3g 1g 2g");
+    Grid->StartIntroFlash();
+    EXPECT_EQ(Glowing(), "*..\n...\n...\n");
+    const int step = static_cast<int>(game().CalcAnimLength(50));
+    for (int i = 0; i < step; ++i) Grid->IntroFlash();
+    EXPECT_EQ(Glowing(), "**.\n*..\n...\n") << "diagonal 1";
+    for (int i = 0; i < step; ++i) Grid->IntroFlash();
+    EXPECT_EQ(Glowing(), "**.\n*..\n*..\n") << "diagonal 2 has one gold tile";
+    EXPECT_FLOAT_EQ(Cells[0][2]->glow, 0.5f);
+    for (int i = 0; i < 100; ++i) Grid->ManageFlash();
+    EXPECT_EQ(Glowing(), "...\n...\n...\n") << "the light fades";
+}
+
+TEST_F(ArmourShimmerTest, TheSweepComesBackNowAndThen) {
+    Build("1g 2g 3\n2g 3 1g");
+    int sweeps = 0;
+    for (int tick = 0; tick < 200000; ++tick) {
+        const int before = Grid->IntroColumn;
+        Grid->IntroFlash();
+        Grid->RandomFlash();
+        if (Grid->IntroColumn == 0 && before != 0) ++sweeps;
+    }
+    // 15 in 100000 a tick: about thirty in 200000 ticks.
+    EXPECT_GT(sweeps, 10);
+    EXPECT_LT(sweeps, 60);
 }
 
 }  // namespace

@@ -299,7 +299,8 @@ TEST_F(PlayerTest, TheLevelEndIsLoggedForTheDeveloperOnlyWithDebugOutputOn) {
     Player.LevelScore = 250;
     ::testing::internal::CaptureStderr();
     Player.UpdateLevelEndData();
-    EXPECT_NE(::testing::internal::GetCapturedStderr().find("Level 13 complete: score 250"), std::string::npos);
+    EXPECT_NE(::testing::internal::GetCapturedStderr().find("Level 13 complete: score 250"),
+              std::string::npos);
 }
 
 class PlayerProfileTest : public PlayerTest {

@@ -115,6 +115,25 @@ TEST_F(RefillTest, ALevelThatWantsSkullsDropsThemIn) {
     EXPECT_GE(Player.SpecialItemsCollected + CountType(GEM_SKULL), 1);
 }
 
+TEST_F(RefillTest, NewGemsAreSometimesMagicFromLevelFourOn) {
+    auto magicAfterRefills = [&](int level) {
+        Player.Level = Player.Unlocked = level;
+        Build(". . . . . . . .\n. . . . . . . .\n. . . . . . . .\n. . . . . . . .");
+        Grid->MakeNewGems = 1;
+        int magic = 0;
+        for (int round = 0; round < 10; ++round) {
+            Settle();
+            for (const auto& gem : Gems->Items()) magic += gem->Magic;
+            for (int x = 0; x < 8; ++x) {
+                for (int y = 0; y < 4; ++y) Grid->DeleteGem(x, y);
+            }
+        }
+        return magic;
+    };
+    EXPECT_EQ(magicAfterRefills(3), 0);
+    EXPECT_GT(magicAfterRefills(4), 0);
+}
+
 TEST_F(RefillTest, CoinsAndBagsComeOnlyOnTheFrontierLevelFromLevelEight) {
     EXPECT_EQ(Grid->getSpawnGoldChance(), 200);
     EXPECT_EQ(Grid->getSpawnBagChance(), 50);
