@@ -270,4 +270,41 @@ TEST_F(LevelPlayTest, LongPlayNeverMakesMoreCoinsThanTheLevelAllows) {
     EXPECT_LE(Player.levelBagsSpawned, 1);
 }
 
+// Every level of the game played for a while: the board's books stay straight whatever its holes, entry
+// cells, chains, rocks, tiles and skulls.
+TEST_F(LevelPlayTest, EveryLevelPlaysWithItsBoardKeptInOrder) {
+    for (int level = 1; level <= 100; ++level) {
+        SCOPED_TRACE("level " + std::to_string(level));
+        const TResult result = Play(level, static_cast<unsigned>(level), 4000);
+        EXPECT_GT(result.moves, 0);
+        for (int tick = 0; tick < 2000 && !Still(); ++tick) Grid->Manage();
+        ASSERT_TRUE(Still() || Grid->TargetMet);
+        int inCells = 0, skulls = 0;
+        for (int x = 0; x < Grid->levelwidth; ++x) {
+            for (int y = 0; y < Grid->levelheight; ++y) {
+                const TCell& cell = *Cells[x][y];
+                if (!cell.Gem) continue;
+                ++inCells;
+                EXPECT_TRUE(cell.active) << x << "," << y << " a gem in a hole";
+                EXPECT_EQ(cell.Gem->gx, x);
+                EXPECT_EQ(cell.Gem->gy, y);
+                EXPECT_TRUE(Gems->Contains(*cell.Gem)) << x << "," << y << " a gem the list lost";
+            }
+        }
+        for (const auto& gem : Gems->Items()) skulls += gem->GemType == GEM_SKULL ? 1 : 0;
+        EXPECT_EQ(inCells, Gems->Count()) << "every gem of the list stands in its cell";
+        // Once the collect goal is met the skulls left explode and the count no longer matters.
+        if (Player.GetSpecialItemsToGo() > 0) {
+            EXPECT_EQ(skulls, Grid->EggCount);
+        }
+        EXPECT_GE(Grid->Rocks, 0);
+        EXPECT_GE(Grid->Gold, 0);
+        EXPECT_GE(Grid->Armoured, Grid->Gold);
+        EXPECT_GE(Grid->Locked, 0);
+        for (int x = 0; x < Grid->levelwidth; ++x) {
+            for (int k = 0; k < TopCellCount[x]; ++k) EXPECT_EQ(TopCellDelay[x][k], 0) << "column " << x;
+        }
+    }
+}
+
 }  // namespace
