@@ -22,6 +22,59 @@ protected:
     std::vector<std::tuple<int, int, int>> bonuses;  // cell and kind
 };
 
+TEST_F(MatchTest, ALevelFromItsFileWithAGivenLayoutPlaysOneSwapToItsGoal) {
+    BuildFromLevel(R"(NAME=Test
+time=120
+goals=6,2,1,0,0
+colours=1,2,3,4,5
+bonus=0
+size=4,4
+offset=0,0
+tiles=
+1,1,1,1
+1,1,1,1
+2,2,3,1
+0,1,1,1
+locked=
+0,0,0,0
+0,0,0,0
+0,0,0,0
+0,0,1,0
+rocks=
+0,0,0,0
+0,0,0,0
+0,0,0,0
+0,0,0,0
+shapes=
+0,0,0,0
+0,0,0,0
+0,0,0,0
+0,0,0,0
+)",
+                   R"(
+        1 3 4 5
+        4 5 2 1
+        2 2 3 2
+        # 3 1 4)");
+    ASSERT_EQ(Grid->Gold, 3);
+    ASSERT_EQ(Cells[2][3]->Gem->locked, 1);
+    // The two moves down into the row of twos: the tiles under the run lose a layer each, the double
+    // tile keeps its gold; the chained gem on the bottom row holds.
+    Swap(2, 1, 2, 2);
+    EXPECT_EQ(Board(),
+              ". . . .\n"
+              "1 3 4 5\n"
+              "4 5 3g 1\n"
+              "# 3 1l 4\n");
+    EXPECT_EQ(Player.LevelScore, 4 * 20) << "goal gems of a run of four";
+    EXPECT_EQ(Player.LevelGoalMatches, 4);
+    EXPECT_EQ(Player.levelMatch4s, 1);
+    EXPECT_EQ(Player.levelTilesCollected, 2);
+    EXPECT_EQ(Grid->Gold, 1);
+    EXPECT_EQ(Grid->Armoured, 1);
+    EXPECT_EQ(Grid->TargetMet, 0);
+}
+
 TEST_F(MatchTest, AnLShapedCrossingMakesOneBigBonusWhereTheRunsMeetAndClearsThatCellOnce) {
     OwnBonusItems();
     Build(R"(

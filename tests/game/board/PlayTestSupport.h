@@ -19,6 +19,7 @@
 #include "game/board/Gem.h"
 #include "game/board/GemEffects.h"
 #include "game/board/GemList.h"
+#include "game/board/InitialFill.h"
 #include "game/board/Player.h"
 #include "game/save/SaveData.h"
 #include "tests/game/board/BoardTestSupport.h"
@@ -75,14 +76,7 @@ protected:
     // Lays out the board; refilling is off unless a test turns it on, so that the board after a move
     // reads the same every time.
     void Build(const std::string& layout) {
-        std::vector<std::vector<std::string>> rows;
-        std::istringstream lines(layout);
-        for (std::string line; std::getline(lines, line);) {
-            std::istringstream words(line);
-            std::vector<std::string> row;
-            for (std::string word; words >> word;) row.push_back(word);
-            if (!row.empty()) rows.push_back(row);
-        }
+        const auto rows = Rows(layout);
         ASSERT_FALSE(rows.empty());
         for (auto& column : Cells) {
             for (auto& cell : column) cell.reset();
@@ -97,13 +91,40 @@ protected:
             ASSERT_EQ(static_cast<int>(rows[y].size()), Grid->levelwidth) << "row " << y;
             for (int x = 0; x < Grid->levelwidth; ++x) PutCell(x, y, rows[y][x]);
         }
-        Grid->CalcTopRowY();
         Grid->ClearTopRow();
         Grid->CalcTopRowY();
         Gems->SortAll();
         Grid->MakeNewGems = 0;
         GemColourCount = 6;
         for (int i = 0; i < 6; ++i) GemColours[i] = i + 1;
+    }
+
+    // A level file (its size, holes, tiles, chains, rocks, goals and palette) filled the game's way, with
+    // the colours of the layout put in place of the fill's: a word is a colour, S a skull, . an empty
+    // cell or # a hole where the file has one, followed by m for a magic gem.
+    void BuildFromLevel(const std::string& levelText, const std::string& layout) {
+        ASSERT_EQ(Grid->LoadLevelFile(board_.WriteLevel(levelText)), 1);
+        FillGrid(Player.Level);
+        const auto rows = Rows(layout);
+        ASSERT_EQ(static_cast<int>(rows.size()), Grid->levelheight);
+        for (int y = 0; y < Grid->levelheight; ++y) {
+            ASSERT_EQ(static_cast<int>(rows[y].size()), Grid->levelwidth) << "row " << y;
+            for (int x = 0; x < Grid->levelwidth; ++x) {
+                const std::string& word = rows[y][x];
+                TCell& cell = *Cells[x][y];
+                ASSERT_EQ(word == "#", !cell.active) << x << "," << y;
+                if (word == "#") continue;
+                if (word == ".") {
+                    Grid->DeleteGem(x, y);
+                    continue;
+                }
+                TGem& gem = *cell.Gem;
+                gem.SetType(word[0] == 'S' ? GEM_SKULL : word[0] - '0');
+                if (gem.GemType == GEM_SKULL) ++Grid->EggCount;
+                gem.Magic = word.find('m') != std::string::npos;
+            }
+        }
+        Grid->MakeNewGems = 0;
     }
 
     std::string Board() const {
@@ -146,6 +167,18 @@ protected:
     static bool Still() { return BoardAtRest(); }
 
 private:
+    static std::vector<std::vector<std::string>> Rows(const std::string& layout) {
+        std::vector<std::vector<std::string>> rows;
+        std::istringstream lines(layout);
+        for (std::string line; std::getline(lines, line);) {
+            std::istringstream words(line);
+            std::vector<std::string> row;
+            for (std::string word; words >> word;) row.push_back(word);
+            if (!row.empty()) rows.push_back(row);
+        }
+        return rows;
+    }
+
     void PutCell(int x, int y, const std::string& word) {
         TCell& cell = *Cells[x][y];
         cell.active = word[0] != '#';
