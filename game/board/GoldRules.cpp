@@ -26,6 +26,15 @@ int ByStep(int plain, int first, int second) {
     return step == 2 ? second : step == 1 ? first : plain;
 }
 
+// A few coins a level, one bag.
+bool CoinsMayCome(TGameGrid& grid) {
+    return FrontierLevel() && Player.levelCoinsSpawned < grid.getMaxGoldAllowed();
+}
+
+bool BagMayCome() {
+    return FrontierLevel() && Player.levelBagsSpawned == 0;
+}
+
 }  // namespace
 
 int TGameGrid::getMaxGoldAllowed() {
@@ -33,21 +42,17 @@ int TGameGrid::getMaxGoldAllowed() {
 }
 
 int TGameGrid::getSpawnGoldChance() {
-    if (Player.levelCoinsSpawned >= getMaxGoldAllowed() || !FrontierLevel()) return 0;
-    return ByStep(200, 260, 400);
+    return CoinsMayCome(*this) ? ByStep(200, 260, 400) : 0;
 }
 
 int TGameGrid::getSpawnBagChance() {
-    if (Player.levelBagsSpawned > 0 || !FrontierLevel()) return 0;
-    return ByStep(50, 65, 100);
+    return BagMayCome() ? ByStep(50, 65, 100) : 0;
 }
 
 int TGameGrid::getBonusGoldChance() {
-    if (Player.levelCoinsSpawned >= getMaxGoldAllowed() || !FrontierLevel()) return 0;
-    return ByStep(500, 700, 1000);
+    return CoinsMayCome(*this) ? ByStep(500, 700, 1000) : 0;
 }
 
 int TGameGrid::getBonusBagChance() {
-    if (Player.levelBagsSpawned > 0 || !FrontierLevel()) return 0;
-    return ByStep(250, 350, 500);
+    return BagMayCome() ? ByStep(250, 350, 500) : 0;
 }
