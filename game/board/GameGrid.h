@@ -1,10 +1,12 @@
 #pragma once
 
+#include <array>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "framework/sprites/SineCounter.h"
+#include "game/board/Board.h"
 #include "platform/Audio.h"
 
 class TGem;
@@ -206,4 +208,5 @@ private:
     void ReleaseGems();
     // Moves the falling gems; whether any moved and whether any landed.
     void MoveFallingGems(bool& moved, bool& landed);
+    std::array<std::vector<TGem*>, kMaxColumns> fallenThisTick_;  // per column, kept to spare allocations
 };

@@ -88,7 +88,8 @@ void TGameGrid::ReleaseGems() {
 void TGameGrid::MoveFallingGems(bool& moved, bool& landed) {
     // The gems already moved this tick in each column: the list runs from the bottom of the screen up, so
     // a gem only ever has to keep clear of these.
-    std::array<std::vector<TGem*>, kMaxColumns> movedInColumn;
+    auto& movedInColumn = fallenThisTick_;
+    for (auto& column : movedInColumn) column.clear();
     Gems->ForEach([&](TGem& gem) {
         if (gem.dy <= 0 || gem.Swapping) return;
         moved = true;
