@@ -29,24 +29,31 @@ public:
     static void SetScale(float x, float y) {
         s_.want.scaleX = x;
         s_.want.scaleY = y;
-        Mark(kScale);
+        s_.touched.scale = true;
     }
     static void SetRotation(float degrees) {
         s_.want.rotation = degrees;
-        Mark(kRotation);
+        s_.touched.rotation = true;
+    }
+    // Both at once, as every picture sets them.
+    static void SetTransform(float scaleX, float scaleY, float degrees) {
+        s_.want.scaleX = scaleX;
+        s_.want.scaleY = scaleY;
+        s_.want.rotation = degrees;
+        s_.touched.scale = s_.touched.rotation = true;
     }
     static void SetAlpha(float alpha) {
         s_.want.alpha = alpha;
-        Mark(kAlpha);
+        s_.touched.alpha = true;
     }
     static void SetColor(int r, int g, int b) {
         s_.want.r = r, s_.want.g = g, s_.want.b = b;
         s_.colourKnown = true;
-        Mark(kColour);
+        s_.touched.colour = true;
     }
     static void SetBlend(platform::BlendMode mode) {
         s_.want.blend = mode;
-        Mark(kBlend);
+        s_.touched.blend = true;
     }
     // The colour in force; white when it was set elsewhere (white is the colour everything returns to).
     static void GetColor(int& r, int& g, int& b) {
@@ -63,13 +70,12 @@ public:
     // assumes nothing of it afterwards.
     static void Flush();
     static void Forget() {
-        s_.touched = 0;
+        s_.touched = {};
         s_.colourKnown = false;
         s_.sent = kNothingSent;
     }
 
 private:
-    enum : unsigned { kScale = 1, kRotation = 2, kAlpha = 4, kColour = 8, kBlend = 16 };
     struct Values {
         float scaleX, scaleY, rotation, alpha;
         int r, g, b;
@@ -80,18 +86,22 @@ private:
     static constexpr float kNaN = __builtin_nanf("");
     static constexpr Values kNothingSent{kNaN, kNaN, kNaN, kNaN,
                                          -1,   -1,   -1,   static_cast<platform::BlendMode>(-1)};
+    // One flag a part, each set by a plain store: the setters run several times a picture, and one
+    // shared mask would chain all of them, picture after picture, one after another through memory.
+    struct Parts {
+        bool scale = false, rotation = false, alpha = false, colour = false, blend = false;
+    };
     // A part the sprites have not set since the batch began (or since foreign drawing) is whatever the
     // layer holds.
     struct State {
         int depth = 0;
-        unsigned touched = 0;      // parts set since the layer was last brought up to date
+        Parts touched;             // set since the layer was last brought up to date
         bool colourKnown = false;  // whether the sprites set the colour in force
         platform::Graphics* graphics = nullptr;
         Values want = kNothingSent;
         Values sent = kNothingSent;
     };
 
-    static void Mark(unsigned part) { s_.touched |= part; }
     static void Begin();
     static void End();
 

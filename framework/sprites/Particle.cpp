@@ -6,6 +6,7 @@
 #include "framework/sprites/DrawState.h"
 #include "framework/sprites/ParticleGenerator.h"
 #include "framework/sprites/ParticleList.h"
+#include "framework/sprites/SpriteDrawInline.h"
 #include "framework/sprites/Ticks.h"
 
 std::shared_ptr<TParticle> TParticle::CreateSpecial(std::shared_ptr<TGameImage> image, float x, float y,
@@ -191,6 +192,17 @@ inline bool TParticle::Fade() {
     return true;
 }
 
+inline void TParticle::Spin() {
+    // Pieces of one effect turn either way at random, so a branch on the direction would be guessed
+    // wrong half the time: both ways are one sum (adding the negated step is the same as subtracting it).
+    const bool forwards = DoRotate > 0;
+    const float sign = static_cast<float>(2 * forwards - 1);
+    Rotation += RotationSpeed * Delta * sign;
+    if ((forwards & (Rotation >= 360)) | (!forwards & (Rotation < 0))) {
+        Rotation = static_cast<float>(WrapCycle(Rotation, 0, 360));
+    }
+}
+
 int TParticle::Move() {
     if (DelayCounter > 0) {
         DelayCounter -= Delta;
@@ -226,13 +238,7 @@ int TParticle::Move() {
         return 0;
     }
     if (!Fade()) return 0;
-    if (DoRotate > 0) {
-        Rotation += RotationSpeed * Delta;
-        if (Rotation >= 360) Rotation = static_cast<float>(WrapCycle(Rotation, 0, 360));
-    } else if (DoRotate < 0) {
-        Rotation -= RotationSpeed * Delta;
-        if (Rotation < 0) Rotation = static_cast<float>(WrapCycle(Rotation, 0, 360));
-    }
+    if (DoRotate != 0) Spin();
     if (DoScale == 1) {
         ScaleX += ScaleXSpeed * Delta;
         ScaleY += ScaleYSpeed * Delta;
@@ -281,7 +287,7 @@ int TParticle::Draw() {
         UserDraw(*this);
         TDrawState::Forget();
     } else {
-        TSprite::Draw();
+        DrawSprite();
     }
     TDrawState::SetBlend(platform::BlendMode::Alpha);
     return 1;

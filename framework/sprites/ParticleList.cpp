@@ -15,7 +15,7 @@ std::shared_ptr<TParticle> TParticleList::AddNew(float x, float y, std::shared_p
 
 int TParticleList::Draw() {
     TDrawState::Batch batch;
-    ForEach([](TParticle& p) { p.Draw(); });
+    ForEach([](TParticle& p) { p.Draw(); }, [](const TParticle& p) { p.PrefetchDraw(); });
     return 1;
 }
 
@@ -32,10 +32,12 @@ int TParticleList::Animate() {
 }
 
 int TParticleList::Manage() {
-    ForEach([](TParticle& p) {
-        if (p.Move() == 0 || p.DelayCounter > 0) return;
-        if (p.ManageAnim() == 1 && p.KillAfterAnim) p.Kill();
-    });
+    ForEach(
+        [](TParticle& p) {
+            if (p.Move() == 0 || p.DelayCounter > 0) return;
+            if (p.ManageAnim() == 1 && p.KillAfterAnim) p.Kill();
+        },
+        [](const TParticle& p) { p.PrefetchMove(); });
     return 1;
 }
 

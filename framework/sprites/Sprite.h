@@ -18,10 +18,11 @@ class TSprite {
 public:
     virtual ~TSprite() = default;
 
-    // The fields a moving picture rarely reads come first and those that every tick and every picture
-    // read last, so that they sit next to the hot fields of a particle: running and drawing thousands of
-    // particles then touches as little memory as it can. Each part keeps the order of the sprite's
-    // description.
+    // The fields are grouped by who reads them, so that running and drawing thousands of particles
+    // touches as few cache lines as it can: first those a moving picture rarely reads, then those read
+    // only while a feature is in use, then those every picture reads, those every picture and every
+    // tick's move read, and last those only the move reads, which the particle's move-only fields
+    // follow. Each part keeps the order of the sprite's description.
     std::string name;  // upper-cased by SetName
     float xspeed = 0, yspeed = 0, speed = 0;
     int MouseOver = 0;
@@ -49,34 +50,38 @@ public:
     std::shared_ptr<TSprite> AttachedSprite;  // moved and killed with this sprite
     int KillAttachedSprite = 1;
 
+    float offx = 0, offy = 0;  // drawing offset, used when UseOffset is 1
+    int w = 0, h = 0;
+    int frame = 0;
+    float ScaleXSpeed = 0.1f, ScaleYSpeed = 0.1f;
+    float Glow = 0;
+
     int active = 0;   // the owner's flag
     int visible = 1;  // 0 skips drawing
-    float x = 0, y = 0;
-    float offx = 0, offy = 0;  // drawing offset, used when UseOffset is 1
     int UseOffset = 0;
-    float dx = 0, dy = 0;  // velocity per tick
-    float xgravity = 0, ygravity = 0;
-    int w = 0, h = 0;
-    float w2 = 0, h2 = 0;
-    std::shared_ptr<TGameImage> image;
     int RoundCoords = 0;
     int ImageFrame = 0;  // drawn when no animation runs
-    std::shared_ptr<TColor> Color;
     int Shadow = 0;
     float ShadowX = 3.0f, ShadowY = 3.0f, ShadowAlpha = 0.5f;
-    int frame = 0;
-    int FramesTotal = 1;  // below 2: no animation
     double AnimCounter = 0;
-    float ScaleX = 1.0f, ScaleY = 1.0f, BaseScaleX = 1.0f, BaseScaleY = 1.0f;
-    float ScaleXSpeed = 0.1f, ScaleYSpeed = 0.1f;
-    float Rotation = 0;
-    float RotationSpeed = 1.0f;
+    float BaseScaleX = 1.0f, BaseScaleY = 1.0f;
     int UseAlpha = 1;
     float Alpha = 1.0f;
-    int GlowMode = 0;  // 0 none, 2 fading, 3 pulsing
-    float Glow = 0;
+    int GlowMode = 0;                              // 0 none, 2 fading, 3 pulsing
     std::shared_ptr<TGameImage> AlternativeImage;  // drawn instead of image when set
-    std::shared_ptr<TLabel> Label;                 // text moved and drawn with the sprite
+
+    float x = 0, y = 0;
+    std::shared_ptr<TGameImage> image;
+    std::shared_ptr<TColor> Color;
+    float ScaleX = 1.0f, ScaleY = 1.0f;
+    float Rotation = 0;
+    std::shared_ptr<TLabel> Label;  // text moved and drawn with the sprite
+
+    float dx = 0, dy = 0;  // velocity per tick
+    float xgravity = 0, ygravity = 0;
+    float w2 = 0, h2 = 0;
+    int FramesTotal = 1;  // below 2: no animation
+    float RotationSpeed = 1.0f;
 
     int AnimBoundsCheckLower();
     int AnimBoundsCheckUpper();
@@ -94,7 +99,8 @@ public:
                                                    int flags);
     int CollideWithPixel(float px, float py) const;
     int DoDraw();
-    virtual int Draw() { return GlowMode > 0 ? DrawGlowing() : DoDraw(); }
+    // DoDraw, or DrawGlowing for a glowing sprite.
+    virtual int Draw();
     // The sprite again in light blending, tinted strength × (r, g, b); with image, that picture instead.
     int DrawLight(float strength, float r, float g, float b, std::shared_ptr<TGameImage> image);
     int DrawNormal();
@@ -158,6 +164,8 @@ public:
 protected:
     // Draw for a glowing sprite: the sprite, then its glow, in one batch.
     int DrawGlowing();
+    // What Draw does, inside a batch already open, where a subclass's draw can take it in whole.
+    [[gnu::always_inline]] inline int DrawSprite();
     // Shifts the label along with the sprite.
     void MoveLabel(float stepX, float stepY);
 
@@ -175,6 +183,8 @@ private:
     [[gnu::always_inline]] inline int DrawAt(float px, float py, int screenRelative);
     // DrawNormal (or DrawRounded) inside a batch already open.
     [[gnu::always_inline]] inline int DrawPicture(bool rounded);
+    // DoDraw inside a batch already open.
+    [[gnu::always_inline]] inline int DrawTransformed();
     // DrawShadow inside a batch already open.
     int ShadowAt(const TGameImage& img, int frame, int screenRelative);
     // The counter runs up through this part of the pass.

@@ -1,58 +1,14 @@
 // Drawing a sprite: its transform, shadow, picture, label and glow, through the shared drawing state.
-#include <cmath>
+#include "framework/sprites/SpriteDrawInline.h"
 
-#include "framework/gfx/GameImage.h"
-#include "framework/gfx/Label.h"
-#include "framework/sprites/Color.h"
-#include "framework/sprites/DrawState.h"
-#include "framework/sprites/Sprite.h"
-
-inline bool TSprite::ApplyTransform() {
-    TDrawState::SetScale(BaseScaleX * ScaleX, BaseScaleY * ScaleY);
-    TDrawState::SetRotation(Rotation);
-    if (UseAlpha) {
-        TDrawState::SetAlpha(Alpha);
-        if (Label) Label->Alpha = Alpha;
-    }
-    if (!Color) return false;
-    TDrawState::SetColor(Color->r, Color->g, Color->b);
-    return true;
-}
-
-inline void TSprite::RestoreTransform(bool tinted) {
-    TDrawState::SetScale(1, 1);
-    TDrawState::SetRotation(0);
-    TDrawState::SetAlpha(1);
-    if (tinted) TDrawState::SetColor(255, 255, 255);
-}
-
-inline int TSprite::DrawAt(float px, float py, int screenRelative) {
-    const std::shared_ptr<TGameImage>& img = AlternativeImage ? AlternativeImage : image;
-    if (!img || !img->image) return 0;
-    const int f = AnimCounter > 0 ? GetAnimFrame() : ImageFrame;
-    if (Shadow) ShadowAt(*img, f, screenRelative);
-    TDrawState::DrawImage(*img->image, px, py, f);
-    if (Label) {
-        // The label draws itself through the drawing layer.
-        TDrawState::Flush();
-        Label->Draw(px - x, py - y, 1);
-        TDrawState::Forget();
-    }
-    return 1;
-}
-
-inline int TSprite::DrawPicture(bool rounded) {
-    if (!rounded) return DrawAt(PictureX(), PictureY(), 0);
-    return DrawAt(std::floor(PictureX() + 0.5f), std::floor(PictureY() + 0.5f), 0);
+int TSprite::Draw() {
+    TDrawState::Batch batch;
+    return DrawSprite();
 }
 
 int TSprite::DoDraw() {
-    if (!visible) return 0;
     TDrawState::Batch batch;
-    const bool tinted = ApplyTransform();
-    DrawPicture(RoundCoords != 0);
-    RestoreTransform(tinted);
-    return 1;
+    return DrawTransformed();
 }
 
 int TSprite::DrawGlowing() {

@@ -2,6 +2,8 @@
 // bulk.
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+
 #include "SpriteTestSupport.h"
 #include "framework/sprites/ExplosionList.h"
 #include "framework/sprites/ParticleGeneratorList.h"
@@ -250,6 +252,38 @@ TEST_F(ParticleListTest, AnExplosionMovesScalesAndTurnsAsItPlays) {
     EXPECT_EQ(e->x, 120);
     EXPECT_NEAR(e->ScaleX, 2, 1e-5);
     EXPECT_EQ(e->Rotation, 50);
+}
+
+// The list asks for a particle's busy fields a few places ahead of running it; a field a tick reads that
+// moved out of the runs of memory asked for, or runs grown past their steps, would leave the list
+// waiting on memory again.
+TEST(ParticleLayoutTest, WhatATickReadsLiesWithinTheMemoryAskedForAhead) {
+    using Fields = std::initializer_list<const void*>;
+    const TParticle p;
+    const auto at = [](const void* field) { return static_cast<const char*>(field); };
+    const auto within = [&](const void* field, const void* from, const void* to) {
+        return at(from) <= at(field) && at(field) < at(to);
+    };
+    const auto fits = [&](const void* from, const void* to, std::size_t steps) {
+        return at(from) < at(to) && at(to) - at(from) <= static_cast<std::ptrdiff_t>(steps) * kPrefetchStep;
+    };
+    const void* moveEnd = &p.FadeLength + 1;
+    EXPECT_TRUE(fits(&p.x, moveEnd, TParticle::kMoveSteps));
+    for (const void* field : Fields{&p.dx, &p.ygravity, &p.RotationSpeed, &p.FramesTotal, &p.DelayCounter,
+                                    &p.PhaseList, &p.LifeCounter, &p.ParticleGenerator, &p.Particles}) {
+        EXPECT_TRUE(within(field, &p.x, moveEnd));
+    }
+    const void* pictureEnd = &p.Label + 1;
+    EXPECT_TRUE(fits(&p.active, pictureEnd, TParticle::kPictureSteps));
+    for (const void* field :
+         Fields{&p.visible, &p.Alpha, &p.AnimCounter, &p.AlternativeImage, &p.image, &p.Color, &p.Rotation}) {
+        EXPECT_TRUE(within(field, &p.active, pictureEnd));
+    }
+    const void* linkEnd = &p.UserDraw + 1;
+    EXPECT_TRUE(fits(&p.Particles, linkEnd, TParticle::kLinkSteps));
+    for (const void* field : Fields{&p.FadeCounter, &p.Hidden, &p.InitialAlpha, &p.DoOverlayBlend}) {
+        EXPECT_TRUE(within(field, &p.Particles, linkEnd));
+    }
 }
 
 }  // namespace

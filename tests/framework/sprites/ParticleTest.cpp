@@ -253,6 +253,21 @@ TEST_F(ParticleTest, ItSpinsEitherWayWithinATurn) {
     EXPECT_EQ(backwards->Rotation, 320);
 }
 
+TEST_F(ParticleTest, ASpinWrapsOnlyAtTheEndItHeadsFor) {
+    auto forwards = list.AddNew(500, 400, fixture.Image(8, 8), 0, 0, 0, 0, 0, 1, 10, 1, 0, 0, 0);
+    auto backwards = list.AddNew(500, 400, fixture.Image(8, 8), 0, 0, 0, 0, 0, -1, 10, 1, 0, 0, 0);
+    forwards->Rotation = -30;
+    backwards->Rotation = 400;
+    Run(1);
+    EXPECT_EQ(forwards->Rotation, -20) << "below the start while turning up: left to count up";
+    EXPECT_EQ(backwards->Rotation, 390) << "past the end while turning down: left to count down";
+    forwards->Rotation = 355;
+    backwards->Rotation = 5;
+    Run(1);
+    EXPECT_EQ(forwards->Rotation, 5);
+    EXPECT_EQ(backwards->Rotation, 355);
+}
+
 TEST_F(ParticleTest, ItsTintFadesByTheDeltas) {
     auto p = Add();
     p->SetColorFade(TColor::Create(100, 200, 50), 10.5f, -20, 0);
