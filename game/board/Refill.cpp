@@ -117,6 +117,8 @@ void TGameGrid::MoveFallingGems(bool& moved, bool& landed) {
         if (!StopsHere(gem)) return;
         const bool bottom = gem.gy >= levelheight - 1 || !CellActive(gem.gx, gem.gy + 1);
         if (gem.GemType == GEM_SKULL && bottom) {
+            // It leaves the board now: nothing above has to keep clear of it.
+            movedInColumn[column].pop_back();
             CollectEgg(gem);
             return;
         }
