@@ -27,10 +27,6 @@ bool MakesRun(TCell& a, TCell& b) {
     return found;
 }
 
-void CollectIfSkullAtBottom(TGem& gem) {
-    if (gem.GemType == GEM_SKULL && !CellActive(gem.gx, gem.gy + 1)) Grid->CollectEgg(gem);
-}
-
 }  // namespace
 
 std::vector<TMove> FindMatchingMoves() {
@@ -62,8 +58,8 @@ int CommitSwap(const TMove& move) {
     second->CalcCoords(second->gx, second->gy);
     Gems->SortAll();
     Player.KillsAdd(Grid->CheckMatches(0, 0));
-    CollectIfSkullAtBottom(*first);
-    CollectIfSkullAtBottom(*second);
+    first->CollectIfSkullAtBottom();
+    second->CollectIfSkullAtBottom();
     return 1;
 }
 

@@ -381,8 +381,13 @@ int TGem::SetHintWobble(int on) {
     return 1;
 }
 
+bool TGem::AtColumnBottom() const {
+    // Below the last row there is no active cell either.
+    return !CellActive(gx, gy + 1);
+}
+
 bool TGem::CollectIfSkullAtBottom() {
-    if (GemType != GEM_SKULL || CellActive(gx, gy + 1)) return false;
+    if (GemType != GEM_SKULL || !AtColumnBottom()) return false;
     BoardEvents.CollectEgg(*this);
     return true;
 }

@@ -99,6 +99,10 @@ public:
     // One strength level off the rock; with score, points (for the goal only when the rock is gone).
     int UnRock(int score);
     int Unlock();
+    // Nothing can stand below it: it is on the last row or over a hole.
+    bool AtColumnBottom() const;
+    // Collected at once when the gem is a skull at the bottom of its column; true when it was.
+    bool CollectIfSkullAtBottom();
 
 private:
     // How a picture of the gem's own (a chain, a rock, an item, a glow, the flash) is drawn at the gem.
@@ -111,8 +115,6 @@ private:
     void DrawExplosionFlash() const;
     // Items and overlays turn only while the lost board flies apart.
     float ShakeRotation() const;
-    // Collected at once when the gem is a skull standing on the bottom of its column.
-    bool CollectIfSkullAtBottom();
 };
 
 // The pictures the gems are drawn with, by type for the bonus items (15..30).

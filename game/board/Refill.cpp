@@ -43,7 +43,7 @@ int PassedEntry(int x, int from, int to) {
 
 // The gem stops in its row: the bottom, a hole or a resting gem below it.
 bool StopsHere(const TGem& gem) {
-    if (gem.gy >= Grid->levelheight - 1 || !CellActive(gem.gx, gem.gy + 1)) return true;
+    if (gem.AtColumnBottom()) return true;
     const TCell* below = CellAt(gem.gx, gem.gy + 1);
     return below->Gem && below->Gem->GemType != GEM_CLEARED;
 }
@@ -115,8 +115,7 @@ void TGameGrid::MoveFallingGems(bool& moved, bool& landed) {
             if (entry >= 0) TopCellDelay[gem.gx][entry] = std::max(0, TopCellDelay[gem.gx][entry] - 1);
         }
         if (!StopsHere(gem)) return;
-        const bool bottom = gem.gy >= levelheight - 1 || !CellActive(gem.gx, gem.gy + 1);
-        if (gem.GemType == GEM_SKULL && bottom) {
+        if (gem.GemType == GEM_SKULL && gem.AtColumnBottom()) {
             // It leaves the board now: nothing above has to keep clear of it.
             movedInColumn[column].pop_back();
             CollectEgg(gem);
