@@ -12,7 +12,7 @@
 namespace {
 
 constexpr float kFlashGlow = 0.5f;
-constexpr float kGlowFade = 0.01f;  // per tick: a flashed tile dims again over a quarter second
+constexpr float kGlowFade = 0.02f;  // per tick: a flashed tile dims again within 25 ticks
 constexpr int kRandomOutOf = 100000;
 constexpr int kRandomChance = 15;  // per tick
 

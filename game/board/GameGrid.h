@@ -93,7 +93,6 @@ public:
     float IntroCounter = 0;
     float IntroLimit = 50.0f;
     float FallCounter = 0;  // ticks until the next resting gem may start to fall
-    platform::ChannelId LandChannel = 0;
     int DropGemsFlag = 1, MoveNeedsMatchFlag = 1, MakeNewGems = 1;
     int DiagonalMoves = 0;
 

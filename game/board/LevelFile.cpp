@@ -20,6 +20,9 @@
 
 namespace {
 
+// The longest level: ten hours is far beyond any level and keeps the clock's arithmetic in range.
+constexpr int kMaxSeconds = 36000;
+
 // A file that does not fit the board stops the reading with the line at fault.
 struct LevelFileError {
     int line;
@@ -114,7 +117,11 @@ private:
             grid_.LevelName.clear();
             timeValue = equals == std::string::npos ? std::string() : Trimmed(first.substr(equals + 1));
         }
-        ReadTime(ToInt(timeValue));
+        const int seconds = ToInt(timeValue);
+        if (seconds < 0 || seconds > kMaxSeconds) {
+            Fail("the time is 0 to " + std::to_string(kMaxSeconds) + " seconds, not " + timeValue);
+        }
+        ReadTime(seconds);
 
         const std::vector<int> goals = Numbers(NextValue());
         grid_.GoalMatches = At(goals, 0);
@@ -122,6 +129,12 @@ private:
         grid_.GoalArmour = At(goals, 2);
         grid_.GoalCollect = At(goals, 3);
         grid_.GoalRock = At(goals, 4);
+        // The colour is drawn on the HUD and compared with gems: it must be one of the thirteen, unless
+        // the level asks for no matches at all.
+        const bool noColour = grid_.GoalMatches <= 0 && grid_.GoalMatchesType == 0;
+        if (!noColour && (grid_.GoalMatchesType < 1 || grid_.GoalMatchesType > 13)) {
+            Fail("the colour of the matches goal is 1 to 13, not " + std::to_string(grid_.GoalMatchesType));
+        }
 
         ReadPalette(NextValue());
 

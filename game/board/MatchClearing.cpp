@@ -96,6 +96,7 @@ int TGameGrid::RemoveArmour(int x, int y, int /*flag*/) {
     if (cell->Gem && (cell->Gem->locked || cell->Gem->rocked)) return 0;
     const float centreX = static_cast<float>(GridToScreenX(x) + TGem::HALF_CELL);
     const float centreY = static_cast<float>(GridToScreenY(y) + TGem::HALF_CELL);
+    int broke = 1;
     if (cell->armour2) {
         cell->armour2 = 0;
         --Armoured;
@@ -109,11 +110,13 @@ int TGameGrid::RemoveArmour(int x, int y, int /*flag*/) {
         Player.LogGoldTileCollected();
         --Gold;
     } else {
-        return 0;
+        broke = 0;
     }
+    // Every cleared cell looks at the goals, armour or not: a level without an armour goal (or whose tiles
+    // are all gone) is won by the match that meets its last goal.
     CheckTarget();
     if (Armoured >= 1 && Armoured <= 3) BoardEvents.ShowNearlyDoneTip();
-    return 1;
+    return broke;
 }
 
 int TGameGrid::DeleteGem(int x, int y) {

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <vector>
 
+#include "framework/core/ChannelArray.h"
 #include "framework/core/Game.h"
 #include "framework/core/Globals.h"
 #include "framework/core/Random.h"
@@ -59,8 +60,11 @@ int TGameGrid::DropGems() {
     MoveFallingGems(moved, landed);
     if (moved) Gems->SortAll();
     if (landed) {
-        if (LandSound && Game && !Game->GetPlatform().GetAudio().IsPlaying(LandChannel)) {
-            Game->GameSoundPlay(LandChannel, *LandSound, 0);
+        // Start-up sets the first channel of the pool aside for the landings: one landing sound at a
+        // time, never cut off by the sounds of the clearing.
+        const auto channel = Game && Game->Channels ? Game->Channels->ChannelByIndex(1) : nullptr;
+        if (LandSound && channel && !Game->GetPlatform().GetAudio().IsPlaying(channel->Channel)) {
+            Game->Channels->PlayGameSound(*LandSound, channel, 1.0f, 0);
         }
         // Every landing checks the whole board: that is how cascades happen.
         Player.KillsAdd(CheckMatches(0, 0));

@@ -114,7 +114,7 @@ TEST_F(LevelFileTest, TheGridsSetCellsAndTheCountsToClear) {
 }
 
 TEST_F(LevelFileTest, MissingNumbersAndShortRowsReadAsZero) {
-    ReadOk("time=60\ngoals=7\ncolours=1,2,3\nbonus=0\nsize=3,2\noffset=\ntiles=\n1,1\n1\nlocked=\n");
+    ReadOk("time=60\ngoals=7,2\ncolours=1,2,3\nbonus=0\nsize=3,2\noffset=\ntiles=\n1,1\n1\nlocked=\n");
     EXPECT_EQ(Grid->GoalMatches, 7);
     EXPECT_EQ(Grid->GoalRock, 0);
     EXPECT_TRUE(CellAt(1, 0)->active);
@@ -158,6 +158,11 @@ TEST_F(LevelFileTest, FilesThatDoNotFitTheBoardAreRefusedWithTheirLine) {
         {"time=60\ngoals=5,1,0,0,0\ncolours=1,15\nbonus=0\nsize=1,1\n", "line 3: a palette holds gem types"},
         {head + "size=1,1\noffset=0,0\ntiles=\n1\nlocked=\nrocks=\nshapes=\nborder=\nB24,0,0\n",
          "line 13: no frame piece of type 24"},
+        {"NAME=x\ntime=60\ngoals=5,14,0,0,0\n", "line 3: the colour of the matches goal is 1 to 13, not 14"},
+        {"time=60\ngoals=5,0,0,0,0\n", "line 2: the colour of the matches goal"},
+        {"time=60\ngoals=0,-2,1,0,0\n", "line 2: the colour of the matches goal"},
+        {"time=2147483647\n", "line 1: the time is 0 to 36000 seconds, not 2147483647"},
+        {"NAME=x\ntime=-1\n", "line 2: the time is 0 to 36000 seconds"},
     };
     for (const Case& c : cases) {
         std::string error;

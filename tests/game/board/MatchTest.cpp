@@ -294,12 +294,17 @@ TEST_F(MatchTest, GoalsMetSetTargetMetOnceAndTellTheTutorialOnce) {
     EXPECT_EQ(effects.size(), 2u);
 }
 
-TEST_F(MatchTest, ALevelWithoutGoalsIsMetAtOnce) {
-    Build(R"(
-        1 2 3
-        2 3 1)");
-    Grid->CheckTarget();
-    EXPECT_EQ(Grid->TargetMet, 1);
+TEST_F(MatchTest, AMatchOverBareCellsMeetsGoalsThatNeedNothingMore) {
+    // No goal at all, and an armour goal whose tiles are all gone: the first match wins either level.
+    for (const int goalArmour : {0, 1}) {
+        Build(R"(
+            1 1 2 1
+            2 3 4 5)");
+        Grid->GoalArmour = goalArmour;
+        Grid->TargetMet = 0;
+        Swap(2, 0, 3, 0);
+        EXPECT_EQ(Grid->TargetMet, 1) << "armour goal " << goalArmour;
+    }
 }
 
 TEST_F(MatchTest, TheBonusOfARunSitsWhereItsLengthSays) {
@@ -441,8 +446,16 @@ TEST_F(ArmourShimmerTest, ALightSweepsTheGoldTilesOneDiagonalEveryFiftyMilliseco
     for (int i = 0; i < step; ++i) Grid->IntroFlash();
     EXPECT_EQ(Glowing(), "**.\n*..\n*..\n") << "diagonal 2 has one gold tile";
     EXPECT_FLOAT_EQ(Cells[0][2]->glow, 0.5f);
-    for (int i = 0; i < 100; ++i) Grid->ManageFlash();
-    EXPECT_EQ(Glowing(), "...\n...\n...\n") << "the light fades";
+    Grid->ManageFlash();
+    EXPECT_NEAR(Cells[0][2]->glow, 0.48f, 1e-6) << "0.02 a tick";
+    Delta = 0.5f;
+    Grid->ManageFlash();
+    Delta = 1.0f;
+    EXPECT_NEAR(Cells[0][2]->glow, 0.47f, 1e-6) << "in proportion to the tick's length";
+    for (int i = 0; i < 23; ++i) Grid->ManageFlash();
+    EXPECT_NEAR(Cells[0][2]->glow, 0.01f, 1e-5);
+    Grid->ManageFlash();
+    EXPECT_EQ(Glowing(), "...\n...\n...\n") << "gone after 25 ticks, never below 0";
 }
 
 TEST_F(ArmourShimmerTest, TheSweepComesBackNowAndThen) {

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "framework/core/ChannelArray.h"
+#include "framework/core/GameChannel.h"
 #include "game/board/AutoPlayer.h"
 #include "game/board/InitialFill.h"
 #include "tests/game/board/PlayTestSupport.h"
@@ -57,6 +59,19 @@ TEST_F(RefillTest, FallingGemsKeepACellApartAndLandStacked) {
     Build("1\n2\n.\n.\n.\n.");
     Settle();
     EXPECT_EQ(Board(), ".\n.\n.\n.\n1\n2\n");
+}
+
+TEST_F(RefillTest, LandingsSoundOnTheChannelSetAsideForThemOneAtATime) {
+    TChannelArray& channels = *game().Channels;
+    channels.ChannelByIndex(1)->Reserved = 1;
+    const platform::Audio& audio = game().GetPlatform().GetAudio();
+    Build("1 2\n. .");
+    Settle();
+    EXPECT_TRUE(audio.IsPlaying(channels.ChannelByIndex(1)->Channel));
+    EXPECT_EQ(channels.CountPlaying(), 1) << "two gems landed in the same tick: one sound";
+    Build("3\n.\n.");
+    Settle();
+    EXPECT_EQ(channels.CountPlaying(), 1) << "a landing while the sound plays adds none";
 }
 
 TEST_F(RefillTest, AnEntryWaitsForItsNewGemToPassBeforeMakingTheNext) {
