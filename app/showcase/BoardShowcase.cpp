@@ -1,7 +1,14 @@
 #include "app/showcase/BoardShowcase.h"
 
+#include <climits>
+#include <iterator>
+#include <optional>
+
+#include "app/autoplay/AutoInput.h"
+#include "app/autoplay/BoardPlayer.h"
 #include "framework/core/Game.h"
 #include "framework/core/Globals.h"
+#include "framework/core/Random.h"
 #include "framework/core/SoundBank.h"
 #include "framework/gfx/BitmapFont.h"
 #include "framework/gfx/GameFonts.h"
@@ -9,16 +16,19 @@
 #include "framework/screens/GameFade.h"
 #include "framework/screens/Screen.h"
 #include "framework/ui/MousePointer.h"
-#include "game/board/AutoPlayer.h"
 #include "game/board/Board.h"
 #include "game/board/BoardEvents.h"
 #include "game/board/BoardPictures.h"
+#include "game/board/Cell.h"
 #include "game/board/GameGrid.h"
+#include "game/board/Gem.h"
 #include "game/board/GemEffects.h"
 #include "game/board/GemList.h"
 #include "game/board/InitialFill.h"
+#include "game/board/PlayableMoves.h"
 #include "game/board/Player.h"
 #include "game/save/SaveData.h"
+#include "game/save/ShopItem.h"
 #include "platform/files/Files.h"
 
 namespace {
@@ -37,12 +47,28 @@ int BackgroundFor(int level) {
 
 // The player's numbers: four columns along the bottom of the screen.
 constexpr float kHudFirstX = 170, kHudStep = 230, kHudLabelY = 672, kHudNumberY = 725;
-// Ticks a resting board waits before the autoplayer moves, so that a viewer can follow.
-constexpr int kThinkTicks = 60;
+// A resting board shows its hint after this many ticks; the hand moves a little later.
+constexpr float kHintAfterTicks = 20;
+// A board the hand finds nothing to do on for this long gives way to the next level.
+constexpr float kStuckTicks = 600;
+
+// The shop items that let bombs appear and come upgraded: the play pages own them all.
+constexpr int kBombItems[] = {1, 2, 3, 4, 5, 6, 7, 8, 16, 17, 18, 19, 20, 21};
+
+// The bombs page: level 11, where the seven bombs at both levels, two coins and a bag come one after
+// another, each when the one before has gone, in the middle of the board.
+constexpr int kBombsLevel = 11;
+constexpr int kPlacedItems[] = {GEM_COIN, 15, 23, 16, 24, 17, 25, 18,      26,
+                                GEM_BAG,  19, 27, 20, 28, 21, 29, GEM_COIN};
+constexpr TCellPoint kItemCell{5, 4};
+
+enum class Page { Board, Play, Bombs };
 
 class BoardShowcase : public TScreen {
 public:
-    explicit BoardShowcase(bool play) : play_(play) { name = play ? "play" : "board"; }
+    explicit BoardShowcase(Page page) : page_(page) {
+        name = page == Page::Board ? "board" : page == Page::Play ? "play" : "bombs";
+    }
 
     int Load() override {
         LoadBoardPictures();
@@ -54,30 +80,35 @@ public:
         for (const std::string& name : names) {
             if (platform::files::ExtensionOf(name) == ".wav") SoundBank.Load(name);
         }
-        if (play_) LoadGameFonts();
+        if (Playing()) {
+            LoadGameFonts();
+            InstallAutoInput(Game->GetPlatform());
+        }
         return 1;
     }
     int Start() override {
         TScreen::Start();
-        ShowLevel(1);
+        ShowLevel(page_ == Page::Bombs ? kBombsLevel : 1);
         return 1;
     }
     int Logic() override {
-        if (Game->Mouse->MouseHit(1)) ShowLevel(level_ % kLevels + 1);
-        if (play_) return Play();
-        Grid->mx = ScreenToGridX(Game->Mouse->x);
-        Grid->my = ScreenToGridY(Game->Mouse->y);
-        for (TSineCounter* counter :
-             {&Grid->glow1, &Grid->glow2, &Grid->glow3, &Grid->glow4, &Grid->SkullAnim}) {
-            counter->Manage();
+        if (!Playing()) {
+            if (Game->Mouse->MouseHit(1)) ShowLevel(level_ % kLevels + 1);
+            Grid->mx = ScreenToGridX(Game->Mouse->x);
+            Grid->my = ScreenToGridY(Game->Mouse->y);
+            for (TSineCounter* counter :
+                 {&Grid->glow1, &Grid->glow2, &Grid->glow3, &Grid->glow4, &Grid->SkullAnim}) {
+                counter->Manage();
+            }
+            Gems->Manage();
+            return 1;
         }
-        Gems->Manage();
-        return 1;
+        return Play();
     }
     int Draw() override {
         TScreen::Draw();
         Grid->Draw();
-        if (!play_) return 1;
+        if (!Playing()) return 1;
         BoardEffects.Draw();
         DrawHud();
         return 1;
@@ -87,23 +118,30 @@ public:
         Gems.reset();
         BoardEffects.Clear();
         BoardEvents = TBoardEvents{};
-        if (play_) KillGameFonts();
+        hand_.reset();
+        if (Playing()) KillGameFonts();
         return TScreen::Kill();
     }
 
 private:
-    // The level plays itself on its frontier in timed mode: the autoplayer moves whenever the board has
-    // rested a moment; a won level, or one without moves, gives way to the next.
+    bool Playing() const { return page_ != Page::Board; }
+
+    // The level plays itself on its frontier in timed mode, by the autoplayer's hand on the mouse: the
+    // hint shows once the board has rested a moment, then the hand moves. A won level, or one without
+    // moves, gives way to the next.
     int Play() {
         Grid->Manage();
         Player.Manage();
         BoardEffects.Manage();
+        hand_->Tick();
         resting_ = BoardAtRest() ? resting_ + Delta : 0;
-        if (resting_ < kThinkTicks) return 1;
-        if (Grid->TargetMet || !PlayRandomMove()) {
+        if (page_ == Page::Bombs && hand_->Idle() && resting_ > 0) PlaceNextItem();
+        if (hand_->Idle() && resting_ >= kHintAfterTicks && !hinted_) hinted_ = Grid->StartHint();
+        if (!BoardAtRest()) hinted_ = 0;
+        const bool stuck = hand_->Idle() && resting_ > kStuckTicks;
+        if (hand_->Idle() && (noMoves_ || stuck || (Grid->TargetMet && resting_ > 0))) {
             ShowLevel(level_ % kLevels + 1);
         }
-        resting_ = 0;
         return 1;
     }
 
@@ -129,32 +167,73 @@ private:
         level_ = level;
         ImageLoad("Backgrounds/bg" + std::to_string(BackgroundFor(level)) + ".jpg", -1, 0);
         BoardEvents = TBoardEvents{};
-        if (play_) {
+        if (Playing()) {
             SaveData.timer = 1;
+            for (const int item : kBombItems) SaveData.shopPurchases[item] = ShopItem::PURCHASED;
             Player.Level = Player.Unlocked = level;
             Player.InitNewLevelStats();
             ConnectBoardEvents();
+            BoardEvents.NoMoreMoves = [this] { noMoves_ = true; };
             BoardEffects.Clear();
+            noMoves_ = false;
+            resting_ = 0;
+            hinted_ = 0;
+            if (!hand_) {
+                TBoardPlayer::TPace pace;
+                pace.bombsFirst = page_ == Page::Bombs;
+                hand_.emplace(PushAutoInput, static_cast<uint32_t>(Rand(0, INT_MAX)), pace);
+            }
         } else {
             BoardEvents.PlayerLevel = [level] { return level; };
         }
         Grid = TGameGrid::Create();
         Grid->LoadLevel(level);
         FillGridUntilPlayable(level);
+        nextItem_ = 0;
+        Grid->RestorePointer();
         Game->GameFade->Init(DefaultFadeTime, 0, 0, 0, 0, nullptr);
     }
 
-    bool play_;
+    // The next item of the bombs page, once the board holds no bonus item: in the middle cell, or the
+    // first free gem after it.
+    void PlaceNextItem() {
+        if (level_ != kBombsLevel || nextItem_ >= static_cast<int>(std::size(kPlacedItems))) return;
+        if (!FindBombs().empty() || !FindPickups().empty()) return;
+        for (int i = 0; i < Grid->levelwidth * Grid->levelheight; ++i) {
+            const int x = (kItemCell.x + i) % Grid->levelwidth;
+            const int y = (kItemCell.y + (kItemCell.x + i) / Grid->levelwidth) % Grid->levelheight;
+            TCell* cell = CellAt(x, y);
+            if (!cell || !cell->Gem || cell->Gem->locked || cell->Gem->rocked) continue;
+            const int type = kPlacedItems[nextItem_++];
+            Grid->DeleteGem(x, y);
+            const auto gem = type == GEM_COIN  ? TGem::MakeCoin(x, y, 0)
+                             : type == GEM_BAG ? TGem::MakeBag(x, y, 0)
+                                               : TGem::Make(x, y, type, 0);
+            Gems->InsertGem(gem);
+            cell->Gem = gem;
+            return;
+        }
+    }
+
+    Page page_;
     int level_ = 1;
     float resting_ = 0;
+    int hinted_ = 0;
+    bool noMoves_ = false;
+    int nextItem_ = 0;
+    std::optional<TBoardPlayer> hand_;
 };
 
 }  // namespace
 
 std::unique_ptr<TScreen> MakeBoardShowcase() {
-    return std::make_unique<BoardShowcase>(false);
+    return std::make_unique<BoardShowcase>(Page::Board);
 }
 
 std::unique_ptr<TScreen> MakePlayShowcase() {
-    return std::make_unique<BoardShowcase>(true);
+    return std::make_unique<BoardShowcase>(Page::Play);
+}
+
+std::unique_ptr<TScreen> MakeBombsShowcase() {
+    return std::make_unique<BoardShowcase>(Page::Bombs);
 }

@@ -9,7 +9,11 @@ class TScreen;
 // level, and after the last the first again.
 std::unique_ptr<TScreen> MakeBoardShowcase();
 
-// The same boards in play: the autoplayer makes a move whenever the board has rested a moment, with the
-// player's level, score, gold and clock on the HUD; a won level (or one without moves) gives way to the
-// next, and a click skips to it.
+// The same boards in play, with every bomb of the shop bought: the autoplayer's hand plays through the
+// mouse whenever the board has rested a moment and the hint has shown, with the player's level, score,
+// gold and clock under the board; a won level (or one without moves) gives way to the next.
 std::unique_ptr<TScreen> MakePlayShowcase();
+
+// Level 11 with the seven bombs at both levels, two coins and a bag on its board: the hand picks up the
+// gold and sets off every bomb in turn, then plays on.
+std::unique_ptr<TScreen> MakeBombsShowcase();

@@ -3,9 +3,9 @@
 #include <functional>
 #include <utility>
 
+#include "app/showcase/BoardShowcase.h"
 #include "app/showcase/EffectShowcase.h"
 #include "app/showcase/FontShowcase.h"
-#include "app/showcase/BoardShowcase.h"
 #include "app/showcase/ScreenSwitchShowcase.h"
 #include "framework/screens/Screen.h"
 
@@ -16,11 +16,8 @@ using Factory = std::function<std::unique_ptr<TScreen>()>;
 // Each page's file adds its line here.
 const std::vector<std::pair<std::string, Factory>>& Showcases() {
     static const std::vector<std::pair<std::string, Factory>> showcases = {
-        {"screens", MakeScreenSwitchShowcase},
-        {"board", MakeBoardShowcase},
-        {"play", MakePlayShowcase},
-        {"fonts", MakeFontShowcase},
-        {"effects", MakeEffectShowcase},
+        {"screens", MakeScreenSwitchShowcase}, {"board", MakeBoardShowcase}, {"play", MakePlayShowcase},
+        {"bombs", MakeBombsShowcase},          {"fonts", MakeFontShowcase},  {"effects", MakeEffectShowcase},
     };
     return showcases;
 }

@@ -3,6 +3,7 @@
 #include "framework/core/Game.h"
 #include "framework/core/Globals.h"
 #include "framework/gfx/GameImage.h"
+#include "framework/sprites/Shadow.h"
 
 int TMousePointer::ButtonDown(int button) const {
     return Valid(button) ? down_[button] : 0;
@@ -66,7 +67,14 @@ int TMousePointer::UpdateCoords() {
 
 int TMousePointer::Draw() {
     if (!Visible || !Game || !Game->CustomMousePointer || !Image) return 0;
-    Image->Draw(static_cast<float>(x), static_cast<float>(y), 0);
+    const float px = static_cast<float>(x), py = static_cast<float>(y);
+    if (Image2 && Image2->image) {
+        platform::Graphics& graphics = Game->GetPlatform().GetGraphics();
+        graphics.SetScale(Image2Scale, Image2Scale);
+        Image2->Draw(px, py, 0, Image2Shadow.get());
+        graphics.SetScale(1, 1);
+    }
+    Image->Draw(px, py, 0);
     return 1;
 }
 

@@ -3,6 +3,7 @@
 #include <memory>
 
 class TGameImage;
+class TShadow;
 
 // The mouse: its position on the virtual screen, three buttons with their held flags and the presses
 // counted since the last tick, the wheel, and the pointer the framework draws in place of the system's.
@@ -13,6 +14,11 @@ public:
     int WheelTotal = 0;
     int Visible = 1;                    // drawn at all (On / Off)
     std::shared_ptr<TGameImage> Image;  // the pointer picture; its handle is the hot spot
+    // A second picture carried with the pointer (a power-up's icon), centred on the hot spot at its own
+    // scale, with a shadow when it has one.
+    std::shared_ptr<TGameImage> Image2;
+    float Image2Scale = 1.0f;
+    std::shared_ptr<TShadow> Image2Shadow;
 
     // Buttons are 1 left, 2 right, 3 middle.
     int ButtonDown(int button) const;

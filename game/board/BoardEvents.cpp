@@ -1,11 +1,24 @@
 #include "game/board/BoardEvents.h"
 
+#include "framework/core/Globals.h"
 #include "game/board/Board.h"
 #include "game/board/GameGrid.h"
+#include "game/board/HUDPowerup.h"
 #include "game/board/MatchPoints.h"
 #include "game/board/Player.h"
 
 TBoardEvents BoardEvents;
+
+namespace {
+
+// An event that runs one of the board's own steps on the board in play.
+std::function<void()> OnGrid(int (TGameGrid::*step)()) {
+    return [step] {
+        if (Grid) (Grid.get()->*step)();
+    };
+}
+
+}  // namespace
 
 void ConnectBoardEvents() {
     BoardEvents.AwardMatchPoints = AwardMatchPoints;
@@ -16,10 +29,26 @@ void ConnectBoardEvents() {
     BoardEvents.CoinSpawned = [] { ++Player.levelCoinsSpawned; };
     BoardEvents.BagSpawned = [] { ++Player.levelBagsSpawned; };
     BoardEvents.MagicFreed = [] { ++Player.MagicFreed; };
-    BoardEvents.CheckTarget = [] {
-        if (Grid) Grid->CheckTarget();
-    };
+    BoardEvents.CheckTarget = OnGrid(&TGameGrid::CheckTarget);
     BoardEvents.CollectEgg = [](TGem& skull) {
         if (Grid) Grid->CollectEgg(skull);
+    };
+    BoardEvents.ActivateBonus = [](TGem& item, int x, int y) {
+        if (Grid) Grid->ActivateBonus(item, x, y);
+    };
+    BoardEvents.CreateBonus = [](int x, int y, int kind) {
+        if (Grid) Grid->CreateBonus(x, y, kind);
+    };
+    BoardEvents.CheckMouse = OnGrid(&TGameGrid::CheckMouse);
+    BoardEvents.ManageHint = OnGrid(&TGameGrid::ManageHint);
+    BoardEvents.StopHint = OnGrid(&TGameGrid::StopHint);
+    BoardEvents.ManageSwap = OnGrid(&TGameGrid::ManageSwap);
+    BoardEvents.CheckNoMoreMoves = OnGrid(&TGameGrid::CheckNoMoreMoves);
+    BoardEvents.AnimatePointer = OnGrid(&TGameGrid::AnimatePointer);
+    BoardEvents.RestorePointer = OnGrid(&TGameGrid::RestorePointer);
+    BoardEvents.UpdatePowerups = [] {
+        for (const auto& powerup : HUDPowerups) {
+            if (powerup) powerup->Update(Delta);
+        }
     };
 }

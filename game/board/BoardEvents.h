@@ -49,6 +49,13 @@ struct TBoardEvents {
     // them.
     int TriggerUnrock1 = 0, TriggerUnrock2 = 0, TriggerMagic = 0, TriggerCoinDisappears = 0,
         TriggerUnlock = 0, TriggerMatchOverArmour1 = 0, TriggerMatchOverArmour2 = 0, TriggerEggDrop = 0;
+    // The bombs (the flags ending in 2 for the upgraded ones), a new bonus item, collected gold and a
+    // power-up that filled up.
+    int TriggerBomb = 0, TriggerBomb2 = 0, TriggerMegaBomb = 0, TriggerCrossDiagBomb = 0,
+        TriggerCrossDiagBomb2 = 0, TriggerCrossBomb = 0, TriggerCrossBomb2 = 0, TriggerDiagBomb = 0,
+        TriggerDiagBomb2 = 0, TriggerHorizontalBomb = 0, TriggerHorizontalBomb2 = 0, TriggerVerticalBomb = 0,
+        TriggerVerticalBomb2 = 0, TriggerBonusAppears = 0, TriggerGoldBag = 0, TriggerGoldCoin = 0,
+        TriggerHUDCharged = 0;
     // The game screen's goal marks: set the first time goal 1 (matches), 2 (armour), 3 (skulls) or
     // 4 (rocks) is met, when GoalDoneEffect also runs.
     int Goal1Done = 0, Goal2Done = 0, Goal3Done = 0, Goal4Done = 0;
@@ -60,8 +67,25 @@ struct TBoardEvents {
     std::function<void()> ClearHint = [] {};
     std::function<void()> ResetHintShowCounter = [] {};
 
+    // A bomb or power-up was used: a gauge power armed for it is spent.
+    std::function<void()> SetGaugeEmpty = [] {};
+    // No move is left: the game screen ends the level with its no-more-moves animation.
+    std::function<void()> NoMoreMoves = [] {};
+    // Ticks left of the no-more-moves (or time-up) animation, and its sound when the board flies apart.
+    std::function<float()> NoMoreCounter = [] { return 0.0f; };
+    std::function<void()> PlayGameOverSound = [] {};
+    // The level complete panel is up over the board.
+    std::function<bool()> LevelCompleteActive = [] { return false; };
+    // Where the gold counter of the HUD is, and a coin (worth 5 gold) that set off towards it and lands
+    // after the given ticks: the counter shows it when it lands.
+    std::function<TScreenPoint()> GoldCounterPoint = [] { return TScreenPoint{60, 200}; };
+    std::function<void(float ticks)> GoldCoinFlying = [](float) {};
+
     // The tutorial.
     std::function<int()> CurrentTip = [] { return 0; };
+    std::function<void()> ShowSwapCompleteTip = [] {};
+    // Draws the tutorial's marks over the board, under the selection.
+    std::function<void()> DrawBoardOverlay = [] {};
     std::function<void()> ShowNearlyDoneTip = [] {};
     std::function<void()> ShowMagicTip = [] {};
     std::function<void()> ShowGoalCompleteTip = [] {};
@@ -91,5 +115,6 @@ struct TBoardEvents {
 
 extern TBoardEvents BoardEvents;
 
-// Links the player's counters and points and the board's goal and skull rules to the events.
+// Links the player's counters and points, and the board's own rules (goals, skulls, bonus items, the
+// mouse, the swap, the hint, the no-more-moves rule, the pointer and the power-ups) to the events.
 void ConnectBoardEvents();

@@ -4,6 +4,7 @@
 
 #include "framework/gfx/ImageBank.h"
 #include "game/board/Board.h"
+#include "game/board/BonusEffects.h"
 #include "game/board/Cell.h"
 #include "game/board/Gem.h"
 #include "game/board/GemEffects.h"
@@ -30,6 +31,8 @@ int LoadBoardPictures() {
     ImageBank.LoadAnim("Gems/coin", kCellSize, kCellSize, 0, 6);
     for (const char* name : kGemPictures) ImageBank.Load(std::string("Gems/") + name);
     LoadGemEffectPictures();
+    LoadBonusEffectPictures();
+    ImageBank.Load("HUD/pointer", "", -1, 0);
     TCell::Load();
     TGem::Load();
     return 1;

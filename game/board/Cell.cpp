@@ -2,6 +2,7 @@
 
 #include "framework/core/Game.h"
 #include "framework/core/Globals.h"
+#include "framework/core/Messages.h"
 #include "framework/gfx/GameImage.h"
 #include "framework/gfx/ImageBank.h"
 #include "framework/screens/Screen.h"
@@ -9,6 +10,8 @@
 #include "game/board/BoardEvents.h"
 #include "game/board/GameGrid.h"
 #include "game/board/Gem.h"
+#include "platform/codecs/ImageCodec.h"
+#include "platform/files/Files.h"
 
 TBoardImages BoardImages;
 
@@ -39,7 +42,11 @@ int TCell::Load() {
     BoardImages.IceTile = ImageBank.Find("IceTile");
     BoardImages.SnowTile = ImageBank.Find("SnowTile");
     BoardImages.EmptyTile = ImageBank.Find("EmptyTile");
-    BoardImages.DiagonalMask = TGameImage::Create(Game->ImagePath + "diagonalmask.png", -1, 0);
+    const std::string mask = Game->ImagePath + "diagonalmask.png";
+    std::string error;
+    if (!platform::LoadImageFile(platform::files::Resolve(mask), BoardImages.DiagonalMask, error)) {
+        Message("Error loading bitmap " + mask, 1, 1);
+    }
     return 1;
 }
 

@@ -3,6 +3,8 @@
 #include <array>
 #include <memory>
 
+#include "platform/PixelMap.h"
+
 namespace platform {
 class Graphics;
 }
@@ -50,7 +52,10 @@ private:
 // The pictures of the board's frame by piece type, and the tiles, as TCell::Load took them.
 struct TBoardImages {
     std::array<std::shared_ptr<TGameImage>, 24> Borders;
-    std::shared_ptr<TGameImage> IceTile, SnowTile, EmptyTile, DiagonalMask;
+    std::shared_ptr<TGameImage> IceTile, SnowTile, EmptyTile;
+    // A cell-sized picture read for its pixels only: while diagonal moves last, a drag takes the gem to a
+    // cell only where the mouse lies on a pixel that is not 0.
+    platform::PixelMap DiagonalMask;
 };
 extern TBoardImages BoardImages;
 

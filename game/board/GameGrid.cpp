@@ -178,9 +178,52 @@ int TGameGrid::Draw() {
             if (Cells[x][y]) Cells[x][y]->Draw(topY);
         }
     }
+    DrawMouseSquares();
     if (Gems) Gems->Draw();
+    BoardEvents.DrawBoardOverlay();
+    DrawSelection();
     graphics.SetAlpha(1.0f);
     return 1;
+}
+
+void TGameGrid::DrawMouseSquares() const {
+    const TCell* cell = CellAt(mx, my);
+    if (!cell || !cell->active) return;
+    platform::Graphics& graphics = Game->GetPlatform().GetGraphics();
+    // A square one pixel inside a cell.
+    auto square = [&](int x, int y) {
+        graphics.DrawRect(static_cast<float>(GridToScreenX(x) + 1),
+                          static_cast<float>(GridToScreenY(y) + 1) + topY, kCellSize - 2, kCellSize - 2);
+    };
+    const bool quiet = !BoardEvents.NoMoreMovesRunning() && !BoardEvents.IntroRunning() &&
+                       !BoardEvents.OutroRunning() && !BoardEvents.LevelCompleteActive() &&
+                       !HUDPowerupBlockInput;
+    graphics.SetAlpha(0.4f);
+    if (quiet && !(cell->Gem && cell->Gem->locked)) square(mx, my);
+    if (PointerGemType) {
+        for (const THUDPowerInfo& point : PointerGemType->GetAreaOfEffect(mx, my)) {
+            if (point.valid) {
+                graphics.SetColor(100, 255, 100);
+            } else {
+                graphics.SetColor(255, 50, 50);
+            }
+            square(point.pos.x, point.pos.y);
+        }
+        graphics.SetColor(255, 255, 255);
+    }
+    graphics.SetAlpha(alpha);
+}
+
+void TGameGrid::DrawSelection() const {
+    if (Mode != 1 || !CursorImage || !CellAt(cx, cy)) return;
+    platform::Graphics& graphics = Game->GetPlatform().GetGraphics();
+    const float x = static_cast<float>(GridToScreenX(cx)), y = static_cast<float>(GridToScreenY(cy)) + topY;
+    CursorImage->Draw(x, y, 0);
+    graphics.SetBlend(platform::BlendMode::Light);
+    graphics.SetAlpha(0.2f + (1.0f - glow1.ratio) * 0.8f);
+    CursorImage->Draw(x, y, 0);
+    graphics.SetBlend(platform::BlendMode::Alpha);
+    graphics.SetAlpha(alpha);
 }
 
 int TGameGrid::DrawBorder() {

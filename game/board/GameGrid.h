@@ -7,7 +7,7 @@
 
 #include "framework/sprites/SineCounter.h"
 #include "game/board/Board.h"
-#include "platform/Audio.h"
+#include "game/board/HUDPowerup.h"
 
 class TGem;
 class TGameImage;
@@ -193,12 +193,102 @@ public:
     int StartIntroFlash();
     int RandomFlash();
     int ManageFlash();
+    // The player's hand, once a tick: selecting, swapping by a second click or by dragging, collecting
+    // coins and bags, setting off a bonus item by clicking it twice, taking up a power-up from the HUD and
+    // dropping it on a cell. Everything comes from the mouse pointer, as a person moves it.
+    int CheckMouse();
+    // The neighbour of the selection in the direction the mouse moved since the gem was taken (the
+    // larger of the two moves; a tie goes sideways). 1 with the target in mx, my; 0 when it would leave
+    // the board or enter a hole, which drops the selection.
+    int CheckDrag();
+    int SetCursor(int x, int y);
     // No gem selected.
     int ClearCursor();
-    // A swap is under way, forwards or back.
+    // Drops the selection and any carried power-up, with the reverse click when asked.
+    int ClearBonus(int withSound);
+    // Puts a carried power-up back on the HUD.
+    int ClearHUDCursor(int withSound);
+
+    // The swap: both gems glide into each other's cells in SwapTime ticks, then the move stands when it
+    // makes a run (or moves a bonus item) and glides back with the failed sound when it does not.
+    int StartSwap();
+    int ManageSwap();
+    // 1 when a swap was made.
+    int StopSwap();
+    int ReverseSwap();
+    // The swap moves a bonus item.
+    int IsBonusSwap();
+    // A swap under way, forwards or back.
     bool SwapRunning() const { return SwapSource != nullptr; }
 
+    // When the board comes to rest: a level without a move (and without a power-up that could act) ends.
+    int CheckNoMoreMoves();
+    // The hint: each one shows the next possible move (or a usable power-up) swaying for two seconds.
+    int StartHint();
+    int ManageHint();
+    int StopHint();
+    // The lost board shakes while the game screen's end animation counts down to limit, then flies apart.
+    int ManageJiggle(float limit);
+
+    // The mouse pointer: the plain arrow, or a power-up carried to the board.
+    int SetBonusPointer(std::shared_ptr<THUDPowerup> powerup, int restore);
+    int RestorePointer();
+    // 2 puts a carried power-up aside and shows the arrow; 3 takes it up again.
+    int TogglePointer(int kind);
+    int SetPointerFrame();
+    int AnimatePointer();
+    // The six power-ups of the HUD, highlighted under the mouse.
+    int DrawHUDPowers();
+
+    // Bonus items. A new one where a long run or a crossing asked for it (kind 1 from four, 2 from five or
+    // a crossing): a bomb the shop allows, now and then a coin or a bag instead.
+    int CreateBonus(int x, int y, int kind);
+    // Sets off a bomb or collects a coin or bag; x, y of -1 mean the cell under the mouse. 1 when something
+    // happened.
+    int ActivateBonus(TGem& gem, int x, int y);
+    // The seven bombs; the level is 1 or 2 (the upgraded bomb). Each hits the cells of its shape: the
+    // armour first, then the gem; a bomb among them goes off at once.
+    int UseBomb(int x, int y, int level);
+    int UseHorizontalBomb(int flag, int x, int y, int level);
+    int UseVerticalBomb(int x, int y, int level);
+    int UseCrossBomb(int x, int y, int level, int withEffects);
+    int UseDiagonalBomb(int x, int y, int level, int withEffects);
+    int UseCrossDiagBomb(int x, int y, int level);
+    int UseMegaBomb(int x, int y, int level);
+    // A clicked coin or bag: its gold flies to the HUD. The caller takes the gem off the board.
+    int UseCoin(TGem& gem, float px, float py);
+    // The areas of the bombs and of the three power-ups dragged onto the board (level 0 to 2 for those),
+    // clipped to the board.
+    THUDPowerInfoList GetBombPoints(int x, int y, int level);
+    THUDPowerInfoList GetMegaPoints(int x, int y);
+    THUDPowerInfoList GetStakePoints(int x, int y, int level);
+    THUDPowerInfoList GetHammerPoints(int x, int y, int level);
+    THUDPowerInfoList GetBroomPoints(int x, int y, int level);
+    int UseStake(int x, int y, int level);
+    int UseHammer(int x, int y, int level);
+    int UseBroom(int x, int y, int level);
+    // One hit on a cell: a rock cracks, a chain comes off, a bomb goes off, any other gem explodes with
+    // its points; skulls, coins and bags stay. 1 when the hit was spent on a chain.
+    int DestroySquare(int x, int y, int removeArmour);
+    // The same, nothing for a cell off the board.
+    int DestroySquareSafe(int x, int y, int removeArmour);
+
 private:
+    // The common steps of every bomb and power-up use, before and after its hits.
+    void StartBlast(int level, int showTip);
+    void EndBlast();
+    // The bomb's hit on a cell that may lie off the board.
+    void Hit(int x, int y);
+    // The square under the mouse, the area of a carried power-up and the selection.
+    void DrawMouseSquares() const;
+    void DrawSelection() const;
+    // Where the mouse may take the selected gem: the cell is active, a neighbour and, for a drag while
+    // diagonal moves last, the mouse lies on the cell's middle.
+    bool MouseOnDiagonalMask(int x, int y) const;
+    // Collects a coin or bag standing in a cell or falling under the mouse; true when one was.
+    bool CollectCoinAt(int x, int y);
+    std::weak_ptr<TGem> hintedGem_;
+
     // The decorative pieces, then the computed frame, in the order they were added.
     void DrawPieces(float offsetX, float offsetY) const;
     template <typename Mark>

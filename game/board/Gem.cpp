@@ -13,6 +13,7 @@
 #include "framework/sprites/Ticks.h"
 #include "game/board/Board.h"
 #include "game/board/BoardEvents.h"
+#include "game/board/BonusEffects.h"
 #include "game/board/Cell.h"
 #include "game/board/GameGrid.h"
 #include "game/board/GemEffects.h"
@@ -169,8 +170,9 @@ int TGem::Destroy() {
         ++Grid->ChainedBonuses;
         return 0;
     }
-    // A colour, or a bomb going off in its own blast. An exploding gem, a skull, a coin or a bag stays.
-    if ((GemType >= 1 && GemType < GEM_SKULL) || IsBomb(GemType)) {
+    // A colour, a bomb going off in its own blast, or a gem already exploding (every hit scores, so the
+    // cross bombs count their centre four times). A skull, a coin or a bag stays.
+    if (GemType != GEM_SKULL && GemType != GEM_COIN && GemType != GEM_BAG) {
         BoardEvents.AwardMatchPoints(gx, gy, 1, Magic, Grid->GetGoalScore(gx, gy, 0));
         Explode(1, 0);
     }
@@ -317,7 +319,8 @@ int TGem::Load() {
     GemImages.Rocks1 = {ImageBank.Find("Rock1Var1"), ImageBank.Find("Rock1Var2")};
     GemImages.Rock2 = ImageBank.Find("Rock2");
     GemImages.Flash = ImageBank.Find("particlering");
-    return LoadGemEffectImages();
+    LoadGemEffectImages();
+    return LoadBonusEffectImages();
 }
 
 int TGem::Manage() {

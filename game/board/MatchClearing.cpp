@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <vector>
 
-#include "framework/core/ChannelArray.h"
 #include "framework/core/Game.h"
 #include "framework/core/GameSound.h"
 #include "framework/core/Random.h"
 #include "game/board/Board.h"
 #include "game/board/BoardEvents.h"
+#include "game/board/BoardSound.h"
 #include "game/board/Cell.h"
 #include "game/board/GameGrid.h"
 #include "game/board/Gem.h"
@@ -74,7 +74,7 @@ int TGameGrid::ProcessMatches(int countOnly, int crackRocks) {
         BoardEvents.ResetHintShowCounter();
         if (MatchNoArmourSound && Game && Game->Channels) {
             MatchNoArmourSound->pitch = MatchPitch + static_cast<float>(Rnd(-0.1, 0.1));
-            Game->Channels->PlayGameSound(*MatchNoArmourSound, nullptr, 1.0f, 0);
+            PlayBoardSound(MatchNoArmourSound.get());
         }
         BoardEvents.ClearHint();
     }
@@ -124,11 +124,5 @@ int TGameGrid::DeleteGem(int x, int y) {
     if (!cell || !cell->Gem) return 0;
     if (Gems) Gems->Remove(*cell->Gem);
     cell->Gem.reset();
-    return 1;
-}
-
-int TGameGrid::ClearCursor() {
-    cx = cy = selectedX = selectedY = -1;
-    Mode = 0;
     return 1;
 }

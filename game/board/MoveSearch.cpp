@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "game/board/Board.h"
+#include "game/board/BoardEvents.h"
 #include "game/board/Cell.h"
 #include "game/board/GameGrid.h"
 #include "game/board/Gem.h"
@@ -108,5 +109,15 @@ int TGameGrid::DoNoMoreMoves(int n) {
     }
     if (n >= 1 && counted > 0) HintCurrent = 1;
     DebugX = DebugY = -1;
+    return 1;
+}
+
+int TGameGrid::CheckNoMoreMoves() {
+    if (BoardEvents.NoMoreMovesRunning() || BlockInput || SwapRunning()) return 0;
+    for (const auto& powerup : HUDPowerups) {
+        if (powerup && powerup->HasValidMove()) return 0;
+    }
+    if (!DoNoMoreMoves(0)) return 0;
+    BoardEvents.NoMoreMoves();
     return 1;
 }

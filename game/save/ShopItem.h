@@ -3,13 +3,9 @@
 #include <memory>
 #include <string>
 
-class TGameImage;
+#include "framework/core/Point.h"
 
-// A point of the virtual screen.
-struct TPoint {
-    int x = 0;
-    int y = 0;
-};
+class TGameImage;
 
 // One entry of the shop: at once a piece of the graveyard scene, drawn once bought, and an upgrade the
 // game rules ask about.

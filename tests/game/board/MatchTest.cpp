@@ -3,8 +3,8 @@
 #include <tuple>
 #include <vector>
 
-#include "game/board/AutoPlayer.h"
 #include "game/board/MatchPoints.h"
+#include "game/board/PlayableMoves.h"
 #include "tests/game/board/PlayTestSupport.h"
 
 namespace {

@@ -11,7 +11,7 @@
 #include "framework/core/Globals.h"
 #include "framework/core/Random.h"
 #include "framework/core/SoundBank.h"
-#include "game/board/AutoPlayer.h"
+#include "framework/ui/MousePointer.h"
 #include "game/board/Board.h"
 #include "game/board/BoardEvents.h"
 #include "game/board/Cell.h"
@@ -20,6 +20,7 @@
 #include "game/board/GemEffects.h"
 #include "game/board/GemList.h"
 #include "game/board/InitialFill.h"
+#include "game/board/PlayableMoves.h"
 #include "game/board/Player.h"
 #include "game/save/SaveData.h"
 #include "tests/game/board/BoardTestSupport.h"
@@ -31,9 +32,9 @@ namespace murkwell::test {
 // fixed random seed. Boards are written as text, one row per line, one cell per word:
 //
 //   .  an empty active cell       #  a hole             S  a golden skull
-//   1 … 9  a gem of that colour   followed by any of:   l chained   r rock   R strong rock
-//                                                       g gold tile   G gold tile under a second layer
-//                                                       m magic
+//   1 … 9  a gem of that colour   b15 … b29  a bomb     c  a coin   $  a money bag
+//   followed by any of:   l chained   r rock   R strong rock   m magic
+//                         g gold tile   G gold tile under a second layer
 //
 // Board() writes the board back the same way, so a test states the board before and after.
 class PlayFixture : public ::testing::Test {
@@ -139,10 +140,50 @@ protected:
         return text;
     }
 
-    // Swaps two neighbouring gems the way a finished swap commits them, then runs the board until it
-    // rests. The move must make a run.
+    // The mouse as a person moves it, through the game's input: each step is one event and one board
+    // tick. Points are the middle of a cell, or any point of the screen.
+    void Tick() {
+        game().DoPeekEvent();
+        Grid->Manage();
+        BoardEffects.Move();
+    }
+    // An event into the game's input, as the platform hands it over.
+    void PushEvent(const platform::Event& e) { board_.platform().TestEvents().Push(e); }
+    void MoveTo(int screenX, int screenY) {
+        board_.Push(platform::EventType::MouseMove, 0, 0, screenX, screenY);
+        Tick();
+    }
+    void PointAt(int x, int y) { MoveTo(GridToScreenX(x) + 33, GridToScreenY(y) + 33); }
+    void Press() {
+        board_.Push(platform::EventType::MouseDown, 0, 1, game().Mouse->x, game().Mouse->y);
+        Tick();
+    }
+    void Release() {
+        board_.Push(platform::EventType::MouseUp, 0, 1, game().Mouse->x, game().Mouse->y);
+        Tick();
+    }
+    void Click(int x, int y) {
+        PointAt(x, y);
+        Press();
+        Release();
+    }
+    // Ticks while a swap glides, forwards or back.
+    void FinishSwap() {
+        for (int tick = 0; tick < 1000 && Grid->SwapRunning(); ++tick) Tick();
+    }
+
+    // Drags a gem onto its neighbour with the mouse, then runs the board until it rests. The move must
+    // stand.
     void Swap(int x1, int y1, int x2, int y2) {
-        ASSERT_EQ(CommitSwap({{x1, y1}, {x2, y2}}), 1);
+        const auto gem = Cells[x1][y1]->Gem;
+        ASSERT_TRUE(gem);
+        PointAt(x1, y1);
+        Press();
+        PointAt(x2, y2);
+        ASSERT_TRUE(Grid->SwapRunning()) << "the drag starts the swap";
+        Release();
+        FinishSwap();
+        ASSERT_TRUE(gem->gx == x2 && gem->gy == y2) << "the move stood";
         Settle();
     }
 
@@ -184,8 +225,18 @@ private:
         cell.active = word[0] != '#';
         if (!cell.active) return;
         std::shared_ptr<TGem> gem;
-        if (word[0] != '.') gem = TGem::Make(x, y, word[0] == 'S' ? GEM_SKULL : word[0] - '0', 0);
-        for (char mark : word.substr(1)) {
+        size_t marks = 1;
+        if (word[0] == 'c') {
+            gem = TGem::MakeCoin(x, y, 0);
+        } else if (word[0] == '$') {
+            gem = TGem::MakeBag(x, y, 0);
+        } else if (word[0] == 'b') {
+            gem = TGem::Make(x, y, std::stoi(word.substr(1, 2)), 0);
+            marks = 3;
+        } else if (word[0] != '.') {
+            gem = TGem::Make(x, y, word[0] == 'S' ? GEM_SKULL : word[0] - '0', 0);
+        }
+        for (char mark : word.substr(marks)) {
             if (mark == 'g') {
                 cell.armour1 = 1, ++Grid->Gold, ++Grid->Armoured;
             } else if (mark == 'G') {
@@ -211,6 +262,9 @@ private:
         if (const TGem* gem = cell.Gem.get()) {
             word = gem->GemType == GEM_SKULL     ? "S"
                    : gem->GemType == GEM_CLEARED ? "x"
+                   : gem->GemType == GEM_COIN    ? "c"
+                   : gem->GemType == GEM_BAG     ? "$"
+                   : gem->IsBonus()              ? "b" + std::to_string(gem->GemType)
                                                  : std::to_string(gem->GemType);
             if (gem->locked) word += 'l';
             if (gem->rocked == 1) word += 'r';

@@ -1,12 +1,13 @@
 // Falling, refilling, the gold rules of new gems, the board's rest and the level's end, and whole levels
-// played by the autoplayer.
+// played by the autoplayer's hand on the mouse.
 #include <string>
 #include <vector>
 
+#include "app/autoplay/BoardPlayer.h"
 #include "framework/core/ChannelArray.h"
 #include "framework/core/GameChannel.h"
-#include "game/board/AutoPlayer.h"
 #include "game/board/InitialFill.h"
+#include "game/board/PlayableMoves.h"
 #include "tests/game/board/PlayTestSupport.h"
 
 namespace {
@@ -256,13 +257,14 @@ protected:
         EXPECT_TRUE(Grid->LoadLevelFile(std::string(MURKWELL_DATA_DIR) + "/levels/" + std::to_string(level) +
                                         ".txt"));
         FillGridUntilPlayable(level);
-        int moves = 0;
+        TBoardPace pace;
+        pace.thinkTicks = 10;
+        TBoardPlayer hand([this](const platform::Event& e) { PushEvent(e); }, seed, pace);
         for (int tick = 0; tick < ticks; ++tick) {
-            if (Still()) moves += PlayRandomMove();
-            Grid->Manage();
-            BoardEffects.Move();
+            hand.Tick();
+            Tick();
         }
-        return {Board(), Player.LevelScore, Player.LevelKills, moves, Player.levelCoinsSpawned};
+        return {Board(), Player.LevelScore, Player.LevelKills, hand.Moves(), Player.levelCoinsSpawned};
     }
 };
 

@@ -1,13 +1,11 @@
-#include "game/board/AutoPlayer.h"
+#include "game/board/PlayableMoves.h"
 
 #include <utility>
 
-#include "framework/core/Random.h"
 #include "game/board/Board.h"
 #include "game/board/Cell.h"
 #include "game/board/Gem.h"
 #include "game/board/GemList.h"
-#include "game/board/Player.h"
 
 namespace {
 
@@ -25,6 +23,19 @@ bool MakesRun(TCell& a, TCell& b) {
     Grid->ClearMatches();
     std::swap(a.Gem, b.Gem);
     return found;
+}
+
+// The cells whose resting, movable gem passes want.
+template <typename Want>
+std::vector<TCellPoint> FindGems(Want want) {
+    std::vector<TCellPoint> cells;
+    for (int y = 0; y < Grid->levelheight; ++y) {
+        for (int x = 0; x < Grid->levelwidth; ++x) {
+            const TCell* cell = CellAt(x, y);
+            if (Movable(cell) && want(*cell->Gem)) cells.push_back({x, y});
+        }
+    }
+    return cells;
 }
 
 }  // namespace
@@ -48,31 +59,19 @@ std::vector<TMove> FindMatchingMoves() {
     return moves;
 }
 
-int CommitSwap(const TMove& move) {
-    TCell* from = CellAt(move.from.x, move.from.y);
-    TCell* to = CellAt(move.to.x, move.to.y);
-    if (!Movable(from) || !Movable(to)) return 0;
-    const auto first = from->Gem, second = to->Gem;
-    first->SwapTypes(*second);
-    first->CalcCoords(first->gx, first->gy);
-    second->CalcCoords(second->gx, second->gy);
-    Gems->SortAll();
-    Player.KillsAdd(Grid->CheckMatches(0, 0));
-    first->CollectIfSkullAtBottom();
-    second->CollectIfSkullAtBottom();
-    return 1;
+std::vector<TCellPoint> FindBombs() {
+    return FindGems(
+        [](const TGem& gem) { return gem.IsBonus() && gem.GemType != GEM_COIN && gem.GemType != GEM_BAG; });
+}
+
+std::vector<TCellPoint> FindPickups() {
+    return FindGems([](const TGem& gem) { return gem.GemType == GEM_COIN || gem.GemType == GEM_BAG; });
 }
 
 bool BoardAtRest() {
-    if (Grid->BlockInput) return false;
+    if (Grid->BlockInput || Grid->SwapRunning()) return false;
     for (const auto& gem : Gems->Items()) {
         if (gem && (gem->dy > 0 || gem->ExplosionCounter > 0)) return false;
     }
     return true;
-}
-
-int PlayRandomMove() {
-    const auto moves = FindMatchingMoves();
-    if (moves.empty()) return 0;
-    return CommitSwap(moves[Rand(0, static_cast<int>(moves.size()) - 1)]);
 }

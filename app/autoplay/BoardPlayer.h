@@ -1,0 +1,58 @@
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <random>
+
+#include "platform/Events.h"
+
+// How the hand moves.
+struct TBoardPace {
+    int thinkTicks = 60;         // the board rests this long before the hand moves
+    float pointerSpeed = 14.0f;  // pixels per tick
+    int holdTicks = 4;           // between a press and what follows
+    bool bombsFirst = false;     // sets off every bomb it sees before it swaps
+    bool waitForRest = true;     // false: moves resting gems while others still fall, as a quick player does
+};
+
+// The autoplayer's hand on the board: when the board has rested a moment it looks for something to do (a
+// coin to pick up, a bomb to set off, a swap that makes a run) and does it with the mouse, as a person
+// would: the pointer travels to the gem, presses, drags or clicks, lets go. Its input goes out as
+// platform events in virtual-screen coordinates; its choices come from its own generator, so a seed
+// replays a game exactly.
+class TBoardPlayer {
+public:
+    using Sink = std::function<void(const platform::Event&)>;
+
+    using TPace = TBoardPace;
+
+    TBoardPlayer(Sink sink, uint32_t seed, TPace pace = TPace());
+    // One logic tick: looks at the board, or takes the next step of what it is doing.
+    void Tick();
+    // Moves begun: swaps, bombs set off and coins picked up.
+    int Moves() const { return moves_; }
+    // Nothing under way.
+    bool Idle() const { return steps_.empty(); }
+
+private:
+    struct TStep {
+        enum class Kind { MoveTo, Press, Release, Wait } kind;
+        int x = 0, y = 0;  // MoveTo: the point; Wait: x ticks
+    };
+
+    // Chooses what to do and plans its steps; false when the board offers nothing.
+    bool Plan();
+    void PlanSwap(int fromX, int fromY, int toX, int toY);
+    void PlanClick(int x, int y, int clicks);
+    void Emit(platform::EventType type);
+    int Below(int n);
+
+    Sink sink_;
+    TPace pace_;
+    std::mt19937 random_;
+    std::deque<TStep> steps_;
+    float pointerX_ = 512, pointerY_ = 384;
+    float rest_ = 0;
+    int moves_ = 0;
+};
