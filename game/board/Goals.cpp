@@ -82,6 +82,7 @@ int TGameGrid::StartLevelEnd() {
     SwapSource.reset();
     SwapDest.reset();
     SwapCounter = 0;
+    FailedMove = 0;
     BoardEvents.RestorePointer();
     ClearCursor();
     BoardEvents.StopHint();

@@ -67,41 +67,45 @@ TEST(LevelsTest, TheBoardPageDrawsTheSameFirstFillForTheSameSeed) {
     EXPECT_GT(lit, 10) << "gems drawn across the middle row of the board";
 }
 
-// The play page: the first level plays itself, and the same seed plays it the same way to the pixel.
-TEST(LevelsTest, ALevelPlaysItselfTheSameWayForTheSameSeed) {
-    murkwell::test::TempFolder temp;
-    ASSERT_TRUE(temp.Ok());
-    const std::string folder = temp.Path() + "/";
-    auto play = [&](int seed, const std::string& tag) {
-        std::ofstream(folder + tag + ".txt") << "300 screenshot " << folder << tag << "-early.png\n"
-                                             << "4000 screenshot " << folder << tag << "-late.png\n"
-                                             << "4100 quit\n";
-        std::string output;
-        EXPECT_EQ(murkwell::test::RunProgram(
-                      {kProgram, "--headless", "--deterministic", "--seed", std::to_string(seed),
-                       "--showcase", "play", "--script", folder + tag + ".txt"},
-                      output, 60, {"XDG_DATA_HOME=" + folder + "home"}),
-                  0)
-            << output;
-    };
-    play(5, "a");
-    play(5, "b");
-    play(6, "c");
-    EXPECT_EQ(Bytes(folder + "a-late.png"), Bytes(folder + "b-late.png"));
-    EXPECT_NE(Bytes(folder + "a-late.png"), Bytes(folder + "c-late.png")) << "another seed, another game";
-    // The score under the board has moved on from all noughts.
-    platform::PixelMap early, late;
-    std::string error;
-    ASSERT_TRUE(platform::LoadImageFile(folder + "a-early.png", early, error)) << error;
-    ASSERT_TRUE(platform::LoadImageFile(folder + "a-late.png", late, error)) << error;
-    int changed = 0;
-    for (int y = 705; y < 745; ++y) {
-        for (int x = 330; x < 470; ++x) {
-            const platform::Rgba a = early.At(x, y), b = late.At(x, y);
-            changed += a.r != b.r || a.g != b.g || a.b != b.b ? 1 : 0;
+// The play pages: the autoplayer's hand plays through the mouse (the first level, and the bombs page's
+// bombs and gold), the same seed plays the same way to the pixel, and the score moves on.
+TEST(LevelsTest, TheAutoplayerPlaysThePlayPagesTheSameWayForTheSameSeed) {
+    for (const std::string page : {"play", "bombs"}) {
+        SCOPED_TRACE(page);
+        murkwell::test::TempFolder temp;
+        ASSERT_TRUE(temp.Ok());
+        const std::string folder = temp.Path() + "/";
+        auto play = [&](int seed, const std::string& tag) {
+            std::ofstream(folder + tag + ".txt") << "300 screenshot " << folder << tag << "-early.png\n"
+                                                 << "4000 screenshot " << folder << tag << "-late.png\n"
+                                                 << "4100 quit\n";
+            std::string output;
+            EXPECT_EQ(murkwell::test::RunProgram(
+                          {kProgram, "--headless", "--deterministic", "--seed", std::to_string(seed),
+                           "--showcase", page, "--script", folder + tag + ".txt"},
+                          output, 60, {"XDG_DATA_HOME=" + folder + "home"}),
+                      0)
+                << output;
+        };
+        play(5, "a");
+        play(5, "b");
+        play(6, "c");
+        EXPECT_EQ(Bytes(folder + "a-late.png"), Bytes(folder + "b-late.png"));
+        EXPECT_NE(Bytes(folder + "a-late.png"), Bytes(folder + "c-late.png")) << "another seed, another game";
+        // The score under the board has moved on from all noughts.
+        platform::PixelMap early, late;
+        std::string error;
+        ASSERT_TRUE(platform::LoadImageFile(folder + "a-early.png", early, error)) << error;
+        ASSERT_TRUE(platform::LoadImageFile(folder + "a-late.png", late, error)) << error;
+        int changed = 0;
+        for (int y = 705; y < 745; ++y) {
+            for (int x = 330; x < 470; ++x) {
+                const platform::Rgba a = early.At(x, y), b = late.At(x, y);
+                changed += a.r != b.r || a.g != b.g || a.b != b.b ? 1 : 0;
+            }
         }
+        EXPECT_GT(changed, 50);
     }
-    EXPECT_GT(changed, 50);
 }
 
 }  // namespace

@@ -77,6 +77,18 @@ public:
         NullGraphics::DrawImage(image, x, y, frame);
     }
 
+    // Filled rectangles, kept apart from pictures, each with the number of pictures drawn before it.
+    struct Rect {
+        float x, y, w, h;
+        State state;
+        size_t picturesBefore;
+    };
+    void DrawRect(float x, float y, float w, float h) override {
+        rects_.push_back({x, y, w, h, state_, drawn_.size()});
+        NullGraphics::DrawRect(x, y, w, h);
+    }
+    const std::vector<Rect>& Rects() const { return rects_; }
+
     // Parts of pictures (a font's glyphs), kept apart from whole pictures.
     void DrawSubImageRect(const platform::Image& image, float x, float y, float w, float h, float sx,
                           float sy, float sw, float sh, int frame) override {
@@ -91,12 +103,14 @@ public:
     void ClearLog() {
         drawn_.clear();
         parts_.clear();
+        rects_.clear();
         changes_ = {};
     }
 
 private:
     State state_;
     std::vector<Drawn> drawn_, parts_;
+    std::vector<Rect> rects_;
     Changes changes_;
 };
 

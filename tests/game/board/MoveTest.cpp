@@ -6,45 +6,15 @@
 #include <vector>
 
 #include "framework/core/ChannelArray.h"
-#include "framework/gfx/GameImage.h"
 #include "framework/ui/MousePointer.h"
 #include "game/board/HUDPowerup.h"
 #include "tests/game/board/PlayTestSupport.h"
+#include "tests/game/board/PowerupTestSupport.h"
 
 namespace {
 
 using murkwell::test::PlayFixture;
-
-// A power-up of the HUD with its slot at (x, 700), bought and charged: it is carried to the board when
-// clicked and records where it is used; it may be used on any cell holding a gem.
-class TestPowerup : public THUDPowerup {
-public:
-    explicit TestPowerup(int x) {
-        HUDLocation = {x, 700};
-        HUDBackImage = std::make_shared<TGameImage>();
-        HUDBackImage->h = 60;
-        ShopID = 24;
-        ChargeRequiredS = 10;
-        CurrentCharge = 10;
-    }
-    int Load() override { return 1; }
-    int Draw(int) override { return 1; }
-    int HasValidMove() override { return validMove; }
-    int OnClicked() override { return Grid->SetBonusPointer(self.lock(), 1); }
-    int Validate(int x, int y) override {
-        const TCell* cell = CellAt(x, y);
-        return cell && cell->Gem ? 1 : 0;
-    }
-    int Activate(int x, int y) override {
-        used.push_back({x, y});
-        return 1;
-    }
-    THUDPowerInfoList GetAreaOfEffect(int x, int y) override { return Grid->GetStakePoints(x, y, 1); }
-
-    std::weak_ptr<TestPowerup> self;
-    int validMove = 0;
-    std::vector<TPoint> used;
-};
+using murkwell::test::TestPowerup;
 
 class MoveTest : public PlayFixture {
 protected:
@@ -58,8 +28,7 @@ protected:
         return played;
     }
     std::shared_ptr<TestPowerup> AddPowerup() {
-        auto powerup = std::make_shared<TestPowerup>(335);
-        powerup->self = powerup;
+        auto powerup = TestPowerup::Make(335);
         HUDPowerups[0] = powerup;
         SaveData.shopPurchases[24] = ShopItem::PURCHASED;
         return powerup;
