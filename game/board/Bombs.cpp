@@ -210,17 +210,19 @@ int TGameGrid::UseVerticalBomb(int x, int y, int level) {
     return 1;
 }
 
+void TGameGrid::HitRays(int x, int y, int level, const std::array<TPoint, 4>& directions) {
+    // The upgraded bomb reaches across the whole board, however it is shaped; the centre is hit once for
+    // each ray.
+    const int reach = level == 2 ? std::max(levelwidth, levelheight) : 2;
+    for (int i = 0; i <= reach; ++i) {
+        for (const TPoint& d : directions) Hit(x + d.x * i, y + d.y * i);
+    }
+}
+
 int TGameGrid::UseCrossBomb(int x, int y, int level, int withEffects) {
     if (x == -1 || y == -1) x = mx, y = my;
     StartBlast(level, withEffects);
-    // The upgraded grave reaches across the whole board, however it is shaped.
-    const int reach = level == 2 ? std::max(levelwidth, levelheight) : 2;
-    for (int i = 0; i <= reach; ++i) {
-        Hit(x, y - i);
-        Hit(x, y + i);
-        Hit(x - i, y);
-        Hit(x + i, y);
-    }
+    HitRays(x, y, level, {TPoint{0, -1}, {0, 1}, {-1, 0}, {1, 0}});
     if (withEffects) {
         CrossBlast(CentreX(x), CentreY(y));
         (level == 2 ? BoardEvents.TriggerCrossBomb2 : BoardEvents.TriggerCrossBomb) = 1;
@@ -232,13 +234,7 @@ int TGameGrid::UseCrossBomb(int x, int y, int level, int withEffects) {
 int TGameGrid::UseDiagonalBomb(int x, int y, int level, int withEffects) {
     if (x == -1 || y == -1) x = mx, y = my;
     StartBlast(level, withEffects);
-    const int reach = level == 2 ? std::max(levelwidth, levelheight) : 2;
-    for (int i = 0; i <= reach; ++i) {
-        Hit(x - i, y - i);
-        Hit(x - i, y + i);
-        Hit(x + i, y - i);
-        Hit(x + i, y + i);
-    }
+    HitRays(x, y, level, {TPoint{-1, -1}, {-1, 1}, {1, -1}, {1, 1}});
     if (withEffects) {
         DiagonalBlast(CentreX(x), CentreY(y));
         (level == 2 ? BoardEvents.TriggerDiagBomb2 : BoardEvents.TriggerDiagBomb) = 1;

@@ -279,6 +279,8 @@ private:
     void EndBlast();
     // The bomb's hit on a cell that may lie off the board.
     void Hit(int x, int y);
+    // The cross and diagonal bombs: hits out along four rays.
+    void HitRays(int x, int y, int level, const std::array<TPoint, 4>& directions);
     // The square under the mouse, the area of a carried power-up and the selection.
     void DrawMouseSquares() const;
     void DrawSelection() const;
