@@ -6,6 +6,7 @@
 #include "framework/core/Globals.h"
 #include "game/board/Board.h"
 #include "game/board/GameGrid.h"
+#include "game/board/HUDPowerup.h"
 #include "game/board/PlayableMoves.h"
 
 namespace {
@@ -77,7 +78,8 @@ void TBoardPlayer::Tick() {
 }
 
 bool TBoardPlayer::Plan() {
-    // Gold first, as people do; now and then a bomb; otherwise a swap that makes a run.
+    // Gold first, as people do; now and then a power-up or a bomb; otherwise a swap that makes a run.
+    if (pace_.powerupsFirst && PlanPowerup()) return true;
     if (const auto pickups = FindPickups(); !pickups.empty()) {
         const TCellPoint coin = pickups[Below(static_cast<int>(pickups.size()))];
         PlanClick(coin.x, coin.y, 1);
@@ -90,12 +92,47 @@ bool TBoardPlayer::Plan() {
         PlanClick(bomb.x, bomb.y, 2);
         return true;
     }
+    if ((moves.empty() || Below(4) == 0) && PlanPowerup()) return true;
     if (moves.empty()) return false;
     TMove move = moves[Below(static_cast<int>(moves.size()))];
     // Either gem of the pair may be the one taken.
     if (Below(2)) std::swap(move.from, move.to);
     PlanSwap(move.from.x, move.from.y, move.to.x, move.to.y);
     return true;
+}
+
+bool TBoardPlayer::PlanPowerup() {
+    using Kind = TStep::Kind;
+    for (const auto& powerup : HUDPowerups) {
+        if (!powerup || !powerup->HasValidMove()) continue;
+        const TPoint slot{powerup->HUDLocation.x, powerup->HUDLocation.y};
+        if (!powerup->CursorImage) {
+            steps_.push_back({Kind::MoveTo, slot.x, slot.y});
+            steps_.push_back({Kind::Press});
+            steps_.push_back({Kind::Wait, pace_.holdTicks});
+            steps_.push_back({Kind::Release});
+            steps_.push_back({Kind::Wait, pace_.holdTicks});
+            return true;
+        }
+        // A power-up carried to the board: a cell it works on, chosen at random among them.
+        std::vector<TCellPoint> cells;
+        for (int y = 0; y < Grid->levelheight; ++y) {
+            for (int x = 0; x < Grid->levelwidth; ++x) {
+                if (CellActive(x, y) && powerup->Validate(x, y)) cells.push_back({x, y});
+            }
+        }
+        if (cells.empty()) continue;
+        const TCellPoint target = cells[Below(static_cast<int>(cells.size()))];
+        steps_.push_back({Kind::MoveTo, slot.x, slot.y});
+        steps_.push_back({Kind::Press});
+        steps_.push_back({Kind::Wait, pace_.holdTicks});
+        steps_.push_back({Kind::MoveTo, CellCentreX(target.x), CellCentreY(target.y)});
+        steps_.push_back({Kind::Wait, pace_.holdTicks});
+        steps_.push_back({Kind::Release});
+        steps_.push_back({Kind::Wait, pace_.holdTicks});
+        return true;
+    }
+    return false;
 }
 
 void TBoardPlayer::PlanSwap(int fromX, int fromY, int toX, int toY) {

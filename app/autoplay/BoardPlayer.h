@@ -13,6 +13,7 @@ struct TBoardPace {
     float pointerSpeed = 14.0f;  // pixels per tick
     int holdTicks = 4;           // between a press and what follows
     bool bombsFirst = false;     // sets off every bomb it sees before it swaps
+    bool powerupsFirst = false;  // uses every power-up that can act before anything else
     bool waitForRest = true;     // false: moves resting gems while others still fall, as a quick player does
 };
 
@@ -43,6 +44,8 @@ private:
 
     // Chooses what to do and plans its steps; false when the board offers nothing.
     bool Plan();
+    // Takes a power-up that can act: clicked, or carried to a cell it works on.
+    bool PlanPowerup();
     void PlanSwap(int fromX, int fromY, int toX, int toY);
     void PlanClick(int x, int y, int clicks);
     void Emit(platform::EventType type);

@@ -24,6 +24,8 @@
 #include "game/board/Gem.h"
 #include "game/board/GemEffects.h"
 #include "game/board/GemList.h"
+#include "game/board/HUDPowerup.h"
+#include "game/board/HUDPowerupRow.h"
 #include "game/board/InitialFill.h"
 #include "game/board/PlayableMoves.h"
 #include "game/board/Player.h"
@@ -62,12 +64,19 @@ constexpr int kPlacedItems[] = {GEM_COIN, 15, 23, 16, 24, 17, 25, 18,      26,
                                 GEM_BAG,  19, 27, 20, 28, 21, 29, GEM_COIN};
 constexpr TCellPoint kItemCell{5, 4};
 
-enum class Page { Board, Play, Bombs };
+// The power-ups page: level 94, with its chains and rocks, and every power-up bought to its last level.
+constexpr int kPowerupsLevel = 94;
+constexpr int kPowerupItems[] = {15, 24, 25, 26, 27, 28, 29, 30, 31, 32, 33, 34, 35, 36, 37, 38};
+
+enum class Page { Board, Play, Bombs, Powerups };
 
 class BoardShowcase : public TScreen {
 public:
     explicit BoardShowcase(Page page) : page_(page) {
-        name = page == Page::Board ? "board" : page == Page::Play ? "play" : "bombs";
+        name = page == Page::Board   ? "board"
+               : page == Page::Play  ? "play"
+               : page == Page::Bombs ? "bombs"
+                                     : "powerups";
     }
 
     int Load() override {
@@ -84,11 +93,15 @@ public:
             LoadGameFonts();
             InstallAutoInput(Game->GetPlatform());
         }
+        if (page_ == Page::Powerups) {
+            LoadHUDPowerupPictures();
+            CreateHUDPowerups();
+        }
         return 1;
     }
     int Start() override {
         TScreen::Start();
-        ShowLevel(page_ == Page::Bombs ? kBombsLevel : 1);
+        ShowLevel(page_ == Page::Bombs ? kBombsLevel : page_ == Page::Powerups ? kPowerupsLevel : 1);
         return 1;
     }
     int Logic() override {
@@ -110,7 +123,11 @@ public:
         Grid->Draw();
         if (!Playing()) return 1;
         BoardEffects.Draw();
-        DrawHud();
+        if (page_ == Page::Powerups) {
+            Grid->DrawHUDPowers();
+        } else {
+            DrawHud();
+        }
         return 1;
     }
     int Kill() override {
@@ -119,6 +136,7 @@ public:
         BoardEffects.Clear();
         BoardEvents = TBoardEvents{};
         hand_.reset();
+        HUDPowerups = {};
         if (Playing()) KillGameFonts();
         return TScreen::Kill();
     }
@@ -136,6 +154,7 @@ private:
         hand_->Tick();
         resting_ = BoardAtRest() ? resting_ + Delta : 0;
         if (page_ == Page::Bombs && hand_->Idle() && resting_ > 0) PlaceNextItem();
+        if (page_ == Page::Powerups && hand_->Idle() && resting_ > 0) ChargeWhenAllUsed();
         if (hand_->Idle() && resting_ >= kHintAfterTicks && !hinted_) hinted_ = Grid->StartHint();
         if (!BoardAtRest()) hinted_ = 0;
         const bool stuck = hand_->Idle() && resting_ > kStuckTicks;
@@ -170,6 +189,9 @@ private:
         if (Playing()) {
             SaveData.timer = 1;
             for (const int item : kBombItems) SaveData.shopPurchases[item] = ShopItem::PURCHASED;
+            if (page_ == Page::Powerups) {
+                for (const int item : kPowerupItems) SaveData.shopPurchases[item] = ShopItem::PURCHASED;
+            }
             Player.Level = Player.Unlocked = level;
             Player.InitNewLevelStats();
             ConnectBoardEvents();
@@ -181,6 +203,7 @@ private:
             if (!hand_) {
                 TBoardPlayer::TPace pace;
                 pace.bombsFirst = page_ == Page::Bombs;
+                pace.powerupsFirst = page_ == Page::Powerups;
                 hand_.emplace(PushAutoInput, static_cast<uint32_t>(Rand(0, INT_MAX)), pace);
             }
         } else {
@@ -190,6 +213,10 @@ private:
         Grid->LoadLevel(level);
         FillGridUntilPlayable(level);
         nextItem_ = 0;
+        for (const auto& powerup : HUDPowerups) {
+            if (powerup) powerup->Reset(), powerup->offsetY = 0;
+        }
+        if (page_ == Page::Powerups) ChargeWhenAllUsed();
         Grid->RestorePointer();
         Game->GameFade->Init(DefaultFadeTime, 0, 0, 0, 0, nullptr);
     }
@@ -215,6 +242,16 @@ private:
         }
     }
 
+    // Every power-up is charged again once none can act any more.
+    static void ChargeWhenAllUsed() {
+        for (const auto& powerup : HUDPowerups) {
+            if (powerup && powerup->HasValidMove()) return;
+        }
+        for (const auto& powerup : HUDPowerups) {
+            if (powerup) powerup->ChargeFully();
+        }
+    }
+
     Page page_;
     int level_ = 1;
     float resting_ = 0;
@@ -236,4 +273,8 @@ std::unique_ptr<TScreen> MakePlayShowcase() {
 
 std::unique_ptr<TScreen> MakeBombsShowcase() {
     return std::make_unique<BoardShowcase>(Page::Bombs);
+}
+
+std::unique_ptr<TScreen> MakePowerupsShowcase() {
+    return std::make_unique<BoardShowcase>(Page::Powerups);
 }

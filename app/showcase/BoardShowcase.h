@@ -17,3 +17,8 @@ std::unique_ptr<TScreen> MakePlayShowcase();
 // Level 11 with the seven bombs at both levels, two coins and a bag on its board: the hand picks up the
 // gold and sets off every bomb in turn, then plays on.
 std::unique_ptr<TScreen> MakeBombsShowcase();
+
+// Level 94, its chains and rocks, with the six power-ups on the HUD bought to their last level and charged:
+// the hand takes each in turn, carrying the stake, hammer and broom to the board and clicking the
+// lightning, tarot and crystal; they are charged again once all are used.
+std::unique_ptr<TScreen> MakePowerupsShowcase();

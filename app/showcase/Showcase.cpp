@@ -16,8 +16,13 @@ using Factory = std::function<std::unique_ptr<TScreen>()>;
 // Each page's file adds its line here.
 const std::vector<std::pair<std::string, Factory>>& Showcases() {
     static const std::vector<std::pair<std::string, Factory>> showcases = {
-        {"screens", MakeScreenSwitchShowcase}, {"board", MakeBoardShowcase}, {"play", MakePlayShowcase},
-        {"bombs", MakeBombsShowcase},          {"fonts", MakeFontShowcase},  {"effects", MakeEffectShowcase},
+        {"screens", MakeScreenSwitchShowcase},
+        {"board", MakeBoardShowcase},
+        {"play", MakePlayShowcase},
+        {"bombs", MakeBombsShowcase},
+        {"powerups", MakePowerupsShowcase},
+        {"fonts", MakeFontShowcase},
+        {"effects", MakeEffectShowcase},
     };
     return showcases;
 }

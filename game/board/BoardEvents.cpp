@@ -11,6 +11,9 @@ TBoardEvents BoardEvents;
 
 namespace {
 
+// The tarot's place in the row.
+constexpr int kTarot = 4;
+
 // An event that runs one of the board's own steps on the board in play.
 std::function<void()> OnGrid(int (TGameGrid::*step)()) {
     return [step] {
@@ -50,5 +53,19 @@ void ConnectBoardEvents() {
         for (const auto& powerup : HUDPowerups) {
             if (powerup) powerup->Update(Delta);
         }
+    };
+    BoardEvents.TarotActive = [] {
+        const auto& tarot = HUDPowerups[kTarot];
+        return tarot && tarot->isActive;
+    };
+    // The beams of a freed magic gem go to the power-ups that take charge.
+    BoardEvents.ChargeTargets = [] {
+        std::vector<TBoardEvents::TScreenPoint> targets;
+        for (const auto& powerup : HUDPowerups) {
+            if (!powerup || !powerup->IsAvailable()) continue;
+            targets.push_back({static_cast<float>(powerup->HUDLocation.x),
+                               static_cast<float>(powerup->HUDLocation.y + powerup->offsetY)});
+        }
+        return targets;
     };
 }

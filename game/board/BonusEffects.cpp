@@ -18,8 +18,8 @@ constexpr int kFlameSize = 64, kFlameFrames = 8;
 constexpr int kCoinFlightMs = 700, kCoinSpacingMs = 90;
 
 struct TBonusEffectStyles {
-    TEffectStyle Fire, Fireballs, Flames, BlueFlames, MegaPieces, ChargeSparkles;
-    std::shared_ptr<TGameImage> OrangeRing, WhiteRing, ThinBeam, ThickBeam, SilverBullet;
+    TEffectStyle Fire, Fireballs, Flames, BlueFlames, MegaPieces, ChargeSparkles, Shards;
+    std::shared_ptr<TGameImage> OrangeRing, WhiteRing, ThinBeam, ThickBeam, SilverBullet, Bolt, Flash;
 };
 TBonusEffectStyles Styles;
 
@@ -44,8 +44,9 @@ TEffectStyle Spokes(std::shared_ptr<TGameImage> image, float first, float speed,
 }  // namespace
 
 int LoadBonusEffectPictures() {
-    for (const char* name : {"ParticleRingOrange", "ParticleRingWhite", "lightbeam thin", "lightbeam thick",
-                             "fireball", "silverbulletparticle", "chargeburst"}) {
+    for (const char* name :
+         {"ParticleRingOrange", "ParticleRingWhite", "lightbeam thin", "lightbeam thick", "fireball",
+          "silverbulletparticle", "chargeburst", "lightningstrike", "crystalshard"}) {
         ImageBank.Load(std::string("Particles/") + name);
     }
     for (const char* name : {"fireballanim", "blurefireanim"}) {
@@ -60,6 +61,8 @@ int LoadBonusEffectImages() {
     Styles.ThinBeam = Picture("lightbeam thin");
     Styles.ThickBeam = Picture("lightbeam thick");
     Styles.SilverBullet = Picture("silverbulletparticle");
+    Styles.Bolt = Picture("lightningstrike");
+    Styles.Flash = Picture("particlering");
 
     TEffectStyle& fire = Styles.Fire;
     fire.Images = {Picture("fireball"), Picture("sparklegold"), Picture("Sparkle")};
@@ -91,6 +94,15 @@ int LoadBonusEffectImages() {
     charge.MinScale = 0.5f, charge.MaxScale = 1.0f;
     charge.MinSpin = 2, charge.MaxSpin = 6;
     charge.LightBlend = 1;
+
+    TEffectStyle& shards = Styles.Shards;
+    shards.Images = {Picture("crystalshard"), Picture("Sparkle")};
+    shards.MinSpeed = 1.0f, shards.MaxSpeed = 3.0f;
+    shards.MinRadius = 4, shards.MaxRadius = 14;
+    shards.FadeMs = 800;
+    shards.MinScale = 0.5f, shards.MaxScale = 1.0f;
+    shards.MinSpin = 2, shards.MaxSpin = 8;
+    shards.LightBlend = 1;
     return 1;
 }
 
@@ -150,4 +162,14 @@ int MegaBlast(float x, float y) {
 
 int ChargeBurst(float x, float y) {
     return EmitBurst(BoardEffects, x, y, DensityCount(12), Styles.ChargeSparkles);
+}
+
+int LightningStrike(float x, float y) {
+    EmitBeam(BoardEffects, Styles.Bolt, x, 0, x, y, 400, 1);
+    EmitRingFlash(BoardEffects, Styles.Flash, x, y, 0.5f, 1.8f, 400, 1);
+    return 2 + EmitBurst(BoardEffects, x, y, DensityCount(8), Styles.ChargeSparkles);
+}
+
+int CrystalBurst(float x, float y) {
+    return EmitBurst(BoardEffects, x, y, DensityCount(12), Styles.Shards);
 }

@@ -24,3 +24,7 @@ int CrossDiagonalBlast(float x, float y);
 int MegaBlast(float x, float y);
 // A power-up filled up: a burst at its slot.
 int ChargeBurst(float x, float y);
+// A bolt of the lightning power-up striking the cell whose middle is (x, y), from the top of the screen.
+int LightningStrike(float x, float y);
+// A gem the crystal turns into a bonus item: shards flying out.
+int CrystalBurst(float x, float y);

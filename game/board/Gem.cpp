@@ -73,9 +73,8 @@ int TGem::SetLockRockImage(TGem& gem) {
 
 std::shared_ptr<TGem> TGem::MakeCoin(int x, int y, int falling) {
     auto gem = NewGem(x, y, falling);
-    gem->GemType = gem->OrigGemType = GEM_COIN;
-    gem->SetImage(GemImages.Coin);
-    gem->SetupAnim(6, 600, 0, 0, falling, 0, 1);
+    // A falling coin starts its spin anywhere, so that a shower of them does not turn in step.
+    gem->TakeType(GEM_COIN, falling);
     gem->LifeCounter = static_cast<float>(Ticks(10000));
     BoardEvents.CoinSpawned();
     return gem;
@@ -83,10 +82,31 @@ std::shared_ptr<TGem> TGem::MakeCoin(int x, int y, int falling) {
 
 std::shared_ptr<TGem> TGem::MakeBag(int x, int y, int falling) {
     auto gem = NewGem(x, y, falling);
-    gem->GemType = gem->OrigGemType = GEM_BAG;
-    gem->SetImage(GemImages.MoneyBag);
+    gem->TakeType(GEM_BAG, 0);
     BoardEvents.BagSpawned();
     return gem;
+}
+
+void TGem::TakeType(int type, int randomSpin) {
+    if (type == GEM_COIN) {
+        GemType = OrigGemType = type;
+        SetImage(GemImages.Coin);
+        SetupAnim(6, 600, 0, 0, randomSpin, 0, 1);
+    } else if (type == GEM_BAG) {
+        GemType = OrigGemType = type;
+        SetImage(GemImages.MoneyBag);
+    } else {
+        SetType(type);
+    }
+}
+
+int TGem::ExchangeType(TGem& other) {
+    if (&other == this) return 0;
+    const int mine = GemType;
+    TakeType(other.GemType, 0);
+    other.TakeType(mine, 0);
+    std::swap(LifeCounter, other.LifeCounter);
+    return 1;
 }
 
 int TGem::SetType(int type) {

@@ -60,6 +60,9 @@ public:
     static std::shared_ptr<TGem> MakeCoin(int x, int y, int falling);
     static std::shared_ptr<TGem> MakeBag(int x, int y, int falling);
     int SetType(int type);
+    // The two gems trade what they are, type and picture, each keeping its cell and place (the tarot's
+    // shuffle).
+    int ExchangeType(TGem& other);
     int SetIntroOffset(int ox, int oy);
     // A bonus item set off by a swap: its explosion ends in a second, real one.
     int Activate();
@@ -105,6 +108,8 @@ public:
     bool CollectIfSkullAtBottom();
 
 private:
+    // The type with its picture: a coin's spinning strip, the bag, or a picture of the gem sheet.
+    void TakeType(int type, int randomSpin);
     // How a picture of the gem's own (a chain, a rock, an item, a glow, the flash) is drawn at the gem.
     struct TLook {
         float scale = 1.0f, rotation = 0, alpha = 1.0f;

@@ -2,9 +2,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 
+#include "framework/core/Game.h"
 #include "framework/core/SoundBank.h"
 #include "framework/gfx/GameImage.h"
+#include "framework/gfx/ImageBank.h"
+#include "framework/sprites/Degrees.h"
 #include "game/board/BoardEvents.h"
 #include "game/board/BoardSound.h"
 #include "game/board/BonusEffects.h"
@@ -23,7 +27,90 @@ bool Owns(int item) {
     return SaveData.GetShopItemStatus(item) == ShopItem::PURCHASED;
 }
 
+// Pixels the icon sways while it is the hint.
+constexpr float kWobble = 4.0f;
+// The surface of the filling: three lines, each paler than the one above it.
+constexpr float kSurfaceAlphas[] = {1.0f, 0.5f, 0.25f};
+
 }  // namespace
+
+int THUDPowerup::Load() {
+    HUDNone = ImageBank.Find("unpurchased");
+    HUDOverlay = ImageBank.Find("empty ring1");
+    HUDGlow = ImageBank.Find("Powerup Slot Mouse Over");
+    for (int i = 0; i < HUD_PIN_COUNT; ++i)
+        HUDPinImages[i] = ImageBank.Find("powerupLevel" + std::to_string(i + 1));
+    return 1;
+}
+
+void THUDPowerup::SetKind(TPoint location, int charge, int shopID, int picture, const char* cursor) {
+    HUDLocation = location;
+    ChargeRequiredS = charge;
+    ShopID = shopID;
+    const std::string name = "powerup" + std::to_string(picture);
+    HUDBackImage = ImageBank.Find(name + "empty");
+    HUDChargeBackImage = ImageBank.Find(name + "filling");
+    HUDImage = ImageBank.Find(name + "full");
+    if (cursor) CursorImage = ImageBank.Find(cursor);
+}
+
+int THUDPowerup::Draw(int highlight) {
+    if (highlight) HUDGlowFactor = 1;
+    const float wobble =
+        HintWobble && Grid ? static_cast<float>(SinDeg(Grid->HintCounter * 10)) * kWobble : 0;
+    const float x = static_cast<float>(HUDLocation.x) + wobble,
+                y = static_cast<float>(HUDLocation.y) + offsetY;
+    if (!IsAvailable()) {
+        if (HUDNone) HUDNone->Draw(x, y, 0);
+        return 1;
+    }
+    platform::Graphics& graphics = Game->GetPlatform().GetGraphics();
+    if (HUDBackImage) HUDBackImage->Draw(x, y, 0);
+    if (IsCharged()) {
+        if (HUDImage) HUDImage->Draw(x, y, 0);
+        if (HUDGlow && HUDGlowFactor > 0) {
+            graphics.SetBlend(platform::BlendMode::Light);
+            graphics.SetAlpha(HUDGlowFactor);
+            HUDGlow->Draw(x, y, 0);
+            graphics.SetAlpha(1);
+            graphics.SetBlend(platform::BlendMode::Alpha);
+        }
+    } else {
+        DrawFilling(x, y);
+        if (HUDOverlay) HUDOverlay->Draw(x, y, 0);
+    }
+    const int level = Level();
+    if (PinCount > 0 && level > 0 && HUDPinImages[level - 1])
+        HUDPinImages[level - 1]->Draw(x + 30, y + 30, 0);
+    return 1;
+}
+
+void THUDPowerup::DrawFilling(float x, float y) {
+    const TGameImage* filling = HUDChargeBackImage.get();
+    const int required = GetChargeRequired();
+    if (!filling || !filling->image || required <= 0 || CurrentCharge <= 0) return;
+    platform::Graphics& graphics = Game->GetPlatform().GetGraphics();
+    // The vessel holds the picture less its borders; the charge fills it from the bottom border up.
+    const float w = static_cast<float>(filling->w), h = static_cast<float>(filling->h);
+    const float inside = h - HUD_GAUGE_BOTTOM_BORDER - HUD_GAUGE_TOP_BORDER;
+    const float level = inside * std::min(1.0f, static_cast<float>(CurrentCharge) / required);
+    const float top = h - HUD_GAUGE_BOTTOM_BORDER - level;
+    const float left = x - filling->w2, upper = y - filling->h2;
+    graphics.DrawSubImageRect(*filling->image, left, upper + top, w, h - top, 0, top, w, h - top, 0);
+    // The surface follows the round vessel: wide in the middle, narrow near the top and bottom.
+    const float radius = inside / 2;
+    graphics.SetColor(255, 214, 140);
+    for (int i = 0; i < 3; ++i) {
+        const float lineY = upper + top + static_cast<float>(i);
+        const float fromCentre = lineY - y;
+        if (std::fabs(fromCentre) >= radius) continue;
+        const float half = std::sqrt(radius * radius - fromCentre * fromCentre);
+        graphics.SetAlpha(kSurfaceAlphas[i]);
+        graphics.DrawLine(x - half, lineY, x + half, lineY);
+    }
+    graphics.SetAlpha(1);
+    graphics.SetColor(255, 255, 255);
+}
 
 int THUDPowerup::Reset() {
     HintWobble = 0;

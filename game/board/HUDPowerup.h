@@ -17,9 +17,8 @@ using THUDPowerInfoList = std::vector<THUDPowerInfo>;
 
 // One of the six power-ups of the HUD row: it charges while the player matches, and once full and bought
 // it is dragged onto the board (stake, hammer, broom) or acts at once when clicked (lightning, crystal,
-// tarot). Its level is how many items of its shop line the player owns. Each kind loads its own pictures
-// and draws itself.
-class THUDPowerup {
+// tarot). Its level is how many items of its shop line the player owns.
+class THUDPowerup : public std::enable_shared_from_this<THUDPowerup> {
 public:
     static constexpr int HUD_Y = 724;
     static constexpr int HUD_PIN_COUNT = 3;
@@ -51,7 +50,8 @@ public:
     // Whether using it now would do something: the board has a move while one does.
     virtual int HasValidMove();
     virtual int ChargeFully();
-    virtual int Load() = 0;
+    // The pictures every kind shares; each kind then takes its own and its place on the HUD.
+    virtual int Load();
     // Acts on board cell (x, y); 1 when it did.
     virtual int Activate(int x, int y);
     // May it be used on cell (x, y)?
@@ -70,10 +70,19 @@ public:
     // Its first shop item is bought.
     virtual int IsAvailable();
     virtual int IsShopItem(int item);
-    virtual int Draw(int highlight) = 0;
+    // Not bought: the empty slot. Bought: the vessel, full and glowing when charged, else filled from the
+    // bottom as far as the charge goes; then the pin of its upgrade.
+    virtual int Draw(int highlight);
 
     // How many items of its line the player owns: 0 to 3 (the tarot's line has one).
     int Level();
+
+protected:
+    // The row of a kind: its slot's centre, the charge it needs, its shop line and its pictures.
+    void SetKind(TPoint location, int charge, int shopID, int picture, const char* cursor);
+
+private:
+    void DrawFilling(float x, float y);
 };
 
 // The six power-ups in the order the board visits them and the profile keeps their charges: stake,

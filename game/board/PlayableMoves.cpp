@@ -69,7 +69,7 @@ std::vector<TCellPoint> FindPickups() {
 }
 
 bool BoardAtRest() {
-    if (Grid->BlockInput || Grid->SwapRunning()) return false;
+    if (Grid->BlockInput || Grid->SwapRunning() || Grid->HUDPowerupBlockInput) return false;
     for (const auto& gem : Gems->Items()) {
         if (gem && (gem->dy > 0 || gem->ExplosionCounter > 0)) return false;
     }

@@ -18,5 +18,5 @@ std::vector<TMove> FindMatchingMoves();
 std::vector<TCellPoint> FindBombs();
 // The coins and bags standing in their cells, free of chains.
 std::vector<TCellPoint> FindPickups();
-// Nothing blocks input, falls, swaps or explodes.
+// Nothing blocks input, falls, swaps or explodes, and no power-up is at work.
 bool BoardAtRest();

@@ -52,6 +52,10 @@ float TimeLeftMs() {
     return std::max(0.0f, (limit - Player.LevelTimeTaken) * ms);
 }
 
+bool ClockAllowsPlay() {
+    return !TimedProfile() || TimeLeftMs() > 0;
+}
+
 float RoundUpToSecond(float ms) {
     return std::ceil(ms / 1000.0f) * 1000.0f;
 }

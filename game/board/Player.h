@@ -117,6 +117,8 @@ public:
 
 // The level clock: ms left, never negative. It counts logic ticks, so it stops whenever the logic does.
 float TimeLeftMs();
+// Play may go on after an effect that held it: time is left, or the level is played without a clock.
+bool ClockAllowsPlay();
 // ms rounded up to a whole second: 61,500 reads 62,000.
 float RoundUpToSecond(float ms);
 // Whole minutes and seconds of ms; a negative time splits its magnitude and negates both.

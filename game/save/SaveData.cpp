@@ -30,6 +30,11 @@ int TSaveData::Init() {
     hudBonusLevels.fill(0);
     shopPurchases.fill(ShopItem::UNAVAILABLE);
     goldCollected = 0;
+    // A new player, or one whose file could not be read, starts with empty power-ups: never with the
+    // charges of whoever played before.
+    if (Links.SetCharge) {
+        for (int slot = 0; slot < POWERUPS; ++slot) Links.SetCharge(slot, 0);
+    }
     return 1;
 }
 

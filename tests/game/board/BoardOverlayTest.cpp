@@ -2,7 +2,10 @@
 // would act on, and the selection, each in its place among the tiles, the gems and the tutorial's marks.
 #include <cmath>
 
+#include "framework/core/SoundBank.h"
 #include "framework/gfx/ImageBank.h"
+#include "game/board/HUDPowerupRow.h"
+#include "game/save/ShopItem.h"
 #include "tests/game/board/GemTestSupport.h"
 #include "tests/game/board/PowerupTestSupport.h"
 
@@ -95,6 +98,50 @@ TEST_F(BoardOverlayTest, TheSelectionIsDrawnLastOverTheTutorialsMarksAndGlowsWit
     EXPECT_EQ(log.back().state.blend, platform::BlendMode::Light);
     EXPECT_NEAR(log.back().state.alpha, 0.2f + (1.0f - Grid->glow1.ratio) * 0.8f, 1e-5);
     EXPECT_EQ(graphics().Current().blend, platform::BlendMode::Alpha);
+}
+
+TEST_F(BoardOverlayTest, ThePowerUpRowShowsEachSlotUnboughtFillingOrFull) {
+    SoundBank.SetPath(std::string(MURKWELL_DATA_DIR) + "/sound/");
+    SoundBank.Load("lightning.wav");
+    LoadHUDPowerupPictures();
+    CreateHUDPowerups();
+    THUDPowerup& stake = *HUDPowerups[0];
+    stake.offsetY = 0;
+    auto drawn = [&](int highlight) {
+        graphics().ClearLog();
+        stake.Draw(highlight);
+        std::vector<const platform::Image*> pictures;
+        for (const auto& d : graphics().Log()) pictures.push_back(d.image);
+        return pictures;
+    };
+    auto picture = [](const char* name) { return Picture(ImageBank.Find(name)); };
+
+    EXPECT_EQ(drawn(1), std::vector{picture("unpurchased")}) << "not bought: the empty slot only";
+
+    SaveData.shopPurchases[24] = ShopItem::PURCHASED;
+    stake.CurrentCharge = 5;
+    EXPECT_EQ(drawn(0),
+              (std::vector{picture("powerup1empty"), picture("empty ring1"), picture("powerupLevel1")}));
+    ASSERT_EQ(graphics().Parts().size(), 1u) << "the filling, half of it";
+    const auto& filling = graphics().Parts()[0];
+    EXPECT_EQ(filling.image, picture("powerup1filling"));
+    // 68 pixels of vessel between the borders, half full: the filling's top is at the slot's middle.
+    EXPECT_FLOAT_EQ(filling.y, 724.0f);
+    EXPECT_FLOAT_EQ(graphics().Log().back().x, 335.0f + 30) << "the pin of the first upgrade";
+
+    stake.ChargeFully();
+    EXPECT_EQ(drawn(1), (std::vector{picture("powerup1empty"), picture("powerup1full"),
+                                     picture("Powerup Slot Mouse Over"), picture("powerupLevel1")}));
+    EXPECT_TRUE(graphics().Parts().empty());
+    const auto& glow = graphics().Log()[2].state;
+    EXPECT_EQ(glow.blend, platform::BlendMode::Light);
+    EXPECT_FLOAT_EQ(glow.alpha, 1.0f);
+    stake.Update(1);
+    EXPECT_NEAR(stake.HUDGlowFactor, 1.0f - 0.045f, 1e-6) << "the glow fades once the mouse leaves";
+    HUDPowerups = {};
+    SaveData.Links = {};
+    SaveData.Init();
+    SoundBank.Clear();
 }
 
 }  // namespace

@@ -18,7 +18,6 @@ class TestPowerup : public THUDPowerup {
 public:
     static std::shared_ptr<TestPowerup> Make(int x) {
         auto powerup = std::make_shared<TestPowerup>();
-        powerup->self_ = powerup;
         powerup->HUDLocation = {x, 700};
         powerup->HUDBackImage = std::make_shared<TGameImage>();
         powerup->HUDBackImage->h = 60;
@@ -29,7 +28,7 @@ public:
     int Load() override { return 1; }
     int Draw(int) override { return 1; }
     int HasValidMove() override { return validMove; }
-    int OnClicked() override { return Grid->SetBonusPointer(self_.lock(), 1); }
+    int OnClicked() override { return Grid->SetBonusPointer(shared_from_this(), 1); }
     int Validate(int x, int y) override {
         const TCell* cell = CellAt(x, y);
         return cell && cell->Gem ? 1 : 0;
@@ -42,9 +41,6 @@ public:
 
     int validMove = 0;
     std::vector<TPoint> used;
-
-private:
-    std::weak_ptr<TestPowerup> self_;
 };
 
 }  // namespace murkwell::test
