@@ -42,6 +42,21 @@ bool ParseOptions(int argc, const char* const* argv, Options& options, std::stri
                 error = "there is no showcase '" + options.showcase + "'";
                 return false;
             }
+        } else if (arg == "--level") {
+            std::string text;
+            if (!value(text)) return false;
+            const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), options.level);
+            if (ec != std::errc() || ptr != text.data() + text.size() || options.level < 1 ||
+                options.level > 100) {
+                error = "--level needs a level from 1 to 100, not '" + text + "'";
+                return false;
+            }
+        } else if (arg == "--relaxed") {
+            options.relaxed = true;
+        } else if (arg == "--autoplay") {
+            options.autoplay = true;
+        } else if (arg == "--report") {
+            if (!value(options.reportPath)) return false;
         } else if (arg == "--check-levels") {
             options.checkLevels = true;
         } else if (options.checkLevels && arg.rfind("--", 0) != 0) {
@@ -61,6 +76,10 @@ bool ParseOptions(int argc, const char* const* argv, Options& options, std::stri
             return false;
         }
     }
+    if (options.relaxed && options.level == 0) {
+        error = "--relaxed goes with --level";
+        return false;
+    }
     return true;
 }
 
@@ -76,6 +95,10 @@ std::string UsageText() {
            "  --deterministic   every frame lasts 1000/60 ms on the game's clock, so a scripted run replays\n"
            "                    exactly\n"
            "  --script FILE     play timed input from FILE (see the README)\n"
+           "  --level N         start straight into level N (1 to 100) for the current player, timed\n"
+           "  --relaxed         with --level: play it without the clock\n"
+           "  --autoplay        the autoplayer plays, through the mouse as a person would\n"
+           "  --report FILE     write what happens to FILE, one JSON object a line\n"
            "  --showcase NAME   show one piece of the game on its own for review (" +
            showcases +
            ")\n"

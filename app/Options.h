@@ -15,6 +15,10 @@ struct Options {
     bool deterministic = false;
     std::string scriptPath;
     std::string showcase;  // a page of app/showcase in place of the game
+    int level = 0;         // 1 to 100: straight into that level; 0 the player's own
+    bool relaxed = false;  // with level: without the clock
+    bool autoplay = false;
+    std::string reportPath;  // the event report, one JSON object a line
     bool checkLevels = false;
     std::vector<std::string> levelFiles;  // for checkLevels; none: every level of the data folder
     bool help = false;

@@ -1,10 +1,13 @@
 #include "app/Startup.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <memory>
 
+#include "app/autoplay/AutoPlayer.h"
+#include "app/autoplay/EventReport.h"
 #include "app/showcase/Showcase.h"
 #include "framework/core/ChannelArray.h"
 #include "framework/core/ErrorHandler.h"
@@ -20,6 +23,10 @@
 #include "framework/gfx/ImageBank.h"
 #include "framework/screens/Screen.h"
 #include "framework/screens/SplashScreen.h"
+#include "game/board/Player.h"
+#include "game/save/SaveData.h"
+#include "game/screens/GameScreen.h"
+#include "game/screens/PlaySession.h"
 #include "platform/files/Files.h"
 #include "platform/os/InstanceLock.h"
 
@@ -48,6 +55,25 @@ void VersionHousekeeping(TGame& game) {
 void SwitchOffFrameworkKeys() {
     VolumeDownKey = VolumeUpKey = MinimiseKey = SoundKey = FastKey = FlipSyncKey = NoTimingKey =
         SoundDriverKey = 0;
+}
+
+// Until the title screen and the map exist, the game goes straight to a level: the player's own, or the
+// one the command line asks for, timed unless it asks for the relaxed mode.
+void StartPlay(const Options& options) {
+    if (options.relaxed) {
+        TGameState::SetRelaxedMode();
+    } else {
+        TGameState::SetTimedMode();
+    }
+    LoadPlayResources();
+    UseStartupPlayer();
+    if (options.level > 0) {
+        Player.Level = options.level;
+        Player.Unlocked = std::max(Player.Unlocked, options.level);
+        SaveData.timer = options.relaxed ? 0 : 1;
+    }
+    GameScreen = std::make_shared<TGameScreen>();
+    GameScreen->PreStart();
 }
 
 }  // namespace
@@ -153,14 +179,14 @@ int RunMurkwell(platform::Platform& platform, const Options& options, const std:
         game->GraphicsCreate(0);
         GraphicsOpen = 1;
         if (game->CustomMousePointer) platform.GetGraphics().ShowPointer(false);
-        // The loading screen stands here until the game's resources and its title screen exist: a plain
-        // screen in the clear colour, which Escape or closing the window leaves through the exit fade.
-        TScreen loading;
-        loading.name = "loading";
+        if (!options.reportPath.empty() && !InstallEventReport(options.reportPath, error)) {
+            Message(error, 1, 1);
+        }
+        if (options.autoplay) InstallAutoPlayer(options.seed.value_or(platform.GetClock().Millisecs()));
         std::unique_ptr<TScreen> showcase;
         if (options.showcase.empty()) {
             RunStartupSplashes();
-            game->CurrentTScreen = &loading;
+            StartPlay(options);
         } else {
             showcase = MakeShowcase(options.showcase);
             showcase->PreStart();

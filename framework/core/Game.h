@@ -316,6 +316,11 @@ public:
     // Our addition: saves the current player's profile when the program is closed during a level; the
     // profile code installs it.
     Hook SaveCurrentProfileFunction;
+    // Our addition, for whatever watches play from outside it (the autoplayer, the event report): run at
+    // the end of every logic tick that ran, and whenever a screen becomes the current one. Play never
+    // depends on them; a person at the keyboard has neither.
+    Hook AfterTickFunction;
+    std::function<void(TScreen&)> ScreenEnteredFunction;
     // "YYYY-MM-DD HHNNSS screenshot.png" for the moment given.
     static std::string ScreenshotName(const platform::DateTime& when);
 
@@ -330,7 +335,6 @@ public:
     std::unique_ptr<TGameFade> GameFade;
     std::unique_ptr<TScreen> ExitScreen;
     int ScreenChange();
-
 
     // Where "GoodExit.dat" and "inichanged.dat" live.
     std::string MarkerFolder() const;

@@ -177,6 +177,9 @@ int TGame::ReadKeys() {
     if (CheckWindow() == -1) {
         if (FadeOnExit == 0) return -1;
         InstantExit = 0;
+        // A fade-in under way gives way: closing the window always leads out (a running fade-out just
+        // changes its destination).
+        if (GameFade->Active && GameFade->Out == 0) GameFade->Finish();
         GameFade->Init(DefaultFadeTime, 1, MusicChannel, 1, 0, nullptr);
         DestinationTScreen = ExitScreen.get();
     }

@@ -42,6 +42,7 @@ int TGame::LogicWrapper() {
     if (CurrentTScreen && (LogicDuringFade == 0 || (LogicDuringFade == 1 && fadeAllows)))
         CurrentTScreen->Logic();
     if (Fade == 0) ScreenChange();
+    if (AfterTickFunction) AfterTickFunction();
     return 1;
 }
 

@@ -36,6 +36,7 @@ int TScreen::Start() {
 
 int TScreen::CoreStart() {
     Game->CurrentTScreen = this;
+    if (Game->ScreenEnteredFunction) Game->ScreenEnteredFunction(*this);
     FlushKeysAndMouse();
     Game->Mouse->ClearButtons();
     // The time spent loading must not count as logic time.

@@ -9,6 +9,36 @@
 
 TBoardEvents BoardEvents;
 
+void TBoardEvents::ClearTriggers() {
+    for (int* trigger : {&TriggerUnrock1,
+                         &TriggerUnrock2,
+                         &TriggerMagic,
+                         &TriggerCoinDisappears,
+                         &TriggerUnlock,
+                         &TriggerMatchOverArmour1,
+                         &TriggerMatchOverArmour2,
+                         &TriggerEggDrop,
+                         &TriggerBomb,
+                         &TriggerBomb2,
+                         &TriggerMegaBomb,
+                         &TriggerCrossDiagBomb,
+                         &TriggerCrossDiagBomb2,
+                         &TriggerCrossBomb,
+                         &TriggerCrossBomb2,
+                         &TriggerDiagBomb,
+                         &TriggerDiagBomb2,
+                         &TriggerHorizontalBomb,
+                         &TriggerHorizontalBomb2,
+                         &TriggerVerticalBomb,
+                         &TriggerVerticalBomb2,
+                         &TriggerBonusAppears,
+                         &TriggerGoldBag,
+                         &TriggerGoldCoin,
+                         &TriggerHUDCharged}) {
+        *trigger = 0;
+    }
+}
+
 namespace {
 
 // The tarot's place in the row.

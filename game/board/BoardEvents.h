@@ -67,6 +67,11 @@ struct TBoardEvents {
     std::function<void()> ClearHint = [] {};
     std::function<void()> ResetHintShowCounter = [] {};
 
+    // Every trigger back to 0 (the game screen does it at the start of each tick).
+    void ClearTriggers();
+    // A run was cleared or a magic gem freed: the power-ups take a unit of charge when its light reaches
+    // them.
+    std::function<void()> ChargeEarned = [] {};
     // A bomb or power-up was used: a gauge power armed for it is spent.
     std::function<void()> SetGaugeEmpty = [] {};
     // No move is left: the game screen ends the level with its no-more-moves animation.
@@ -84,6 +89,8 @@ struct TBoardEvents {
     // The tutorial.
     std::function<int()> CurrentTip = [] { return 0; };
     std::function<void()> ShowSwapCompleteTip = [] {};
+    // A click on goal row 1 to 4 of the HUD shows what that goal asks.
+    std::function<void(int row)> ShowGoalTip = [](int) {};
     // Draws the tutorial's marks over the board, under the selection.
     std::function<void()> DrawBoardOverlay = [] {};
     std::function<void()> ShowNearlyDoneTip = [] {};

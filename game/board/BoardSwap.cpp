@@ -118,6 +118,7 @@ int TGameGrid::StopSwap() {
     }
     ClearCursor();
     Gems->SortAll();
+    ++Player.levelMoves;
     if (!swapping) Player.KillsAdd(CheckMatches(0, 0));
     for (TGem* gem : {source.get(), dest.get()}) {
         if (gem) gem->CollectIfSkullAtBottom();

@@ -93,6 +93,7 @@ int TGameGrid::ActivateBonus(TGem& gem, int x, int y) {
     gem.BonusActivated = 1;
     const int type = gem.GemType;
     const int level = type > GEM_COIN ? 2 : 1;
+    if (type != GEM_COIN && type != GEM_BAG && gem.IsBonus()) ++Player.levelBombsSetOff;
     switch (type) {
         case 15:
         case 23:

@@ -170,6 +170,7 @@ int MagicRelease(float x, float y) {
         ++made;
     }
     BoardEvents.MagicFreed();
+    BoardEvents.ChargeEarned();
     BoardEvents.ShowMagicTip();
     if (BoardEvents.OutroRunning()) return made;
     const int segments = DensityCount(BonusBlastThisTick() ? 5 : 10);

@@ -77,6 +77,7 @@ int TGameGrid::ProcessMatches(int countOnly, int crackRocks) {
             PlayBoardSound(MatchNoArmourSound.get());
         }
         BoardEvents.ClearHint();
+        BoardEvents.ChargeEarned();
     }
     return marked;
 }

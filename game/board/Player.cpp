@@ -172,7 +172,7 @@ int TPlayer::InitNewLevelStats() {
     LevelGoalMatches = LevelKills = levelMatch4s = levelMatch5s = 0;
     levelTilesCollected = levelGoldCollected = levelCoinsCollected = levelBagsCollected = 0;
     levelCoinsOnlyCollected = levelSkullsCollected = levelCoinsSpawned = levelBagsSpawned = 0;
-    levelGoldInTransit = levelBonusesUsed = 0;
+    levelGoldInTransit = levelBonusesUsed = levelMoves = levelBombsSetOff = levelPowerupsUsed = 0;
     LevelScore = 0;
     LevelTimeLeft = LevelTimeTaken = 0;
     MagicFreed = NoChecks = SpecialItemsCollected = TimeBonus = 0;
@@ -296,7 +296,9 @@ int TPlayer::UpdateTotals() {
 }
 
 int TPlayer::UsedPowerup(int slot) {
-    if (slot < 0 || slot >= POWERUP_SLOTS || UsedPowerupSlot[slot]) return 0;
+    if (slot < 0 || slot >= POWERUP_SLOTS) return 0;
+    ++levelPowerupsUsed;
+    if (UsedPowerupSlot[slot]) return 0;
     UsedPowerupSlot[slot] = 1;
     const bool all =
         std::all_of(UsedPowerupSlot.begin(), UsedPowerupSlot.end(), [](int used) { return used; });

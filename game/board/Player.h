@@ -43,6 +43,9 @@ public:
     float LevelTimeLeft = 0;   // ms left when the level ended, rounded up to whole seconds
     float LevelTimeTaken = 0;  // ticks
     int levelBonusesUsed = 0;
+    int levelMoves = 0;        // swaps that stood
+    int levelBombsSetOff = 0;  // bombs gone off, by the player or in a chain
+    int levelPowerupsUsed = 0;
     int Lives = 3;
     int MagicFreed = 0;
     std::string Name;
@@ -99,8 +102,7 @@ public:
 
     // The save data asks for the unlocked count (shop items open with it).
     static void InstallLinks();
-
-private:
+    // Tells the achievement list; it is stored when this set one for the first time.
     void Report(const std::string& achievement, int flag);
 };
 

@@ -1,0 +1,34 @@
+#include "app/autoplay/AutoPlayer.h"
+
+#include <memory>
+#include <string>
+
+#include "app/autoplay/AutoInput.h"
+#include "app/autoplay/BoardPlayer.h"
+#include "framework/core/Game.h"
+#include "framework/screens/Screen.h"
+
+namespace {
+
+// One strategy per screen name; the board's hand keeps its own pace and generator for the whole run.
+struct TAutoPlayer {
+    explicit TAutoPlayer(uint32_t seed) : board(PushAutoInput, seed) {}
+
+    void Tick() {
+        if (!Game->CurrentTScreen) return;
+        if (Game->CurrentTScreen->name == "game") board.Tick();
+    }
+
+    TBoardPlayer board;
+};
+
+}  // namespace
+
+void InstallAutoPlayer(uint32_t seed) {
+    InstallAutoInput(Game->GetPlatform());
+    auto player = std::make_shared<TAutoPlayer>(seed);
+    Game->AfterTickFunction = [player] {
+        player->Tick();
+        return 1;
+    };
+}

@@ -1,0 +1,74 @@
+#include "app/autoplay/EventReport.h"
+
+#include <cstdio>
+#include <memory>
+#include <sstream>
+
+#include "framework/core/Game.h"
+#include "framework/screens/Screen.h"
+#include "game/save/SaveData.h"
+#include "game/screens/LevelEvents.h"
+
+namespace {
+
+// A JSON string: quotes, backslashes and control characters escaped; other bytes (UTF-8) as they are.
+std::string Quoted(const std::string& text) {
+    std::string out = "\"";
+    for (const unsigned char c : text) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += static_cast<char>(c);
+        } else if (c < 0x20) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+            out += escaped;
+        } else {
+            out += static_cast<char>(c);
+        }
+    }
+    return out + "\"";
+}
+
+class TEventReport {
+public:
+    TEventReport(std::FILE* file, uint32_t start) : file_(file), start_(start) {}
+    ~TEventReport() { std::fclose(file_); }
+
+    // One line: the time and the event's name, then the fields already written as JSON.
+    void Write(const std::string& event, const std::string& fields = "") {
+        const uint32_t t = Game->GetPlatform().GetClock().Millisecs() - start_;
+        std::fprintf(file_, "{\"t\":%u,\"event\":%s%s}\n", t, Quoted(event).c_str(), fields.c_str());
+        std::fflush(file_);
+    }
+
+private:
+    std::FILE* file_;
+    uint32_t start_;
+};
+
+}  // namespace
+
+bool InstallEventReport(const std::string& path, std::string& error) {
+    std::FILE* file = std::fopen(path.c_str(), "w");
+    if (!file) {
+        error = "cannot write the report " + path;
+        return false;
+    }
+    auto report = std::make_shared<TEventReport>(file, Game->GetPlatform().GetClock().Millisecs());
+    Game->ScreenEnteredFunction = [report](TScreen& screen) {
+        report->Write("screen", ",\"name\":" + Quoted(screen.name));
+    };
+    LevelEvents.LevelStarted = [report](int level) {
+        report->Write("level_start", ",\"level\":" + std::to_string(level) +
+                                         ",\"mode\":" + Quoted(SaveData.timer ? "timed" : "relaxed"));
+    };
+    LevelEvents.LevelEnded = [report](const TLevelEnd& end) {
+        std::ostringstream fields;
+        fields << ",\"level\":" << end.level << ",\"result\":" << Quoted(end.result)
+               << ",\"score\":" << end.score << ",\"gold\":" << end.gold
+               << ",\"time_left_ms\":" << end.timeLeftMs << ",\"moves\":" << end.moves
+               << ",\"bombs\":" << end.bombs << ",\"powerups\":" << end.powerups;
+        report->Write("level_end", fields.str());
+    };
+    return true;
+}

@@ -1,0 +1,325 @@
+// The level screen's life: loading, entering, the level's start and restart, and the tick.
+#include "game/screens/GameScreen.h"
+
+#include "framework/core/Game.h"
+#include "framework/core/Globals.h"
+#include "framework/core/Messages.h"
+#include "framework/core/SoundBank.h"
+#include "framework/gfx/GameFonts.h"
+#include "framework/gfx/ImageBank.h"
+#include "framework/screens/GameFade.h"
+#include "framework/sprites/Animation.h"
+#include "framework/sprites/Sprite.h"
+#include "game/board/Board.h"
+#include "game/board/BoardEvents.h"
+#include "game/board/BoardPictures.h"
+#include "game/board/Cell.h"
+#include "game/board/Gem.h"
+#include "game/board/GameGrid.h"
+#include "game/board/GemEffects.h"
+#include "game/board/GemList.h"
+#include "game/board/HUDPowerup.h"
+#include "game/board/HUDPowerupRow.h"
+#include "game/board/InitialFill.h"
+#include "game/board/Player.h"
+#include "game/save/SaveData.h"
+#include "game/screens/GameScreenEffects.h"
+#include "game/screens/LevelEvents.h"
+
+std::shared_ptr<TGameScreen> GameScreen;
+
+std::array<TColor, 7> TGameScreen::Colours;
+
+namespace {
+
+// The board waits this far above the screen until the intro drops it in.
+constexpr float kBoardAbove = -(768.0f + 50.0f);
+
+}  // namespace
+
+TGameScreen::TGameScreen() {
+    name = "game";
+}
+
+int TGameScreen::Load() {
+    if (!resourcesLoaded_) {
+        // What every level shares, taken once.
+        LoadBoardPictures();
+        LoadHUDPowerupPictures();
+        LoadGameScreenEffectPictures();
+        PanelImage = ImageBank.Load("HUD/HUDPanel", "", -1, 0);
+        HourglassImage = ImageBank.LoadAnim("HUD/Hourglass", 64, 96, 0, 13);
+        HourglassShadowImage = ImageBank.Load("HUD/HourglassShadow");
+        SandAnimImage = ImageBank.LoadAnim("HUD/Sand", 64, 96, 0, 14);
+        SoundGameOver = SoundBank.Find("EchoPop");
+        SoundLowTimeBeep = SoundBank.Find("LowTimeBeep");
+        SoundNoMore = SoundBank.Find("NoMoreMoves");
+        SoundTimeUp = SoundBank.Find("TimeUp");
+        FillColorArray();
+        resourcesLoaded_ = 1;
+    }
+    HUDFont = GameFonts.LargeWhite;
+    if (HUDPowerups[0] == nullptr) CreateHUDPowerups();
+    Go = TSprite::Create(ImageBank.Load("BigText/Play"), 0, 0);
+    WellDone = TSprite::Create(ImageBank.Load("BigText/WellDone"), 0, 0);
+    IntroAnim = TAnimation::Create(INTRO_MS, 0, 0, 0, 0);
+    OutroAnim = TAnimation::Create(OUTRO_MS, 0, 0, 0, 0);
+    SandAnim = TAnimation::Create(1000, 0, 1, 1, 0);
+    IntroAnim->Stop();
+    OutroAnim->Stop();
+    SandAnim->Stop();
+    LoadBackground();
+    LoadMusic();
+    return 1;
+}
+
+int TGameScreen::Start() {
+    TScreen::Start();
+    Game->MusicPlay(1, 0, 0);
+    FadingIn = 1;
+    StartLevel();
+    PlaceBoard(kBoardAbove);
+    for (const auto& powerup : HUDPowerups) {
+        if (powerup) powerup->SetIntroY(768);
+    }
+    Game->FixedRateLogic.Init();
+    Game->GameFade->Init(FADE_IN_MS, 0, 0, 0, 0, nullptr);
+    return 1;
+}
+
+int TGameScreen::CoreStart() {
+    TScreen::CoreStart();
+    ConnectBoard();
+    return 1;
+}
+
+int TGameScreen::PostFadeIn() {
+    FadingIn = 0;
+    return 1;
+}
+
+int TGameScreen::Kill() {
+    TScreen::Kill();
+    Go.reset();
+    WellDone.reset();
+    IntroAnim.reset();
+    OutroAnim.reset();
+    SandAnim.reset();
+    KillGameObjects();
+    BoardEvents = TBoardEvents{};
+    return 1;
+}
+
+int TGameScreen::StartLevel() {
+    Player.InitNewLevelStats();
+    Grid = TGameGrid::Create();
+    Grid->LoadLevel(Player.Level);
+    ConnectBoard();
+    FillGrid();
+    Game->FixedRateLogic.Init();
+    Grid->RestorePointer();
+    ClearAll();
+    if (Gems) Gems->SortAll();
+    IntroAnim->Start();
+    ShownMessage = 0;
+    for (const auto& powerup : HUDPowerups) {
+        if (powerup) powerup->Reset();
+    }
+    for (const auto& [level, key] : {std::pair{27, "Dungeon"}, {47, "Asylum"}, {86, "Crypt"}}) {
+        if (Player.Level == level) Player.Report(key, 1);
+    }
+    LevelEvents.LevelStarted(Player.Level);
+    return 1;
+}
+
+int TGameScreen::FillGrid() {
+    // A board that can never be filled playable (fixed gems forming a run, a palette that leaves no
+    // move) is kept as it came, with a note in the log, rather than filled for ever.
+    if (!FillGridUntilPlayable(Player.Level)) {
+        Message("Level " + std::to_string(Player.Level) + " never filled without a ready run and with a move",
+                0, 1);
+    }
+    return 1;
+}
+
+int TGameScreen::RestartLevel() {
+    KillGameObjects();
+    StartLevel();
+    PlaceBoard(kBoardAbove);
+    PostFadeIn();
+    return 1;
+}
+
+int TGameScreen::KillGameObjects() {
+    if (Grid) Grid->Clear();
+    Grid.reset();
+    Gems.reset();
+    return 1;
+}
+
+int TGameScreen::GameStart() {
+    Player.Load();
+    Player.ReadProfile(Game->CurrentProfile.get(), 0);
+    if (Player.Level > 100) Player.Level = 1;
+    return 1;
+}
+
+int TGameScreen::GetChapter() const {
+    return (Player.Level - 1) / 5 + 1;
+}
+
+int TGameScreen::GetSubLevel() const {
+    return (Player.Level - 1) % 5 + 1;
+}
+
+int TGameScreen::BackgroundFor(int level) {
+    static const int kFirstLevels[] = {1, 4, 9, 17, 27, 37, 47, 59, 72, 86};
+    int background = 1;
+    for (int i = 0; i < 10; ++i) {
+        if (level >= kFirstLevels[i]) background = i + 1;
+    }
+    return background;
+}
+
+int TGameScreen::LoadBackground() {
+    Chapter = GetChapter();
+    BackgroundFileName = "Backgrounds/bg" + std::to_string(BackgroundFor(Player.Level)) + ".jpg";
+    return ImageLoad(BackgroundFileName, -1, 0);
+}
+
+int TGameScreen::LoadMusic() {
+    return Game->MusicLoad("level" + std::to_string(GetSubLevel()) + ".ogg", 1);
+}
+
+int TGameScreen::FillColorArray() {
+    const int rgb[7][3] = {{255, 59, 9},   {255, 174, 8},  {252, 215, 13}, {76, 222, 4},
+                           {15, 227, 255}, {66, 132, 255}, {154, 118, 255}};
+    for (int i = 0; i < 7; ++i) {
+        Colours[i].r = rgb[i][0], Colours[i].g = rgb[i][1], Colours[i].b = rgb[i][2];
+        Colours[i].a = 1.0f;
+    }
+    return 1;
+}
+
+int TGameScreen::ClearAll() {
+    BoardEvents.LowTime = 0;
+    if (Grid) {
+        Grid->DiagonalMoves = 0;
+        Grid->BonusPower = 1;
+    }
+    HUDSliding = 0;
+    PlayShown = 0;
+    Goal1Done = Goal2Done = Goal3Done = Goal4Done = 0;
+    BoardEvents.Goal1Done = BoardEvents.Goal2Done = BoardEvents.Goal3Done = BoardEvents.Goal4Done = 0;
+    GridSlideInSoundPlayed = GridSlideOutSoundPlayed = 0;
+    ClearCounters();
+    ClearParticles();
+    ClearSoundTriggers();
+    return 1;
+}
+
+int TGameScreen::ClearCounters() {
+    if (IntroAnim) IntroAnim->Stop();
+    if (OutroAnim) OutroAnim->Stop();
+    GaugeFillDelay.Clear();
+    GoldParticleDelay.Clear();
+    ClearHint();
+    HintShowCounter = 0;
+    NoMoreCounter = 0;
+    NoMore = 0;
+    TimeUp = 0;
+    TimeUpCounter = 0;
+    return 1;
+}
+
+int TGameScreen::ClearParticles() {
+    BoardEffects.Clear();
+    HudEffects.Clear();
+    return 1;
+}
+
+int TGameScreen::ClearHint() {
+    AutoHintCounter = 0;
+    return 1;
+}
+
+int TGameScreen::ClearSoundTriggers() {
+    BoardEvents.ClearTriggers();
+    return 1;
+}
+
+int TGameScreen::SetGaugeEmpty() {
+    if (Grid && Grid->BonusPower == 2) {
+        Grid->BonusPower = 1;
+        SaveData.gaugeLevel = 0;
+    }
+    return 1;
+}
+
+int TGameScreen::SetMenuCoords(int /*y*/) {
+    return 1;
+}
+
+int TGameScreen::MakeTestGem(int x, int y, int type) {
+    if (!Grid || !CellAt(x, y)) return 0;
+    Grid->DeleteGem(x, y);
+    auto gem = TGem::Make(x, y, type, 0);
+    Gems->InsertGem(gem);
+    CellAt(x, y)->Gem = gem;
+    return 1;
+}
+
+int TGameScreen::Quit() {
+    const bool fading = Game->GameFade && Game->GameFade->Active;
+    if (Player.Alive != 1 || fading) return 0;
+    Player.Lives = 0;
+    ClearCounters();
+    Player.Die();
+    StartNoMoreMovesAnim();
+    return 1;
+}
+
+int TGameScreen::SetEscDestination() {
+    // The title screen is Escape's destination once it exists; until then Escape leaves the game.
+    Game->DestinationTScreen = Game->ExitScreen.get();
+    return 0;
+}
+
+int TGameScreen::SpecificKeys() {
+    return 0;
+}
+
+int TGameScreen::Logic() {
+    GetHUDX();
+    const bool introRunning = IntroAnim && IntroAnim->Active;
+    (void)introRunning;
+    ClearSoundTriggers();
+    if (Player.Manage() == -1) {
+        ProcessSoundTriggers();
+        return -1;
+    }
+    if (Grid) Grid->Manage();
+    ManageNoMoreMovesAnim();
+    ManageHUDEffects();
+    ManageHUDClicks();
+    BoardEffects.Manage();
+    HudEffects.Manage();
+    ProcessSoundTriggers();
+    if (SandAnim) SandAnim->Manage();
+    ManageIntroAnim();
+    ManageOutroAnim();
+    return 1;
+}
+
+int TGameScreen::Draw() {
+    platform::Graphics& graphics = Game->GetPlatform().GetGraphics();
+    graphics.SetBlend(platform::BlendMode::Solid);
+    if (Image) Image->Draw(0, 0, 0);
+    graphics.SetBlend(platform::BlendMode::Alpha);
+    if (Grid) Grid->Draw();
+    BoardEffects.Draw();
+    DrawHUD();
+    HudEffects.Draw();
+    DrawBigTexts();
+    return 1;
+}

@@ -1,0 +1,63 @@
+// Where the board reaches the level screen: its animations, goal marks, sounds, hint clock, gold and
+// charges, and what happens when a level is won.
+#include <algorithm>
+
+#include "framework/core/Game.h"
+#include "framework/core/Globals.h"
+#include "framework/screens/GameFade.h"
+#include "framework/sprites/Animation.h"
+#include "game/board/BoardEvents.h"
+#include "game/board/BoardSound.h"
+#include "game/board/GameGrid.h"
+#include "game/board/Player.h"
+#include "game/save/SaveData.h"
+#include "game/screens/GameScreen.h"
+
+namespace {
+
+// A unit of charge reaches the power-ups this long after the run that earned it.
+constexpr int kChargeFlightMs = 600;
+constexpr int kLastLevel = 100;
+
+}  // namespace
+
+void TGameScreen::ConnectBoard() {
+    ConnectBoardEvents();
+    BoardEvents.IntroRunning = [this] { return IntroAnim && IntroAnim->Active; };
+    BoardEvents.OutroRunning = [this] { return OutroAnim && OutroAnim->Active; };
+    BoardEvents.TimeUpRunning = [this] { return TimeUp != 0; };
+    BoardEvents.NoMoreMovesRunning = [this] { return NoMoreCounter > 0; };
+    BoardEvents.StartOutroAnim = [this] { return StartOutroAnim() == 1; };
+    BoardEvents.StartTimeUpAnim = [this] { StartTimeUpAnim(); };
+    BoardEvents.RestartIntroAnim = [this] {
+        if (IntroAnim) IntroAnim->Start();
+    };
+    BoardEvents.GoalDoneEffect = [this](int goal) { GoalDoneEffect(goal); };
+    BoardEvents.PlayLowTimeBeep = [this] { PlayBoardSound(SoundLowTimeBeep.get()); };
+    BoardEvents.ClearHint = [this] { ClearHint(); };
+    BoardEvents.ResetHintShowCounter = [this] { HintShowCounter = 0; };
+    BoardEvents.SetGaugeEmpty = [this] { SetGaugeEmpty(); };
+    BoardEvents.NoMoreMoves = [this] { Quit(); };
+    BoardEvents.NoMoreCounter = [this] { return NoMoreCounter; };
+    BoardEvents.PlayGameOverSound = [this] { PlayBoardSound(SoundGameOver.get()); };
+    BoardEvents.GoldCounterPoint = [this] { return TBoardEvents::TScreenPoint{GetHUDX() + 48, 189}; };
+    BoardEvents.GoldCoinFlying = [this](float ticks) {
+        GoldParticleDelay.AddNew(static_cast<int>(ticks * Game->FixedRateLogic.MS));
+        if (Player.Level == Player.Unlocked) Player.levelGoldInTransit += 5;
+    };
+    BoardEvents.ChargeEarned = [this] { GaugeFillDelay.AddNew(kChargeFlightMs); };
+}
+
+int TGameScreen::LevelWon() {
+    // The books of a won level, and on to the next one: the gold banked, the next level open, the
+    // profile written.
+    const int gold = Player.GetLevelGold();
+    Player.UpdateLevelEndData();
+    SaveData.CollectGold(gold);
+    Player.Unlocked = std::min(Player.Unlocked, kLastLevel);
+    Player.Level = std::min(Player.Level, kLastLevel);
+    Player.WriteProfile(Game->CurrentProfile.get());
+    Game->DestinationTScreen = this;
+    Game->GameFade->Init(DefaultFadeTime, 1, 0, 0, 0, nullptr);
+    return 1;
+}

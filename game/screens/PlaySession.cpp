@@ -1,0 +1,50 @@
+#include "game/screens/PlaySession.h"
+
+#include <string>
+#include <vector>
+
+#include "framework/core/Game.h"
+#include "framework/core/SoundBank.h"
+#include "framework/gfx/GameFonts.h"
+#include "framework/gfx/GameText.h"
+#include "framework/profile/Profile.h"
+#include "framework/profile/ProfileNames.h"
+#include "game/board/Player.h"
+#include "game/save/ProfileHooks.h"
+#include "game/save/SaveData.h"
+#include "game/save/ShopCatalogue.h"
+#include "platform/files/Files.h"
+
+namespace {
+
+constexpr const char* kDefaultPlayer = "Player";
+
+}  // namespace
+
+int LoadPlayResources() {
+    std::vector<std::string> names;
+    std::string error;
+    platform::files::ListFolder(Game->SoundPath, names, error);
+    for (const std::string& name : names) {
+        if (platform::files::ExtensionOf(name) == ".wav") SoundBank.Load(name);
+    }
+    GameText.Read("gametext.txt");
+    LoadGameFonts();
+    InitShopItems([](const std::string& key) { return GameText.FindString(key); });
+    InstallProfileHooks();
+    TPlayer::InstallLinks();
+    return 1;
+}
+
+int UseStartupPlayer() {
+    const std::string name = IsProfileName(Game->ProfileName) ? Game->ProfileName : kDefaultPlayer;
+    auto profile = TProfile::Create(name);
+    AttachSaveData(*profile);
+    // A new profile starts on fresh save data; a damaged file falls back to its backup.
+    SaveData.Init();
+    profile->Load();
+    Game->CurrentProfile = profile;
+    Game->ProfileName = name;
+    Player.ReadProfile(profile.get(), 0);
+    return 1;
+}
