@@ -12,6 +12,7 @@
 #include "framework/core/Globals.h"
 #include "framework/screens/Screen.h"
 #include "framework/ui/Button.h"
+#include "framework/ui/Menu.h"
 #include "framework/ui/MousePointer.h"
 #include "platform/audio/ClockedOutput.h"
 #include "platform/audio/MixerAudio.h"
