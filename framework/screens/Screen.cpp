@@ -4,11 +4,21 @@
 #include "framework/core/Globals.h"
 #include "framework/core/Input.h"
 #include "framework/gfx/GameImage.h"
+#include "framework/sprites/Sprite.h"
+#include "framework/ui/Menu.h"
 #include "framework/ui/MousePointer.h"
 
 int TScreen::ImageLoad(const std::string& file, int flags, int /*preload*/) {
     Image = TGameImage::Create(Game->ImagePath + file,
                                Game->UsingVirtualResolution ? kFilteredImageFlag : flags, 0);
+    return 1;
+}
+
+int TScreen::HeaderLoad(const std::string& file, float x, float y, int preload) {
+    auto img = TGameImage::Create(Game->ImagePath + file + Ext,
+                                  Game->UsingVirtualResolution ? kFilteredImageFlag : kDefaultImageFlags, 0);
+    if (preload == 1) img->Precache();
+    Header = TSprite::Create(std::move(img), x, y);
     return 1;
 }
 
@@ -37,6 +47,8 @@ int TScreen::Start() {
 int TScreen::CoreStart() {
     Game->CurrentTScreen = this;
     if (Game->ScreenEnteredFunction) Game->ScreenEnteredFunction(*this);
+    // The buttons under the mouse know it before the screen shows, so none of them sounds at once.
+    if (Menu) Menu->ManageNoSound(0, 0);
     FlushKeysAndMouse();
     Game->Mouse->ClearButtons();
     // The time spent loading must not count as logic time.
@@ -53,19 +65,28 @@ int TScreen::PostFadeOut() {
 
 int TScreen::Kill() {
     Image.reset();
+    Header.reset();
+    if (Menu) {
+        Menu->Kill();
+        Menu.reset();
+    }
     return 1;
 }
 
 int TScreen::Logic() {
+    if (Menu) Menu->Manage(0, 0);
     return 1;
 }
 
 int TScreen::Draw() {
-    if (!Image || !Image->image) return 0;
     platform::Graphics& graphics = Game->GetPlatform().GetGraphics();
-    graphics.SetBlend(platform::BlendMode::Solid);
-    Image->Draw(0, 0, 0);
+    if (Image && Image->image) {
+        graphics.SetBlend(platform::BlendMode::Solid);
+        Image->Draw(0, 0, 0);
+    }
     graphics.SetBlend(platform::BlendMode::Alpha);
+    if (Header) Header->Draw();
+    if (Menu) Menu->Draw(0, 0);
     return 1;
 }
 

@@ -33,6 +33,8 @@ inline int Calls(const std::string& what) {
 // Null drawing that remembers every state change and every picture drawn with the state it was drawn in.
 class RecordingGraphics : public platform::NullGraphics {
 public:
+    using NullGraphics::NullGraphics;
+
     struct State {
         float scaleX = 1, scaleY = 1, rotation = 0, alpha = 1;
         int r = 255, g = 255, b = 255;
