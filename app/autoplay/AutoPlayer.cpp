@@ -12,7 +12,15 @@ namespace {
 
 // One strategy per screen name; the board's hand keeps its own pace and generator for the whole run.
 struct TAutoPlayer {
-    explicit TAutoPlayer(uint32_t seed) : board(PushAutoInput, seed) {}
+    explicit TAutoPlayer(uint32_t seed) : board(PushAutoInput, seed, Pace()) {}
+
+    // A person's pace: a move half a second to a second after the board comes to rest.
+    static TBoardPace Pace() {
+        TBoardPace pace;
+        pace.thinkTicks = 100;
+        pace.thinkJitter = 100;
+        return pace;
+    }
 
     void Tick() {
         if (!Game->CurrentTScreen) return;

@@ -23,7 +23,7 @@ int CellCentreY(int y) {
 }  // namespace
 
 TBoardPlayer::TBoardPlayer(Sink sink, uint32_t seed, TPace pace)
-    : sink_(std::move(sink)), pace_(pace), random_(seed) {}
+    : sink_(std::move(sink)), pace_(pace), random_(seed), think_(static_cast<float>(pace.thinkTicks)) {}
 
 int TBoardPlayer::Below(int n) {
     return static_cast<int>(random_() % static_cast<uint32_t>(n));
@@ -42,8 +42,10 @@ void TBoardPlayer::Tick() {
     if (!Grid || !Gems) return;
     if (steps_.empty()) {
         rest_ = BoardAtRest() || !pace_.waitForRest ? rest_ + Delta : 0;
-        if (rest_ < pace_.thinkTicks || !Plan()) return;
+        if (rest_ < think_ || !Plan()) return;
         rest_ = 0;
+        think_ =
+            static_cast<float>(pace_.thinkTicks + (pace_.thinkJitter > 0 ? Below(pace_.thinkJitter + 1) : 0));
         ++moves_;
     }
     TStep& step = steps_.front();
@@ -94,7 +96,15 @@ bool TBoardPlayer::Plan() {
     }
     if ((moves.empty() || Below(4) == 0) && PlanPowerup()) return true;
     if (moves.empty()) return false;
-    TMove move = moves[Below(static_cast<int>(moves.size()))];
+    // The move that serves the goals best; among equals, any.
+    std::vector<TMove> best;
+    int bestValue = -1;
+    for (const TMove& m : moves) {
+        const int value = MoveValue(m);
+        if (value > bestValue) best.clear(), bestValue = value;
+        if (value == bestValue) best.push_back(m);
+    }
+    TMove move = best[Below(static_cast<int>(best.size()))];
     // Either gem of the pair may be the one taken.
     if (Below(2)) std::swap(move.from, move.to);
     PlanSwap(move.from.x, move.from.y, move.to.x, move.to.y);

@@ -10,6 +10,7 @@
 // How the hand moves.
 struct TBoardPace {
     int thinkTicks = 60;         // the board rests this long before the hand moves
+    int thinkJitter = 0;         // and up to this much longer, at random
     float pointerSpeed = 14.0f;  // pixels per tick
     int holdTicks = 4;           // between a press and what follows
     bool bombsFirst = false;     // sets off every bomb it sees before it swaps
@@ -57,5 +58,6 @@ private:
     std::deque<TStep> steps_;
     float pointerX_ = 512, pointerY_ = 384;
     float rest_ = 0;
+    float think_;
     int moves_ = 0;
 };

@@ -46,5 +46,8 @@ int UseStartupPlayer() {
     Game->CurrentProfile = profile;
     Game->ProfileName = name;
     Player.ReadProfile(profile.get(), 0);
+    // Closing the window during a level keeps the player's progress: the player's numbers go into the
+    // profile as it is written.
+    Game->SaveCurrentProfileFunction = [] { return Player.WriteProfile(Game->CurrentProfile.get()); };
     return 1;
 }

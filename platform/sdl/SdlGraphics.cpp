@@ -337,6 +337,12 @@ void SdlGraphics::DrawTexturePart(SDL_Texture* texture, const SDL_Rect& src, flo
     }
     const SDL_FRect dst{x + originX_ - centre.x, y + originY_ - centre.y, w * ax, h * ay};
     ApplyBlend(texture);
+    // An upright, unmirrored picture takes the plain copy: the software renderer turns every other copy
+    // through a picture of its own, many times slower.
+    if (rotation_ == 0 && flip == SDL_FLIP_NONE) {
+        SDL_RenderCopyF(renderer_, texture, &src, &dst);
+        return;
+    }
     SDL_RenderCopyExF(renderer_, texture, &src, &dst, rotation_, &centre,
                       static_cast<SDL_RendererFlip>(flip));
 }

@@ -25,11 +25,12 @@ public:
 
     TGame& game() { return *game_; }
 
-    // The start-up a test of the running game needs: folders and settings in the temporary folder, the
-    // channel pool, and the display opened windowed at 1024 × 768.
-    void StartUp(int fullScreen = 0) {
+    // The start-up a test of the running game needs: folders and settings in the temporary folder (the
+    // data folder too, unless one is given), the channel pool, and the display opened windowed at
+    // 1024 × 768.
+    void StartUp(int fullScreen = 0, const std::string& dataFolder = "") {
         TGame& g = *game_;
-        g.DataFolder = temp_.Path() + "/data/";
+        g.DataFolder = dataFolder.empty() ? temp_.Path() + "/data/" : dataFolder;
         g.SetDefaultPaths();
         g.SetSubPathWrapper("Tarnfield/Murkwell", 1);
         g.CheckGoodExit();

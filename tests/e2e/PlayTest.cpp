@@ -1,0 +1,197 @@
+// Levels played by the real program, headless and deterministic: the autoplayer wins through the mouse and
+// the report says so the same way for the same seed; the intro drops the board in, a won level's outro
+// and a level's time-up show at their marks. Screenshots are compared by region, never byte for byte.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+#include "platform/codecs/ImageCodec.h"
+#include "tests/support/RunProgram.h"
+#include "tests/support/TempFolder.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kProgram = std::string(MURKWELL_BINARY_DIR) + "/murkwell";
+const std::string kData = MURKWELL_DATA_DIR;
+
+// Level 1's board: 7 × 7 cells placed with their top-left corner here; the big texts are centred near
+// (572, 340).
+constexpr int kBoardX = 356, kBoardY = 108, kBoardSize = 7 * 66;
+
+std::string Read(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The number after "key": in the first line of the report holding every one of the marks.
+long Field(const std::string& report, const std::vector<std::string>& marks, const std::string& key) {
+    std::istringstream lines(report);
+    for (std::string line; std::getline(lines, line);) {
+        bool all = true;
+        for (const std::string& mark : marks) all = all && line.find(mark) != std::string::npos;
+        const size_t at = line.find("\"" + key + "\":");
+        if (all && at != std::string::npos) return std::stol(line.substr(at + key.size() + 3));
+    }
+    return -1;
+}
+
+class PlayTest : public ::testing::Test {
+protected:
+    // A data folder that is the game's own but for the level files given.
+    std::string DataWith(const std::string& levelOne) {
+        const std::string data = folder_ + "data/";
+        fs::create_directories(data + "levels");
+        for (const auto& entry : fs::directory_iterator(kData)) {
+            if (entry.path().filename() != "levels")
+                fs::create_symlink(entry.path(), data + entry.path().filename().string());
+        }
+        for (const auto& entry : fs::directory_iterator(kData + "/levels")) {
+            fs::create_symlink(entry.path(), data + "levels/" + entry.path().filename().string());
+        }
+        fs::remove(data + "levels/1.txt");
+        std::ofstream(data + "levels/1.txt") << levelOne;
+        return data;
+    }
+    // Level 1 of the game with other lines for its time and goals.
+    static std::string LevelOne(const std::string& time, const std::string& goals) {
+        std::string text = Read(kData + "/levels/1.txt");
+        auto replace = [&](const std::string& key, const std::string& line) {
+            const size_t at = text.find(key + "=");
+            text.replace(at, text.find('\n', at) - at, line);
+        };
+        replace("time", time);
+        replace("goals", goals);
+        return text;
+    }
+    // Runs the game with the arguments and a script; the report's text.
+    std::string Play(std::vector<std::string> args, const std::string& script, const std::string& tag) {
+        const std::string scriptPath = folder_ + tag + ".txt", report = folder_ + tag + ".jsonl";
+        std::ofstream(scriptPath) << script;
+        args.insert(args.begin(), {kProgram, "--headless", "--deterministic"});
+        args.insert(args.end(), {"--script", scriptPath, "--report", report});
+        std::string output;
+        EXPECT_EQ(murkwell::test::RunProgram(args, output, 240, {"XDG_DATA_HOME=" + folder_ + tag + "-home"}),
+                  0)
+            << output;
+        return Read(report);
+    }
+    platform::PixelMap Shot(const std::string& name) {
+        platform::PixelMap picture;
+        std::string error;
+        EXPECT_TRUE(platform::LoadImageFile(folder_ + name, picture, error)) << error;
+        return picture;
+    }
+    // Of the pixels of a rectangle, the share (0 to 1) that differ clearly between two pictures.
+    static double Differing(const platform::PixelMap& a, const platform::PixelMap& b, int x0, int y0, int w,
+                            int h) {
+        int differ = 0, total = 0;
+        for (int y = y0; y < y0 + h; y += 2) {
+            for (int x = x0; x < x0 + w; x += 2) {
+                const platform::Rgba p = a.At(x, y), q = b.At(x, y);
+                differ += std::abs(p.r - q.r) + std::abs(p.g - q.g) + std::abs(p.b - q.b) > 60 ? 1 : 0;
+                ++total;
+            }
+        }
+        return static_cast<double>(differ) / total;
+    }
+    std::string Screenshot(long t, const std::string& name) {
+        return std::to_string(t) + " screenshot " + folder_ + name + "\n";
+    }
+
+    murkwell::test::TempFolder temp_;
+    std::string folder_ = temp_.Path() + "/";
+};
+
+TEST_F(PlayTest, TheAutoplayerWinsALevelAndTheSameSeedPlaysItTheSameWay) {
+    const std::string script = "40000 quit\n";
+    auto play = [&](int seed, const std::string& tag) {
+        return Play({"--seed", std::to_string(seed), "--level", "3", "--autoplay"}, script, tag);
+    };
+    const std::string a = play(5, "a"), b = play(5, "b"), c = play(7, "c");
+    EXPECT_NE(a.find("\"event\":\"screen\",\"name\":\"game\""), std::string::npos) << a;
+    EXPECT_NE(a.find("\"event\":\"level_start\",\"level\":3,\"mode\":\"timed\""), std::string::npos) << a;
+    EXPECT_GT(Field(a, {"level_end", "\"level\":3", "\"result\":\"won\""}, "moves"), 0) << a;
+    EXPECT_GT(Field(a, {"level_end", "\"level\":3"}, "score"), 0);
+    EXPECT_NE(a.find("\"level_start\",\"level\":4"), std::string::npos) << "on to the next level";
+    EXPECT_EQ(a, b) << "the same seed, the same game";
+    EXPECT_NE(a, c) << "another seed, another game";
+}
+
+TEST_F(PlayTest, TheIntroDropsTheBoardInAndShowsPlayBeforeTheLevelBegins) {
+    const long start = Field(Play({"--level", "1"}, "6000 quit\n", "start"), {"\"screen\""}, "t");
+    ASSERT_GT(start, 0);
+    // The intro runs 3500 ms from the end of the 300 ms fade-in; the board falls in between 1000 and
+    // 2500 ms into it and "Play" shows in its last second.
+    const long intro = start + 300;
+    Play({"--level", "1"},
+         Screenshot(intro + 500, "above.png") + Screenshot(intro + 1800, "falling.png") +
+             Screenshot(intro + 3000, "play.png") + Screenshot(intro + 4500, "ready.png") +
+             std::to_string(intro + 4600) + " quit\n",
+         "intro");
+    const auto above = Shot("above.png"), falling = Shot("falling.png"), play = Shot("play.png"),
+               ready = Shot("ready.png");
+    // The board's lower half: empty sky while the board is above, then the board.
+    EXPECT_GT(Differing(above, ready, kBoardX, kBoardY + kBoardSize / 2, kBoardSize, kBoardSize / 2), 0.5);
+    EXPECT_GT(Differing(above, falling, kBoardX, kBoardY, kBoardSize, kBoardSize), 0.2) << "under way";
+    EXPECT_GT(Differing(falling, ready, kBoardX, kBoardY, kBoardSize, kBoardSize), 0.2) << "not there yet";
+    // "Play" over the board in the intro's last second, gone once the level begins.
+    EXPECT_GT(Differing(play, ready, 472, 290, 200, 100), 0.2);
+    EXPECT_LT(Differing(play, ready, kBoardX, kBoardY + kBoardSize - 60, kBoardSize, 50), 0.1);
+}
+
+TEST_F(PlayTest, TimeRunningOutShakesTheBoardAwayAndStartsTheLevelAgain) {
+    const std::string data = DataWith(LevelOne("time=6", "goals=99,1,0,0,0"));
+    const long start =
+        Field(Play({"--data", data, "--level", "1"}, "6000 quit\n", "start"), {"\"screen\""}, "t");
+    ASSERT_GT(start, 0);
+    const long timeUp = start + 300 + 6000;
+    const std::string report =
+        Play({"--data", data, "--level", "1"},
+             Screenshot(timeUp - 500, "playing.png") + Screenshot(timeUp + 500, "up.png") +
+                 Screenshot(timeUp + 3000, "scattered.png") + Screenshot(timeUp + 4500, "again.png") +
+                 std::to_string(timeUp + 4600) + " quit\n",
+             "timeup");
+    const long ended = Field(report, {"level_end", "\"result\":\"time_up\""}, "t");
+    EXPECT_NEAR(ended, timeUp + 4000, 100) << report;
+    EXPECT_NE(report.find("\"level_start\",\"level\":1", report.find("time_up")), std::string::npos)
+        << "the same level again";
+    const auto playing = Shot("playing.png"), up = Shot("up.png"), scattered = Shot("scattered.png"),
+               again = Shot("again.png");
+    // "Time's Up!" in red over the board.
+    int red = 0;
+    for (int y = 300; y < 380; ++y) {
+        for (int x = 380; x < 760; ++x) {
+            const platform::Rgba p = up.At(x, y);
+            red += p.r > 200 && p.g < 140 && p.b < 100 ? 1 : 0;
+        }
+    }
+    EXPECT_GT(red, 300);
+    EXPECT_GT(Differing(playing, scattered, kBoardX, kBoardY, kBoardSize, kBoardSize), 0.3) << "gone";
+    EXPECT_GT(Differing(playing, again, kBoardX, kBoardY + kBoardSize / 2, kBoardSize, kBoardSize / 2), 0.5)
+        << "a new board waits above the screen";
+}
+
+TEST_F(PlayTest, AWonLevelsBoardFallsAwayUnderWellDone) {
+    // No goal: the first match wins.
+    const std::string data = DataWith(LevelOne("time=180", "goals=0,0,0,0,0"));
+    const std::vector<std::string> args = {"--data", data, "--level", "1", "--autoplay", "--seed", "3"};
+    const long won = Field(Play(args, "30000 quit\n", "first"), {"level_end", "\"result\":\"won\""}, "t");
+    ASSERT_GT(won, 0);
+    // The outro lasts 4500 ms and ends the level: the board falls from 2000 ms on, "Well Done" shows in
+    // the last 1500.
+    Play(args,
+         Screenshot(won - 4300, "still.png") + Screenshot(won - 600, "done.png") + std::to_string(won - 500) +
+             " quit\n",
+         "outro");
+    const auto still = Shot("still.png"), done = Shot("done.png");
+    EXPECT_GT(Differing(still, done, kBoardX, kBoardY + kBoardSize / 2, kBoardSize, kBoardSize / 2), 0.4)
+        << "the board has fallen";
+    EXPECT_GT(Differing(still, done, 412, 300, 320, 80), 0.2) << "Well Done";
+}
+
+}  // namespace

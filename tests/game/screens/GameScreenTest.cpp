@@ -1,0 +1,177 @@
+// The level screen on the null platform with the game's data: what a level is drawn and played with,
+// the sounds of chained bombs, and how a level ends, lost or won.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <vector>
+
+#include "framework/core/ChannelArray.h"
+#include "framework/core/GameChannel.h"
+#include "framework/core/SoundBank.h"
+#include "framework/gfx/GameFonts.h"
+#include "framework/gfx/ImageBank.h"
+#include "framework/profile/Profile.h"
+#include "framework/screens/GameFade.h"
+#include "framework/sprites/Animation.h"
+#include "game/board/Board.h"
+#include "game/board/BoardEvents.h"
+#include "framework/sprites/Particle.h"
+#include "game/board/GameGrid.h"
+#include "game/board/GemEffects.h"
+#include "game/board/GemList.h"
+#include "game/board/HUDPowerup.h"
+#include "game/board/Player.h"
+#include "game/save/SaveData.h"
+#include "game/screens/GameScreen.h"
+#include "game/screens/GameScreenEffects.h"
+#include "game/screens/LevelEvents.h"
+#include "game/screens/PlaySession.h"
+#include "tests/framework/core/GameTestSupport.h"
+
+namespace {
+
+class GameScreenTest : public ::testing::Test, public murkwell::test::GameFixture {
+protected:
+    GameScreenTest() {
+        StartUp(0, std::string(MURKWELL_DATA_DIR) + "/");
+        ImageBank.SetPath(game().ImagePath);
+        SoundBank.SetPath(game().SoundPath);
+        LoadPlayResources();
+        TGameState::SetTimedMode();
+        UseStartupPlayer();
+        LevelEvents.LevelEnded = [this](const TLevelEnd& end) { ends.push_back(end.result); };
+    }
+    ~GameScreenTest() override {
+        GameScreen.reset();
+        Grid.reset();
+        Gems.reset();
+        HUDPowerups = {};
+        BoardEvents = TBoardEvents{};
+        LevelEvents = TLevelEvents{};
+        BoardEffects.Clear();
+        HudEffects.Clear();
+        KillGameFonts();
+        SaveData = TSaveData{};
+        Player = TPlayer{};
+        SoundBank.Clear();
+        ImageBank.Clear();
+    }
+
+    void Enter(int level) {
+        Player.Level = level;
+        Player.Unlocked = std::max(Player.Unlocked, level);
+        GameScreen = std::make_shared<TGameScreen>();
+        GameScreen->PreStart();
+    }
+    // Logic ticks of the screen, with the screen fade run as the loop runs it.
+    void Ticks(int n) {
+        for (int i = 0; i < n; ++i) {
+            game().GameFade->Manage();
+            GameScreen->Logic();
+        }
+    }
+    // The volumes the sounds playing now were started at, and the channels silenced afterwards.
+    std::vector<float> PlayingVolumes() {
+        std::vector<float> volumes;
+        TChannelArray& channels = *game().Channels;
+        platform::Audio& audio = game().GetPlatform().GetAudio();
+        for (int i = 1; i <= channels.Count(); ++i) {
+            const auto channel = channels.ChannelByIndex(i);
+            if (!audio.IsPlaying(channel->Channel)) continue;
+            volumes.push_back(channel->OriginalVolume);
+            audio.Stop(channel->Channel);
+        }
+        std::sort(volumes.begin(), volumes.end());
+        return volumes;
+    }
+
+    std::vector<std::string> ends;
+};
+
+TEST_F(GameScreenTest, ChaptersMusicAndBackgroundsFollowTheLevel) {
+    struct Case {
+        int level, chapter, subLevel, background;
+    };
+    const Case cases[] = {{1, 1, 1, 1}, {5, 1, 5, 2}, {6, 2, 1, 2}, {26, 6, 1, 4}, {27, 6, 2, 5}, {100, 20, 5, 10}};
+    for (const Case& c : cases) {
+        Enter(c.level);
+        EXPECT_EQ(GameScreen->GetChapter(), c.chapter) << c.level;
+        EXPECT_EQ(GameScreen->GetSubLevel(), c.subLevel) << c.level;
+        EXPECT_EQ(GameScreen->BackgroundFileName, "Backgrounds/bg" + std::to_string(c.background) + ".jpg");
+        EXPECT_EQ(game().MusicFileName, "level" + std::to_string(c.subLevel) + ".ogg");
+        EXPECT_EQ(Grid->LevelName.empty(), false) << "the level's own board";
+    }
+}
+
+TEST_F(GameScreenTest, ChainedBombsSoundSofterButNeverBelowSixTenths) {
+    Enter(1);
+    PlayingVolumes();
+    struct Case {
+        int chained;
+        std::vector<float> volumes;  // "Bomb" at half, "Pumpkin" in full, both scaled by the chain
+    };
+    // One over the chain's length, never below 0.6: a chain of two is already at the floor.
+    const Case cases[] = {{1, {0.5f, 1.0f}}, {2, {0.3f, 0.6f}}, {10, {0.3f, 0.6f}}};
+    for (const Case& c : cases) {
+        Grid->ChainedBonuses = c.chained;
+        BoardEvents.TriggerBomb = 1;
+        GameScreen->ProcessSoundTriggers();
+        const auto volumes = PlayingVolumes();
+        ASSERT_EQ(volumes.size(), 2u) << c.chained;
+        for (size_t i = 0; i < 2; ++i) EXPECT_NEAR(volumes[i], c.volumes[i], 1e-5) << c.chained;
+        BoardEvents.ClearTriggers();
+    }
+}
+
+TEST_F(GameScreenTest, ALevelWithoutMovesEndsAndStartsAgainFreshKeepingTheUnlockedLevels) {
+    Enter(3);
+    Player.Unlocked = 7;
+    Ticks(1000);  // the fade and the intro
+    ASSERT_FALSE(GameScreen->IntroAnim->Active);
+    Player.LevelScore = 500;
+    ASSERT_EQ(GameScreen->Quit(), 1);
+    EXPECT_EQ(GameScreen->NoMore, 1);
+    Ticks(static_cast<int>(game().CalcAnimLength(TGameScreen::END_MS)) + 2);
+    EXPECT_EQ(ends, std::vector<std::string>{"no_moves"});
+    // The lost board faded and flew apart; the new one stands whole.
+    EXPECT_EQ(Grid->Exploded, 0);
+    EXPECT_FLOAT_EQ(Grid->alpha, 1.0f);
+    EXPECT_GT(Gems->Count(), 0);
+    EXPECT_EQ(GameScreen->NoMore, 0);
+    EXPECT_EQ(Player.LevelScore, 0);
+    EXPECT_EQ(Player.Alive, 1);
+    EXPECT_EQ(Player.Level, 3);
+    EXPECT_EQ(Player.Unlocked, 7);
+    EXPECT_TRUE(GameScreen->IntroAnim->Active) << "the level starts over with its intro";
+}
+
+TEST_F(GameScreenTest, AWonLevelBanksItsGoldWritesTheProfileAndGoesOnToTheNext) {
+    Enter(8);
+    Ticks(1000);
+    Player.levelGoldCollected = 40;
+    const int banked = SaveData.GoldAvailable();
+    ASSERT_EQ(GameScreen->StartOutroAnim(), 1);
+    EXPECT_EQ(GameScreen->StartOutroAnim(), 0) << "once";
+    Ticks(static_cast<int>(game().CalcAnimLength(TGameScreen::OUTRO_MS)) + 2);
+    EXPECT_EQ(ends, std::vector<std::string>{"won"});
+    EXPECT_EQ(SaveData.GoldAvailable(), banked + 40);
+    EXPECT_EQ(Player.Level, 9);
+    EXPECT_EQ(Player.Unlocked, 9);
+    EXPECT_EQ(game().CurrentProfile->CurrentLevel, 9) << "written";
+    EXPECT_EQ(game().DestinationTScreen, GameScreen.get());
+    EXPECT_TRUE(game().GameFade->Active && game().GameFade->Out);
+}
+
+TEST_F(GameScreenTest, AMetGoalLightsItsOwnRowOfThePanel) {
+    Enter(1);
+    // Armour and rocks only: the rocks are the second row.
+    Grid->GoalMatches = Grid->GoalCollect = 0;
+    Grid->GoalArmour = Grid->GoalRock = 1;
+    HudEffects.Clear();
+    GameScreen->GoalDoneEffect(4);
+    ASSERT_GT(HudEffects.Count(), 0);
+    HudEffects.ForEach([](TParticle& p) { EXPECT_NEAR(p.y, 377 + 60 * 2, 4.0f); });
+    EXPECT_EQ(GameScreen->Goal4Done, 1);
+}
+
+}  // namespace
