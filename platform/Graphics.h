@@ -150,6 +150,9 @@ public:
 
     // The back buffer as it will be shown (real pixels), clipped to the display.
     virtual PixelMap Grab(const Rect& area) = 0;
+    // What has been drawn so far inside area (in drawing coordinates, like a draw's x and y, the origin
+    // applied) as a new opaque image: a layer that stays the same is drawn once and then copied whole.
+    virtual ImagePtr CaptureImage(const Rect& area) = 0;
     // A screenshot of the frame being drawn, written as PNG when it is next flipped.
     virtual void RequestScreenshot(const std::string& path) = 0;
     // Shows the frame. sync 1 waits for the vertical blank, 0 does not, -1 takes the driver's default;

@@ -51,22 +51,32 @@ int TCell::Load() {
 }
 
 int TCell::Draw(float yOffset) {
+    if (!DrawTile(yOffset)) return 0;
+    DrawLights(yOffset);
+    return 1;
+}
+
+const std::shared_ptr<TGameImage>& TCell::Tile() const {
+    return armour2 ? BoardImages.SnowTile : armour1 ? BoardImages.IceTile : BoardImages.EmptyTile;
+}
+
+int TCell::DrawTile(float yOffset) {
+    if (!active) return 0;
+    if (const auto& tile = Tile()) tile->Draw(sx, sy + yOffset, 0);
+    return 1;
+}
+
+int TCell::DrawLights(float yOffset) {
     if (!active) return 0;
     platform::Graphics& graphics = Game->GetPlatform().GetGraphics();
-    const std::shared_ptr<TGameImage>& tile = armour2   ? BoardImages.SnowTile
-                                              : armour1 ? BoardImages.IceTile
-                                                        : BoardImages.EmptyTile;
-    if (tile) {
+    if (const auto& tile = Tile(); tile && glow > 0) {
+        // The same tile again as light: the flash over a cleared or shimmering tile.
+        const float alpha = graphics.Alpha();
+        graphics.SetBlend(platform::BlendMode::Light);
+        graphics.SetAlpha(glow);
         tile->Draw(sx, sy + yOffset, 0);
-        if (glow > 0) {
-            // The same tile again as light: the flash over a cleared or shimmering tile.
-            const float alpha = graphics.Alpha();
-            graphics.SetBlend(platform::BlendMode::Light);
-            graphics.SetAlpha(glow);
-            tile->Draw(sx, sy + yOffset, 0);
-            graphics.SetBlend(platform::BlendMode::Alpha);
-            graphics.SetAlpha(alpha);
-        }
+        graphics.SetBlend(platform::BlendMode::Alpha);
+        graphics.SetAlpha(alpha);
     }
     DrawBonusHighlight(graphics);
     return 1;

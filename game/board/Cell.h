@@ -39,12 +39,19 @@ public:
     int x = 0, y = 0;
 
     static std::shared_ptr<TCell> Create(int x, int y);
+    // The tile, then the lights over it.
     int Draw(float yOffset);
+    // The tile alone: what changes only when its armour breaks.
+    int DrawTile(float yOffset);
+    // What changes from frame to frame over the tile: the flash of a shimmer and a bonus item's glow.
+    int DrawLights(float yOffset);
     // The tile and frame pictures, taken once while the game loads.
     static int Load();
     int SetCoords(int x, int y);
 
 private:
+    // The picture of the tile by its armour.
+    const std::shared_ptr<TGameImage>& Tile() const;
     // On the game screen, a bonus item's cell is marked by a pulsing highlight under the item.
     void DrawBonusHighlight(platform::Graphics& graphics) const;
 };

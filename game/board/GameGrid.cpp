@@ -23,7 +23,9 @@ std::shared_ptr<TGameSound> BoardSound(const char* name, float pitch = 1.0f) {
 }  // namespace
 
 std::shared_ptr<TGameGrid> TGameGrid::Create() {
+    static int boards = 0;
     auto grid = std::make_shared<TGameGrid>();
+    grid->Serial = ++boards;
     grid->Init();
     return grid;
 }
@@ -168,6 +170,11 @@ int TGameGrid::GetGoalScore(int x, int y, int countArmour) {
 }
 
 int TGameGrid::Draw() {
+    DrawBase();
+    return DrawOver();
+}
+
+int TGameGrid::DrawBase() {
     platform::Graphics& graphics = Game->GetPlatform().GetGraphics();
     graphics.SetColor(255, 255, 255);
     graphics.SetAlpha(alpha);
@@ -175,7 +182,20 @@ int TGameGrid::Draw() {
     DrawBorder();
     for (int x = 0; x < levelwidth; ++x) {
         for (int y = 0; y < levelheight; ++y) {
-            if (Cells[x][y]) Cells[x][y]->Draw(topY);
+            if (Cells[x][y]) Cells[x][y]->DrawTile(topY);
+        }
+    }
+    graphics.SetAlpha(1.0f);
+    return 1;
+}
+
+int TGameGrid::DrawOver() {
+    platform::Graphics& graphics = Game->GetPlatform().GetGraphics();
+    graphics.SetColor(255, 255, 255);
+    graphics.SetAlpha(alpha);
+    for (int x = 0; x < levelwidth; ++x) {
+        for (int y = 0; y < levelheight; ++y) {
+            if (Cells[x][y]) Cells[x][y]->DrawLights(topY);
         }
     }
     DrawMouseSquares();

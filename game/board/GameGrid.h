@@ -95,6 +95,8 @@ public:
     float FallCounter = 0;  // ticks until the next resting gem may start to fall
     int DropGemsFlag = 1, MoveNeedsMatchFlag = 1, MakeNewGems = 1;
     int DiagonalMoves = 0;
+    int Serial = 0;        // which board this is: each board made has its own number
+    int TilesVersion = 0;  // counts the armour layers broken: the tiles look different after each
 
     // A new board with the defaults, initialised.
     static std::shared_ptr<TGameGrid> Create();
@@ -113,7 +115,13 @@ public:
     int ClearGrid();
     int ClearTopRow();
     int CreateCells();
+    // The frame, the tiles, then everything over them.
     int Draw();
+    // What stays the same while nothing breaks a tile: the frame's shadow, the frame and the tiles.
+    int DrawBase();
+    // The rest: the tiles' lights, the squares under the mouse, the gems, the tutorial's marks and the
+    // selection.
+    int DrawOver();
     int DrawBorder();
     int DrawBorderShadow();
     int InitImages();

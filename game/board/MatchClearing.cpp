@@ -113,6 +113,7 @@ int TGameGrid::RemoveArmour(int x, int y, int /*flag*/) {
     } else {
         broke = 0;
     }
+    TilesVersion += broke;
     // Every cleared cell looks at the goals, armour or not: a level without an armour goal (or whose tiles
     // are all gone) is won by the match that meets its last goal.
     CheckTarget();

@@ -6,6 +6,7 @@
 #include "framework/core/Messages.h"
 #include "framework/core/SoundBank.h"
 #include "framework/gfx/GameFonts.h"
+#include "framework/gfx/GameImage.h"
 #include "framework/gfx/ImageBank.h"
 #include "framework/screens/GameFade.h"
 #include "framework/sprites/Animation.h"
@@ -105,6 +106,7 @@ int TGameScreen::Kill() {
     IntroAnim.reset();
     OutroAnim.reset();
     SandAnim.reset();
+    backdrop_.reset();
     KillGameObjects();
     BoardEvents = TBoardEvents{};
     return 1;
@@ -182,6 +184,7 @@ int TGameScreen::BackgroundFor(int level) {
 }
 
 int TGameScreen::LoadBackground() {
+    backdrop_.reset();
     Chapter = GetChapter();
     BackgroundFileName = "Backgrounds/bg" + std::to_string(BackgroundFor(Player.Level)) + ".jpg";
     return ImageLoad(BackgroundFileName, -1, 0);
@@ -312,14 +315,36 @@ int TGameScreen::Logic() {
 }
 
 int TGameScreen::Draw() {
-    platform::Graphics& graphics = Game->GetPlatform().GetGraphics();
-    graphics.SetBlend(platform::BlendMode::Solid);
-    if (Image) Image->Draw(0, 0, 0);
-    graphics.SetBlend(platform::BlendMode::Alpha);
-    if (Grid) Grid->Draw();
+    DrawBackdrop();
+    if (Grid) Grid->DrawOver();
     BoardEffects.Draw();
     DrawHUD();
     HudEffects.Draw();
     DrawBigTexts();
     return 1;
+}
+
+void TGameScreen::DrawBackdrop() {
+    platform::Graphics& graphics = Game->GetPlatform().GetGraphics();
+    // While the board stands still in its place, the background with the frame and tiles over it is the
+    // same picture frame after frame: it is drawn once, copied, and the copy drawn whole from then on,
+    // until a tile breaks.
+    const bool steady = Grid && Grid->topY == 0 && Grid->alpha >= 1.0f && Game->screenShakeCounter <= 0;
+    const TBackdropKey key{Grid ? Grid->Serial : 0, Grid ? Grid->TilesVersion : 0, Image.get(),
+                           Game->Particles >= 50};
+    graphics.SetBlend(platform::BlendMode::Solid);
+    if (steady && backdrop_ && backdropKey_ == key) {
+        backdrop_->Draw(0, 0, 0);
+        graphics.SetBlend(platform::BlendMode::Alpha);
+        return;
+    }
+    if (Image) Image->Draw(0, 0, 0);
+    graphics.SetBlend(platform::BlendMode::Alpha);
+    if (Grid) Grid->DrawBase();
+    backdrop_.reset();
+    if (!steady) return;
+    if (auto copy = graphics.CaptureImage({0, 0, VirtualWidth, VirtualHeight})) {
+        backdrop_ = TGameImage::CreateFromImage(std::move(copy), "backdrop", 0);
+        backdropKey_ = key;
+    }
 }

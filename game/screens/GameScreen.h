@@ -128,7 +128,18 @@ private:
     // The board and its gems this far below their place (negative: above).
     void PlaceBoard(float offset);
     void DrawBigTexts();
+    // The background with the board's frame and tiles: drawn, or copied whole when nothing has changed.
+    void DrawBackdrop();
     int resourcesLoaded_ = 0;
+    // What the copy of the backdrop shows: the board, its tiles, the background and the frame's shadow.
+    struct TBackdropKey {
+        int board = 0, tiles = 0;
+        const TGameImage* background = nullptr;
+        bool shadow = false;
+        bool operator==(const TBackdropKey&) const = default;
+    };
+    std::shared_ptr<TGameImage> backdrop_;
+    TBackdropKey backdropKey_;
 };
 
 // The one game screen.

@@ -65,6 +65,10 @@ ImagePtr NullGraphics::LoadAnimImage(const PixelMap& pixels, int cellW, int cell
     return std::make_shared<NullImage>(cellW, cellH, count);
 }
 
+ImagePtr NullGraphics::CaptureImage(const Rect& area) {
+    return LoadImage(PixelMap(std::max(area.w, 1), std::max(area.h, 1), {0, 0, 0, 255}), 0);
+}
+
 PixelMap NullGraphics::Grab(const Rect& area) {
     const int x0 = std::clamp(area.x, 0, OutputWidth()), y0 = std::clamp(area.y, 0, OutputHeight());
     const int x1 = std::clamp(area.x + area.w, 0, OutputWidth()),

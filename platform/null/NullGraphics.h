@@ -87,6 +87,8 @@ public:
 
     // Black pixels of the size asked for (clipped to the display).
     PixelMap Grab(const Rect& area) override;
+    // A blank picture of the area's size: nothing is drawn here.
+    ImagePtr CaptureImage(const Rect& area) override;
     void RequestScreenshot(const std::string& path) override { screenshot_ = path; }
     void Flip(int sync) override;
 

@@ -438,6 +438,21 @@ PixelMap SdlGraphics::Grab(const Rect& area) {
     return out;
 }
 
+ImagePtr SdlGraphics::CaptureImage(const Rect& area) {
+    if (!renderer_ || area.w <= 0 || area.h <= 0) return nullptr;
+    PixelMap pixels(area.w, area.h);
+    // Read from the drawing area as it stands, mid-frame: the render target stays where it is.
+    const SDL_Rect r{area.x + static_cast<int>(std::lround(originX_)),
+                     area.y + static_cast<int>(std::lround(originY_)), area.w, area.h};
+    if (SDL_RenderReadPixels(renderer_, &r, SDL_PIXELFORMAT_RGBA32, pixels.Data(), area.w * 4) != 0)
+        return nullptr;
+    for (int y = 0; y < pixels.Height(); ++y) {
+        uint8_t* row = pixels.Row(y);
+        for (int x = 0; x < pixels.Width(); ++x) row[x * 4 + 3] = 255;
+    }
+    return LoadImage(pixels, 0);
+}
+
 void SdlGraphics::Flip(int sync) {
     if (!renderer_) return;
     if (!screenshotPath_.empty()) {

@@ -78,6 +78,7 @@ public:
     void DrawLine(float x1, float y1, float x2, float y2) override;
 
     PixelMap Grab(const Rect& area) override;
+    ImagePtr CaptureImage(const Rect& area) override;
     void RequestScreenshot(const std::string& path) override { screenshotPath_ = path; }
     void Flip(int sync) override;
 

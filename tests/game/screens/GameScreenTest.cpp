@@ -13,10 +13,12 @@
 #include "framework/profile/Profile.h"
 #include "framework/screens/GameFade.h"
 #include "framework/sprites/Animation.h"
+#include "framework/sprites/Particle.h"
 #include "game/board/Board.h"
 #include "game/board/BoardEvents.h"
-#include "framework/sprites/Particle.h"
+#include "game/board/Cell.h"
 #include "game/board/GameGrid.h"
+#include "game/board/Gem.h"
 #include "game/board/GemEffects.h"
 #include "game/board/GemList.h"
 #include "game/board/HUDPowerup.h"
@@ -92,7 +94,8 @@ TEST_F(GameScreenTest, ChaptersMusicAndBackgroundsFollowTheLevel) {
     struct Case {
         int level, chapter, subLevel, background;
     };
-    const Case cases[] = {{1, 1, 1, 1}, {5, 1, 5, 2}, {6, 2, 1, 2}, {26, 6, 1, 4}, {27, 6, 2, 5}, {100, 20, 5, 10}};
+    const Case cases[] = {{1, 1, 1, 1},  {5, 1, 5, 2},  {6, 2, 1, 2},
+                          {26, 6, 1, 4}, {27, 6, 2, 5}, {100, 20, 5, 10}};
     for (const Case& c : cases) {
         Enter(c.level);
         EXPECT_EQ(GameScreen->GetChapter(), c.chapter) << c.level;
@@ -172,6 +175,32 @@ TEST_F(GameScreenTest, AMetGoalLightsItsOwnRowOfThePanel) {
     ASSERT_GT(HudEffects.Count(), 0);
     HudEffects.ForEach([](TParticle& p) { EXPECT_NEAR(p.y, 377 + 60 * 2, 4.0f); });
     EXPECT_EQ(GameScreen->Goal4Done, 1);
+}
+
+TEST_F(GameScreenTest, TheStillBoardsFrameAndTilesAreDrawnOnceAndCopiedUntilATileBreaks) {
+    Enter(7);  // a level with gold tiles
+    Ticks(1000);
+    auto& graphics = platform().TestGraphics();
+    auto drawn = [&] {
+        graphics.ResetCounts();
+        GameScreen->Draw();
+        return graphics.Drawn().images;
+    };
+    const int first = drawn(), again = drawn();
+    // Every active cell's tile and every piece of the frame (twice, with its shadow) make way for one copy.
+    EXPECT_LE(again, first - 60);
+    EXPECT_EQ(drawn(), again);
+    int x = 0, y = 0;
+    while (!Cells[x][y] || !Cells[x][y]->armour1 || (Cells[x][y]->Gem && Cells[x][y]->Gem->locked)) {
+        if (++x == Grid->levelwidth) x = 0, ++y;
+    }
+    ASSERT_EQ(Grid->RemoveArmour(x, y, 0), 1);
+    // (The tile's pieces fly in both frames that follow.)
+    const int broken = drawn(), copied = drawn();
+    EXPECT_EQ(broken - copied, first - again) << "the tile broke: all drawn again, then copied";
+    Grid->alpha = 0.5f;
+    EXPECT_EQ(drawn() - drawn(), 0) << "a fading board is drawn as it fades, every frame";
+    EXPECT_GE(drawn(), copied + (first - again) - 2);
 }
 
 }  // namespace
