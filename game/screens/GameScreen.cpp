@@ -100,6 +100,8 @@ int TGameScreen::PostFadeIn() {
 }
 
 int TGameScreen::Kill() {
+    // Leaving in the middle of a level (closing the window, the menu's way out) ends it as left.
+    EndLevel("left");
     TScreen::Kill();
     Go.reset();
     WellDone.reset();
@@ -130,6 +132,7 @@ int TGameScreen::StartLevel() {
     for (const auto& [level, key] : {std::pair{27, "Dungeon"}, {47, "Asylum"}, {86, "Crypt"}}) {
         if (Player.Level == level) Player.Report(key, 1);
     }
+    levelInPlay_ = 1;
     LevelEvents.LevelStarted(Player.Level);
     return 1;
 }
@@ -347,4 +350,10 @@ void TGameScreen::DrawBackdrop() {
         backdrop_ = TGameImage::CreateFromImage(std::move(copy), "backdrop", 0);
         backdropKey_ = key;
     }
+}
+
+void TGameScreen::EndLevel(const char* result) {
+    if (!levelInPlay_) return;
+    levelInPlay_ = 0;
+    LevelEvents.LevelEnded(LevelEndOf(result));
 }

@@ -128,6 +128,9 @@ private:
     // The board and its gems this far below their place (negative: above).
     void PlaceBoard(float offset);
     void DrawBigTexts();
+    // Tells the level's end once: "won", "time_up", "no_moves" or "left".
+    void EndLevel(const char* result);
+    int levelInPlay_ = 0;
     // The background with the board's frame and tiles: drawn, or copied whole when nothing has changed.
     void DrawBackdrop();
     int resourcesLoaded_ = 0;

@@ -19,7 +19,6 @@
 #include "game/board/HUDPowerup.h"
 #include "game/board/Player.h"
 #include "game/screens/GameScreen.h"
-#include "game/screens/LevelEvents.h"
 
 namespace {
 
@@ -116,7 +115,7 @@ int TGameScreen::ManageOutroAnim() {
 }
 
 int TGameScreen::StopOutroAnim() {
-    LevelEvents.LevelEnded(LevelEndOf("won"));
+    EndLevel("won");
     return LevelWon();
 }
 
@@ -154,7 +153,7 @@ int TGameScreen::ManageNoMoreMovesAnim() {
     NoMoreCounter -= Delta;
     if (Grid) Grid->ManageJiggle(shakeUntil);
     if (NoMoreCounter > 0) return 1;
-    LevelEvents.LevelEnded(LevelEndOf(TimeUp ? "time_up" : "no_moves"));
+    EndLevel(TimeUp ? "time_up" : "no_moves");
     NoMoreCounter = 0;
     RestartLevel();
     Game->MusicPlay(1, 0, 0);

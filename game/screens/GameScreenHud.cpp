@@ -20,8 +20,8 @@
 #include "game/board/Board.h"
 #include "game/board/BoardEvents.h"
 #include "game/board/BoardSound.h"
-#include "game/board/Gem.h"
 #include "game/board/GameGrid.h"
+#include "game/board/Gem.h"
 #include "game/board/HUDPowerup.h"
 #include "game/board/Player.h"
 #include "game/save/SaveData.h"
@@ -100,7 +100,8 @@ int TGameScreen::DrawTimer(float x) {
         if (GameFonts.LargeWhite) {
             const std::string text = GameText.FindString("Button Relaxed");
             TSmallFigures small;
-            const double scale = std::min(1.0, GameFonts.LargeWhite->CalcReducedScale(text, 136 * kHudNumberScale));
+            const double scale =
+                std::min(1.0, GameFonts.LargeWhite->CalcReducedScale(text, 136 * kHudNumberScale));
             graphics.SetScale(static_cast<float>(scale), static_cast<float>(scale));
             GameFonts.LargeWhite->DrawAligned(text, x + kPanelMiddle, kTimerLabelY, 3);
             graphics.SetScale(1, 1);
@@ -112,7 +113,8 @@ int TGameScreen::DrawTimer(float x) {
         HourglassShadowImage->Draw(x + kPanelMiddle, kHourglassY, 0);
         graphics.SetScale(1, 1);
     }
-    const bool animating = (IntroAnim && IntroAnim->Active) || (OutroAnim && OutroAnim->Active) || NoMoreCounter > 0;
+    const bool animating =
+        (IntroAnim && IntroAnim->Active) || (OutroAnim && OutroAnim->Active) || NoMoreCounter > 0;
     if (SandAnimImage && SandAnim && !animating) {
         const int frame = static_cast<int>(SandAnim->GetRatio() * 14) % 14;
         SandAnimImage->Draw(x + kPanelMiddle, kHourglassY, frame);
@@ -121,7 +123,8 @@ int TGameScreen::DrawTimer(float x) {
         const float left = TimeLeftMs();
         const float limit = Grid ? Grid->TimeLimit * Game->FixedRateLogic.MS : 0;
         // Only a level with a clock has an hourglass to fill: a limit of 0 shows it run out.
-        const int frame = left <= 0 || limit <= 0 ? 12 : static_cast<int>(std::floor((1 - left / limit) * 11 + 0.5f));
+        const int frame =
+            left <= 0 || limit <= 0 ? 12 : static_cast<int>(std::floor((1 - left / limit) * 11 + 0.5f));
         HourglassImage->Draw(x + kPanelMiddle, kHourglassY, std::clamp(frame, 0, 12));
     }
     TSmallFigures small;

@@ -123,8 +123,10 @@ TEST_F(PlayTest, TheAutoplayerWinsALevelAndTheSameSeedPlaysItTheSameWay) {
 }
 
 TEST_F(PlayTest, TheIntroDropsTheBoardInAndShowsPlayBeforeTheLevelBegins) {
-    const long start = Field(Play({"--level", "1"}, "6000 quit\n", "start"), {"\"screen\""}, "t");
+    const std::string first = Play({"--level", "1"}, "6000 quit\n", "start");
+    const long start = Field(first, {"\"screen\""}, "t");
     ASSERT_GT(start, 0);
+    EXPECT_EQ(Field(first, {"level_end", "\"result\":\"left\""}, "level"), 1) << "closed mid-level: left";
     // The intro runs 3500 ms from the end of the 300 ms fade-in; the board falls in between 1000 and
     // 2500 ms into it and "Play" shows in its last second.
     const long intro = start + 300;
