@@ -153,7 +153,7 @@ bool SdlGraphics::Open(const WindowSpec& spec, std::string& error) {
         return false;
     }
     for (auto& weak : images_) {
-        if (auto image = weak.lock()) image->Upload(renderer_);
+        if (auto image = weak.lock()) image->Upload(renderer_, cache_.get());
     }
     nextFrame_ = {};
     return true;
@@ -183,6 +183,11 @@ bool SdlGraphics::CreateRenderer(std::string& error) {
     }
     rendererDriver_ = driver_;
     currentSync_ = 1;
+    SDL_RendererInfo info;
+    if (options_.transformCacheBytes > 0 && SDL_GetRendererInfo(renderer_, &info) == 0 &&
+        std::strcmp(info.name, "software") == 0) {
+        cache_ = std::make_unique<SdlTransformCache>(renderer_, options_.transformCacheBytes);
+    }
     return true;
 }
 
@@ -190,6 +195,8 @@ void SdlGraphics::DestroyRenderer() {
     for (auto& weak : images_) {
         if (auto image = weak.lock()) image->Release();
     }
+    // The copies are the renderer's textures: they go before it does.
+    cache_.reset();
     if (target_) SDL_DestroyTexture(target_);
     target_ = nullptr;
     if (renderer_) SDL_DestroyRenderer(renderer_);
@@ -231,8 +238,9 @@ void SdlGraphics::RestoreTextures() {
     const Rect viewport = viewport_;
     MakeTarget();
     SetViewport(viewport);
+    if (cache_) cache_->Clear();
     for (auto& weak : images_) {
-        if (auto image = weak.lock()) image->Upload(renderer_);
+        if (auto image = weak.lock()) image->Upload(renderer_, cache_.get());
     }
 }
 
@@ -285,7 +293,7 @@ ImagePtr SdlGraphics::LoadAnimImage(const PixelMap& pixels, int cellW, int cellH
     PixelMap copy = pixels;
     if (flags & kImageFiltered) copy.BleedIntoTransparent();
     auto image = std::make_shared<SdlImage>(std::move(copy), cellW, cellH, first, count, flags);
-    if (renderer_ && !image->Upload(renderer_)) return nullptr;
+    if (renderer_ && !image->Upload(renderer_, cache_.get())) return nullptr;
     std::erase_if(images_, [](const std::weak_ptr<SdlImage>& w) { return w.expired(); });
     images_.push_back(image);
     return image;
@@ -320,8 +328,9 @@ void SdlGraphics::Cls() {
     SDL_RenderFillRect(renderer_, &area);
 }
 
-void SdlGraphics::DrawTexturePart(SDL_Texture* texture, const SDL_Rect& src, float x, float y, float w,
-                                  float h, float hx, float hy) {
+void SdlGraphics::DrawTexturePart(const SdlImage& image, int frame, const SDL_Rect& src, float x, float y,
+                                  float w, float h, float hx, float hy) {
+    SDL_Texture* texture = image.Texture();
     if (!texture) return;
     const float ax = std::fabs(scaleX_), ay = std::fabs(scaleY_);
     int flip = SDL_FLIP_NONE;
@@ -336,15 +345,63 @@ void SdlGraphics::DrawTexturePart(SDL_Texture* texture, const SDL_Rect& src, flo
         flip |= SDL_FLIP_VERTICAL;
     }
     const SDL_FRect dst{x + originX_ - centre.x, y + originY_ - centre.y, w * ax, h * ay};
+    const bool upright = rotation_ == 0 && flip == SDL_FLIP_NONE;
+    // The software renderer turns, scales and tints every such copy anew, slowly: the cache keeps them
+    // made.
+    if (cache_ &&
+        DrawCached(image, frame, src, dst, upright && dst.w == src.w && dst.h == src.h, x, y, w, h, hx, hy)) {
+        return;
+    }
     ApplyBlend(texture);
     // An upright, unmirrored picture takes the plain copy: the software renderer turns every other copy
     // through a picture of its own, many times slower.
-    if (rotation_ == 0 && flip == SDL_FLIP_NONE) {
+    if (upright) {
         SDL_RenderCopyF(renderer_, texture, &src, &dst);
         return;
     }
     SDL_RenderCopyExF(renderer_, texture, &src, &dst, rotation_, &centre,
                       static_cast<SDL_RendererFlip>(flip));
+}
+
+bool SdlGraphics::DrawCached(const SdlImage& image, int frame, const SDL_Rect& src, const SDL_FRect& dst,
+                             bool plain, float x, float y, float w, float h, float hx, float hy) {
+    // The copies are cut to the visible pixels, which only blending that leaves the screen alone under
+    // transparent pixels allows.
+    CopyBlend blend;
+    if (blend_ == BlendMode::Alpha || blend_ == BlendMode::Mask) {
+        blend = CopyBlend::Alpha;
+    } else if (blend_ == BlendMode::Light) {
+        blend = CopyBlend::Add;
+    } else {
+        return false;
+    }
+    const Tint tint{red_, green_, blue_, ClampByte(std::lround(alpha_ * 255))};
+    PictureTransform transform;
+    if (plain) {
+        // An untinted plain copy is as fast as it gets already; a tinted one is worth a copy when small
+        // (a large one fading would be made again at every step).
+        if (tint.White() || src.w * src.h > kLargestTintedPlain) return false;
+        // Exactly where the renderer's own copy goes: its corner on the whole pixel the renderer cuts
+        // the position down to.
+        transform.pivotX = static_cast<float>(src.x);
+        transform.pivotY = static_cast<float>(src.y);
+        transform.atX = std::trunc(dst.x);
+        transform.atY = std::trunc(dst.y);
+    } else {
+        // The renderer draws nothing of a picture stretched to nothing or less.
+        if (w <= 0 || h <= 0) return true;
+        transform.pivotX = src.x + hx * src.w / w;
+        transform.pivotY = src.y + hy * src.h / h;
+        transform.atX = x + originX_;
+        transform.atY = y + originY_;
+        transform.scaleX = scaleX_ * w / src.w;
+        transform.scaleY = scaleY_ * h / src.h;
+        transform.degrees = rotation_;
+    }
+    SdlTransformCache::Placement placed;
+    if (!cache_->Place(image, frame, src, transform, tint, blend, placed)) return false;
+    if (placed.texture) SDL_RenderCopy(renderer_, placed.texture, &placed.src, &placed.dst);
+    return true;
 }
 
 void SdlGraphics::DrawImage(const Image& image, float x, float y, int frame) {
@@ -356,7 +413,7 @@ void SdlGraphics::DrawImageRect(const Image& image, float x, float y, float w, f
     SDL_Rect src;
     if (!renderer_ || !img.Source(frame, src)) return;
     // The handle is given in frame pixels; a stretched draw stretches it too.
-    DrawTexturePart(img.Texture(), src, x, y, w, h, img.HandleX() * w / src.w, img.HandleY() * h / src.h);
+    DrawTexturePart(img, frame, src, x, y, w, h, img.HandleX() * w / src.w, img.HandleY() * h / src.h);
 }
 
 void SdlGraphics::DrawSubImageRect(const Image& image, float x, float y, float w, float h, float sx, float sy,
@@ -370,7 +427,7 @@ void SdlGraphics::DrawSubImageRect(const Image& image, float x, float y, float w
     // A part never reaches into the neighbouring frames of a strip.
     SDL_Rect part;
     if (!SDL_IntersectRect(&src, &whole, &part)) return;
-    DrawTexturePart(img.Texture(), part, x, y, w * part.w / sw, h * part.h / sh, 0, 0);
+    DrawTexturePart(img, frame, part, x, y, w * part.w / sw, h * part.h / sh, 0, 0);
 }
 
 void SdlGraphics::DrawRect(float x, float y, float w, float h) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/Graphics.h"
+#include "platform/sdl/SdlTransformCache.h"
 
 namespace platform {
 
@@ -18,6 +19,9 @@ struct SdlGraphicsOptions {
     bool pace = true;
     // In a deterministic run every flip moves this clock on by one frame of 1000/60 ms.
     ManualClock* frameClock = nullptr;
+    // The byte budget of turned and scaled copies of pictures kept for SDL's software renderer; 0 turns
+    // the copies off. Other renderers turn and scale pictures themselves and keep none.
+    size_t transformCacheBytes = SdlTransformCache::kDefaultBudget;
 };
 
 // The drawing layer on SDL's renderer. Everything is drawn into a render-target texture the size of the
@@ -94,6 +98,8 @@ public:
     // After the renderer lost its textures: make the drawing area and every image again.
     void RestoreTextures();
     SDL_Window* Window() const { return window_; }
+    // The copies of turned and scaled pictures; null when the renderer keeps none.
+    const SdlTransformCache* TransformCache() const { return cache_.get(); }
 
 private:
     bool CreateRenderer(std::string& error);
@@ -103,10 +109,16 @@ private:
     void Compose();  // the drawing area scaled onto the back buffer
     void ApplyBlend(SDL_Texture* texture);
     SDL_BlendMode SdlBlend() const;
-    // Draws the part src of a texture at w × h (before the scale) so that the point (hx, hy) of it lands
-    // on (x, y), scaled and turned about that point.
-    void DrawTexturePart(SDL_Texture* texture, const SDL_Rect& src, float x, float y, float w, float h,
-                         float hx, float hy);
+    // Draws the part src of a frame of the image at w × h (before the scale) so that the point (hx, hy)
+    // of it lands on (x, y), scaled and turned about that point.
+    void DrawTexturePart(const SdlImage& image, int frame, const SDL_Rect& src, float x, float y, float w,
+                         float h, float hx, float hy);
+    // The same through the transform cache (dst is where the renderer's own copy would go, plain when
+    // it is neither turned, mirrored nor scaled); false when the cache does not serve the draw.
+    bool DrawCached(const SdlImage& image, int frame, const SDL_Rect& src, const SDL_FRect& dst, bool plain,
+                    float x, float y, float w, float h, float hx, float hy);
+    // The largest picture (in pixels) whose plain but tinted copies are kept.
+    static constexpr int kLargestTintedPlain = 128 * 128;
     void Pace(int sync);
 
     SdlGraphicsOptions options_;
@@ -115,6 +127,7 @@ private:
     SDL_Window* window_ = nullptr;
     SDL_Renderer* renderer_ = nullptr;
     SDL_Texture* target_ = nullptr;
+    std::unique_ptr<SdlTransformCache> cache_;
     int outputW_ = 0, outputH_ = 0;
     int refresh_ = 0;
     int virtualW_ = 0, virtualH_ = 0;

@@ -2,23 +2,37 @@
 
 #include <SDL.h>
 
+#include <vector>
+
 #include "platform/Graphics.h"
 
 namespace platform {
 
+class SdlTransformCache;
+
 // An image as the SDL renderer holds it: one texture for the whole strip, and the pixels it came from so
-// the texture can be made again when the renderer is replaced (driver change, lost device).
+// the texture can be made again when the renderer is replaced (driver change, lost device), and so that
+// turned and scaled copies of it can be made by the transform cache.
 class SdlImage : public Image {
 public:
     SdlImage(PixelMap pixels, int cellW, int cellH, int first, int frames, int flags);
     ~SdlImage() override;
+    SdlImage(const SdlImage&) = delete;
+    SdlImage& operator=(const SdlImage&) = delete;
 
-    // Makes the texture for the renderer, dropping any texture made for an earlier one.
-    bool Upload(SDL_Renderer* renderer);
+    // Makes the texture for the renderer, dropping any texture made for an earlier one. The cache, when
+    // given, is told when this image's texture goes, so that it drops its copies of it.
+    bool Upload(SDL_Renderer* renderer, SdlTransformCache* cache = nullptr);
     void Release();
     SDL_Texture* Texture() const { return texture_; }
     // The source rectangle of a frame; false for a frame the image does not have.
     bool Source(int frame, SDL_Rect& out) const;
+    // The part of a frame's rectangle that has any pixel with alpha above zero, grown by one pixel on
+    // each side (within the frame) so that filtering at its edge reads only transparent pixels beyond
+    // it. Empty when the frame is wholly transparent.
+    SDL_Rect Visible(int frame) const;
+    const PixelMap& Pixels() const { return pixels_; }
+    bool Filtered() const { return (flags_ & kImageFiltered) != 0; }
 
 private:
     PixelMap pixels_;
@@ -26,7 +40,9 @@ private:
     int cellH_;
     int first_;
     int flags_;
+    std::vector<SDL_Rect> visible_;
     SDL_Texture* texture_ = nullptr;
+    SdlTransformCache* cache_ = nullptr;
 };
 
 }  // namespace platform
