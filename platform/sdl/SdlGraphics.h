@@ -126,6 +126,7 @@ private:
     SDL_Window* window_ = nullptr;
     SDL_Renderer* renderer_ = nullptr;
     SDL_Texture* target_ = nullptr;
+    bool software_ = false;  // SDL's own software renderer
     std::unique_ptr<SdlTransformCache> cache_;
     int outputW_ = 0, outputH_ = 0;
     int refresh_ = 0;
