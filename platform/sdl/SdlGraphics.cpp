@@ -184,8 +184,8 @@ bool SdlGraphics::CreateRenderer(std::string& error) {
     rendererDriver_ = driver_;
     currentSync_ = 1;
     SDL_RendererInfo info;
-    if (options_.transformCacheBytes > 0 && SDL_GetRendererInfo(renderer_, &info) == 0 &&
-        std::strcmp(info.name, "software") == 0) {
+    software_ = SDL_GetRendererInfo(renderer_, &info) == 0 && std::strcmp(info.name, "software") == 0;
+    if (software_ && options_.transformCacheBytes > 0) {
         cache_ = std::make_unique<SdlTransformCache>(renderer_, options_.transformCacheBytes);
     }
     return true;
@@ -220,8 +220,12 @@ bool SdlGraphics::MakeTarget() {
     if (target_) SDL_DestroyTexture(target_);
     drawW_ = virtualW_ > 0 ? virtualW_ : std::max(outputW_, 1);
     drawH_ = virtualH_ > 0 ? virtualH_ : std::max(outputH_, 1);
-    target_ =
-        SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, drawW_, drawH_);
+    // The software renderer blends onto a drawing area without alpha faster, and copies it onto a back
+    // buffer of the same layout without converting a pixel; what the area's alpha holds is never shown.
+    const Uint32 format = software_ && SDL_GetWindowPixelFormat(window_) == SDL_PIXELFORMAT_RGB888
+                              ? SDL_PIXELFORMAT_RGB888
+                              : SDL_PIXELFORMAT_ARGB8888;
+    target_ = SDL_CreateTexture(renderer_, format, SDL_TEXTUREACCESS_TARGET, drawW_, drawH_);
     if (!target_) return false;
     SDL_SetTextureBlendMode(target_, SDL_BLENDMODE_NONE);
     SDL_SetTextureScaleMode(target_, SDL_ScaleModeLinear);

@@ -19,8 +19,8 @@ struct SdlGraphicsOptions {
     bool pace = true;
     // In a deterministic run every flip moves this clock on by one frame of 1000/60 ms.
     ManualClock* frameClock = nullptr;
-    // The byte budget of turned and scaled copies of pictures kept for SDL's software renderer; 0 turns
-    // the copies off. Other renderers turn and scale pictures themselves and keep none.
+    // The byte budget of turned, scaled and tinted copies of pictures kept for SDL's software renderer;
+    // 0 turns the copies off. Other renderers turn, scale and tint pictures themselves and keep none.
     size_t transformCacheBytes = SdlTransformCache::kDefaultBudget;
 };
 
@@ -98,7 +98,7 @@ public:
     // After the renderer lost its textures: make the drawing area and every image again.
     void RestoreTextures();
     SDL_Window* Window() const { return window_; }
-    // The copies of turned and scaled pictures; null when the renderer keeps none.
+    // The copies of turned, scaled and tinted pictures; null when the renderer keeps none.
     const SdlTransformCache* TransformCache() const { return cache_.get(); }
 
 private:
@@ -127,6 +127,7 @@ private:
     SDL_Window* window_ = nullptr;
     SDL_Renderer* renderer_ = nullptr;
     SDL_Texture* target_ = nullptr;
+    bool software_ = false;  // SDL's own software renderer
     std::unique_ptr<SdlTransformCache> cache_;
     int outputW_ = 0, outputH_ = 0;
     int refresh_ = 0;

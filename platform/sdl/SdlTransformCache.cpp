@@ -162,7 +162,7 @@ RoundedTransform RoundTransform(float scaleX, float scaleY, float degrees, float
     q.scaleY = round(scaleY);
     // One step of angle moves the farthest pixel by at most half a pixel, so rounding to the nearest
     // step by at most a quarter of one.
-    const double arc = 2 * kPi * n * std::max(std::fabs(q.scaleX), std::fabs(q.scaleY));
+    const double arc = std::min(2 * kPi * n * std::max(std::fabs(q.scaleX), std::fabs(q.scaleY)), 1e7);
     q.turnSteps = std::max(8, static_cast<int>(std::ceil(arc / 8)) * 8);
     double turn = std::fmod(static_cast<double>(degrees), 360.0);
     if (turn < 0) turn += 360;
@@ -223,18 +223,22 @@ bool SdlTransformCache::Place(const SdlImage& image, int frame, const SDL_Rect& 
         !SDL_IntersectRect(&part, &visible, &cut)) {
         return true;
     }
-    // How far the part reaches from the pivot, in image pixels.
+    // How far the part reaches from the pivot, in image pixels (adding nought makes a pivot of -0 the
+    // same key as one of 0).
+    const float pivotX = transform.pivotX + 0.0f, pivotY = transform.pivotY + 0.0f;
     float reach = 0;
     for (const int x : {cut.x, cut.x + cut.w}) {
-        for (const int y : {cut.y, cut.y + cut.h}) {
-            reach = std::max(reach, std::hypot(x - transform.pivotX, y - transform.pivotY));
-        }
+        for (const int y : {cut.y, cut.y + cut.h})
+            reach = std::max(reach, std::hypot(x - pivotX, y - pivotY));
     }
+    // A copy reaching further than the largest slot from its pivot could not fit in one.
+    const float scale = std::max(std::fabs(transform.scaleX), std::fabs(transform.scaleY));
+    if (scale * std::max(reach, 1.0f) > 2 * kLargestCopy) return false;
     const RoundedTransform q = RoundTransform(transform.scaleX, transform.scaleY, transform.degrees, reach);
     double c, s;
     Turn(q, c, s);
-    // Added light fades through the page's alpha instead: one copy serves every step of a fade, and the
-    // renderer's added blending costs little more for it.
+    // Added light fades through its page's alpha rather than in the copy: one copy serves every step of
+    // a fade, and the renderer's added blending costs little more for it.
     PageKind kind = blend == CopyBlend::Alpha ? PageKind::Alpha : PageKind::Add;
     const uint8_t fade = tint.a;
     if (kind == PageKind::Add && fade != 255) {
@@ -242,8 +246,8 @@ bool SdlTransformCache::Place(const SdlImage& image, int frame, const SDL_Rect& 
         tint.a = 255;
     }
     tint = RoundTint(tint);
-    const Key key{&image,           cut.x,    cut.y,    cut.w,     cut.h,          transform.pivotX,
-                  transform.pivotY, q.scaleX, q.scaleY, q.degrees, PackTint(tint), kind};
+    const Key key{&image, cut.x,    cut.y,    cut.w,     cut.h,          pivotX,
+                  pivotY, q.scaleX, q.scaleY, q.degrees, PackTint(tint), kind};
 
     Entry* entry = nullptr;
     if (const auto found = index_.find(key); found != index_.end()) {

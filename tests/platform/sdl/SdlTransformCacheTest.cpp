@@ -356,6 +356,17 @@ TEST_F(TransformCacheTest, AnotherDrawAtTheSameRoundedTransformMakesNoNewCopy) {
     EXPECT_EQ(Cache().Made(), 3u);
 }
 
+TEST_F(TransformCacheTest, PicturesTooLargeForACopyAreDrawnTheRenderersOwnWay) {
+    Open();
+    ImagePtr image = graphics_->LoadImage(Gradient(), kImageFiltered);
+    image->SetHandle(20, 12);
+    graphics_->SetRotation(10);
+    graphics_->SetScale(40, 40);
+    graphics_->DrawImage(*image, 100, 80, 0);
+    EXPECT_EQ(Cache().Made(), 0u);
+    EXPECT_GT(graphics_->Grab({100, 80, 1, 1}).At(0, 0).r, 0);
+}
+
 TEST_F(TransformCacheTest, TheBudgetDropsTheLeastRecentlyDrawnFirst) {
     // A bar so long that each copy of it takes a page of its own, and room for three pages.
     PixelMap bar(400, 20);
