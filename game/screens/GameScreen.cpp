@@ -297,8 +297,6 @@ int TGameScreen::SpecificKeys() {
 
 int TGameScreen::Logic() {
     GetHUDX();
-    const bool introRunning = IntroAnim && IntroAnim->Active;
-    (void)introRunning;
     ClearSoundTriggers();
     if (Player.Manage() == -1) {
         ProcessSoundTriggers();
