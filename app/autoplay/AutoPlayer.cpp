@@ -5,14 +5,20 @@
 
 #include "app/autoplay/AutoInput.h"
 #include "app/autoplay/BoardPlayer.h"
+#include "app/autoplay/PanelPlayer.h"
 #include "framework/core/Game.h"
 #include "framework/screens/Screen.h"
+#include "framework/sprites/Ticks.h"
+#include "game/screens/LevelCompleteScreen.h"
 
 namespace {
 
 // One strategy per screen name; the board's hand keeps its own pace and generator for the whole run.
 struct TAutoPlayer {
-    explicit TAutoPlayer(uint32_t seed) : board(PushAutoInput, seed, Pace()) {}
+    explicit TAutoPlayer(uint32_t seed) : board(PushAutoInput, seed, Pace()), panel(Ticks(kReadMs)) {}
+
+    // The level complete table is read for a second and a half.
+    static constexpr int kReadMs = 1500;
 
     // A person's pace: a move half a second to a second after the board comes to rest.
     static TBoardPace Pace() {
@@ -24,10 +30,16 @@ struct TAutoPlayer {
 
     void Tick() {
         if (!Game->CurrentTScreen) return;
-        if (Game->CurrentTScreen->name == "game") board.Tick();
+        if (Game->CurrentTScreen->name != "game") return;
+        if (LevelCompleteScreen && LevelCompleteScreen->Active) {
+            panel.Tick(board.Hand());
+        } else {
+            board.Tick();
+        }
     }
 
     TBoardPlayer board;
+    TPanelPlayer panel;
 };
 
 }  // namespace

@@ -23,24 +23,18 @@ int CellCentreY(int y) {
 }  // namespace
 
 TBoardPlayer::TBoardPlayer(Sink sink, uint32_t seed, TPace pace)
-    : sink_(std::move(sink)), pace_(pace), random_(seed), think_(static_cast<float>(pace.thinkTicks)) {}
+    : pace_(pace),
+      hand_(std::move(sink), pace.pointerSpeed, pace.holdTicks),
+      random_(seed),
+      think_(static_cast<float>(pace.thinkTicks)) {}
 
 int TBoardPlayer::Below(int n) {
     return static_cast<int>(random_() % static_cast<uint32_t>(n));
 }
 
-void TBoardPlayer::Emit(platform::EventType type) {
-    platform::Event e;
-    e.type = type;
-    e.button = 1;
-    e.x = static_cast<int>(std::lround(pointerX_));
-    e.y = static_cast<int>(std::lround(pointerY_));
-    sink_(e);
-}
-
 void TBoardPlayer::Tick() {
     if (!Grid || !Gems) return;
-    if (steps_.empty()) {
+    if (hand_.Idle()) {
         rest_ = BoardAtRest() || !pace_.waitForRest ? rest_ + Delta : 0;
         if (rest_ < think_ || !Plan()) return;
         rest_ = 0;
@@ -48,35 +42,7 @@ void TBoardPlayer::Tick() {
             static_cast<float>(pace_.thinkTicks + (pace_.thinkJitter > 0 ? Below(pace_.thinkJitter + 1) : 0));
         ++moves_;
     }
-    TStep& step = steps_.front();
-    switch (step.kind) {
-        case TStep::Kind::MoveTo: {
-            const float toX = static_cast<float>(step.x) - pointerX_,
-                        toY = static_cast<float>(step.y) - pointerY_;
-            const float distance = std::hypot(toX, toY);
-            const float travel = pace_.pointerSpeed * Delta;
-            if (distance <= travel) {
-                pointerX_ = static_cast<float>(step.x);
-                pointerY_ = static_cast<float>(step.y);
-                steps_.pop_front();
-            } else {
-                pointerX_ += toX / distance * travel;
-                pointerY_ += toY / distance * travel;
-            }
-            Emit(platform::EventType::MouseMove);
-            return;
-        }
-        case TStep::Kind::Press:
-            Emit(platform::EventType::MouseDown);
-            break;
-        case TStep::Kind::Release:
-            Emit(platform::EventType::MouseUp);
-            break;
-        case TStep::Kind::Wait:
-            if (--step.x > 0) return;
-            break;
-    }
-    steps_.pop_front();
+    hand_.Tick();
 }
 
 bool TBoardPlayer::Plan() {
@@ -112,16 +78,11 @@ bool TBoardPlayer::Plan() {
 }
 
 bool TBoardPlayer::PlanPowerup() {
-    using Kind = TStep::Kind;
     for (const auto& powerup : HUDPowerups) {
         if (!powerup || !powerup->HasValidMove()) continue;
         const TPoint slot{powerup->HUDLocation.x, powerup->HUDLocation.y};
         if (!powerup->CursorImage) {
-            steps_.push_back({Kind::MoveTo, slot.x, slot.y});
-            steps_.push_back({Kind::Press});
-            steps_.push_back({Kind::Wait, pace_.holdTicks});
-            steps_.push_back({Kind::Release});
-            steps_.push_back({Kind::Wait, pace_.holdTicks});
+            hand_.Click(slot.x, slot.y);
             return true;
         }
         // A power-up carried to the board: a cell it works on, chosen at random among them.
@@ -133,45 +94,37 @@ bool TBoardPlayer::PlanPowerup() {
         }
         if (cells.empty()) continue;
         const TCellPoint target = cells[Below(static_cast<int>(cells.size()))];
-        steps_.push_back({Kind::MoveTo, slot.x, slot.y});
-        steps_.push_back({Kind::Press});
-        steps_.push_back({Kind::Wait, pace_.holdTicks});
-        steps_.push_back({Kind::MoveTo, CellCentreX(target.x), CellCentreY(target.y)});
-        steps_.push_back({Kind::Wait, pace_.holdTicks});
-        steps_.push_back({Kind::Release});
-        steps_.push_back({Kind::Wait, pace_.holdTicks});
+        hand_.MoveTo(slot.x, slot.y);
+        hand_.Press();
+        hand_.Wait(pace_.holdTicks);
+        hand_.MoveTo(CellCentreX(target.x), CellCentreY(target.y));
+        hand_.Wait(pace_.holdTicks);
+        hand_.Release();
+        hand_.Wait(pace_.holdTicks);
         return true;
     }
     return false;
 }
 
 void TBoardPlayer::PlanSwap(int fromX, int fromY, int toX, int toY) {
-    using Kind = TStep::Kind;
-    steps_.push_back({Kind::MoveTo, CellCentreX(fromX), CellCentreY(fromY)});
-    steps_.push_back({Kind::Press});
-    steps_.push_back({Kind::Wait, pace_.holdTicks});
+    hand_.MoveTo(CellCentreX(fromX), CellCentreY(fromY));
+    hand_.Press();
+    hand_.Wait(pace_.holdTicks);
     if (Below(2)) {
         // Dragged to the neighbour...
-        steps_.push_back({Kind::MoveTo, CellCentreX(toX), CellCentreY(toY)});
-        steps_.push_back({Kind::Release});
+        hand_.MoveTo(CellCentreX(toX), CellCentreY(toY));
+        hand_.Release();
     } else {
         // ...or clicked, then the neighbour clicked.
-        steps_.push_back({Kind::Release});
-        steps_.push_back({Kind::MoveTo, CellCentreX(toX), CellCentreY(toY)});
-        steps_.push_back({Kind::Press});
-        steps_.push_back({Kind::Wait, pace_.holdTicks});
-        steps_.push_back({Kind::Release});
+        hand_.Release();
+        hand_.MoveTo(CellCentreX(toX), CellCentreY(toY));
+        hand_.Press();
+        hand_.Wait(pace_.holdTicks);
+        hand_.Release();
     }
-    steps_.push_back({Kind::Wait, pace_.holdTicks});
+    hand_.Wait(pace_.holdTicks);
 }
 
 void TBoardPlayer::PlanClick(int x, int y, int clicks) {
-    using Kind = TStep::Kind;
-    steps_.push_back({Kind::MoveTo, CellCentreX(x), CellCentreY(y)});
-    for (int i = 0; i < clicks; ++i) {
-        steps_.push_back({Kind::Press});
-        steps_.push_back({Kind::Wait, pace_.holdTicks});
-        steps_.push_back({Kind::Release});
-        steps_.push_back({Kind::Wait, pace_.holdTicks});
-    }
+    hand_.Click(CellCentreX(x), CellCentreY(y), clicks);
 }

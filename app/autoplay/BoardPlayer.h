@@ -1,10 +1,10 @@
 #pragma once
 
 #include <cstdint>
-#include <deque>
 #include <functional>
 #include <random>
 
+#include "app/autoplay/Hand.h"
 #include "platform/Events.h"
 
 // How the hand moves.
@@ -35,13 +35,11 @@ public:
     // Moves begun: swaps, bombs set off and coins picked up.
     int Moves() const { return moves_; }
     // Nothing under way.
-    bool Idle() const { return steps_.empty(); }
+    bool Idle() const { return hand_.Idle(); }
+    // The hand on the mouse, for the screens around the board to move on from where it is.
+    THand& Hand() { return hand_; }
 
 private:
-    struct TStep {
-        enum class Kind { MoveTo, Press, Release, Wait } kind;
-        int x = 0, y = 0;  // MoveTo: the point; Wait: x ticks
-    };
 
     // Chooses what to do and plans its steps; false when the board offers nothing.
     bool Plan();
@@ -49,14 +47,11 @@ private:
     bool PlanPowerup();
     void PlanSwap(int fromX, int fromY, int toX, int toY);
     void PlanClick(int x, int y, int clicks);
-    void Emit(platform::EventType type);
     int Below(int n);
 
-    Sink sink_;
     TPace pace_;
+    THand hand_;
     std::mt19937 random_;
-    std::deque<TStep> steps_;
-    float pointerX_ = 512, pointerY_ = 384;
     float rest_ = 0;
     float think_;
     int moves_ = 0;

@@ -45,7 +45,10 @@ int TGameGrid::CheckMouse() {
         if (fresh && OverAPowerup(mouse.x, mouse.y)) PlayBoardSound(InvalidSound.get());
         return 0;
     }
-    if (SwapRunning() || BoardEvents.OutroRunning() || BoardEvents.NoMoreMovesRunning()) return 0;
+    if (SwapRunning() || BoardEvents.OutroRunning() || BoardEvents.NoMoreMovesRunning() ||
+        BoardEvents.LevelCompleteActive()) {
+        return 0;
+    }
 
     mx = CellOf(mouse.x, sx);
     my = CellOf(mouse.y, sy);

@@ -25,6 +25,7 @@
 #include "game/board/Player.h"
 #include "game/save/SaveData.h"
 #include "game/screens/GameScreenEffects.h"
+#include "game/screens/LevelCompleteScreen.h"
 #include "game/screens/LevelEvents.h"
 
 std::shared_ptr<TGameScreen> GameScreen;
@@ -71,6 +72,8 @@ int TGameScreen::Load() {
     SandAnim->Stop();
     LoadBackground();
     LoadMusic();
+    if (!LevelCompleteScreen) LevelCompleteScreen = std::make_shared<TLevelCompleteScreen>();
+    LevelCompleteScreen->Load();
     return 1;
 }
 
@@ -109,6 +112,7 @@ int TGameScreen::Kill() {
     OutroAnim.reset();
     SandAnim.reset();
     backdrop_.reset();
+    if (LevelCompleteScreen) LevelCompleteScreen->Kill();
     KillGameObjects();
     BoardEvents = TBoardEvents{};
     return 1;
@@ -312,6 +316,7 @@ int TGameScreen::Logic() {
     if (SandAnim) SandAnim->Manage();
     ManageIntroAnim();
     ManageOutroAnim();
+    if (LevelCompleteScreen) LevelCompleteScreen->Logic();
     return 1;
 }
 
@@ -322,7 +327,12 @@ int TGameScreen::Draw() {
     DrawHUD();
     HudEffects.Draw();
     DrawBigTexts();
+    if (LevelCompleteScreen) LevelCompleteScreen->Draw();
     return 1;
+}
+
+bool TGameScreen::LevelCompleteUp() const {
+    return LevelCompleteScreen && LevelCompleteScreen->Active != 0;
 }
 
 void TGameScreen::DrawBackdrop() {

@@ -112,9 +112,8 @@ public:
     int StartTimeUpAnim();
     int StopIntroAnim();
     int StopOutroAnim();
-    // A won level's books, then the next level (the level complete panel takes this over once it
-    // exists).
-    int LevelWon();
+    // The level complete panel is showing over the level.
+    bool LevelCompleteUp() const;
 
     // The background number of a level: ten pictures over the hundred levels, the early ones shorter.
     static int BackgroundFor(int level);

@@ -19,6 +19,7 @@
 #include "game/board/HUDPowerup.h"
 #include "game/board/Player.h"
 #include "game/screens/GameScreen.h"
+#include "game/screens/LevelCompleteScreen.h"
 
 namespace {
 
@@ -116,7 +117,7 @@ int TGameScreen::ManageOutroAnim() {
 
 int TGameScreen::StopOutroAnim() {
     EndLevel("won");
-    return LevelWon();
+    return LevelCompleteScreen->Show();
 }
 
 int TGameScreen::StartTimeUpAnim() {
@@ -170,7 +171,7 @@ float TGameScreen::GetIntroRatio() {
     } else if (IntroAnim && IntroAnim->Active && IntroAnim->Counter > Ticks(2500)) {
         const float x = 1.0f - static_cast<float>(IntroAnim->Counter - Ticks(2500)) / Ticks(1000);
         r = 1.0f - Ease(Ease(x));
-    } else if (FadingIn) {
+    } else if (FadingIn || LevelCompleteUp()) {
         r = 1;
     } else {
         HUDSliding = 0;

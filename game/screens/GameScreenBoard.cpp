@@ -10,14 +10,12 @@
 #include "game/board/BoardSound.h"
 #include "game/board/GameGrid.h"
 #include "game/board/Player.h"
-#include "game/save/SaveData.h"
 #include "game/screens/GameScreen.h"
 
 namespace {
 
 // A unit of charge reaches the power-ups this long after the run that earned it.
 constexpr int kChargeFlightMs = 600;
-constexpr int kLastLevel = 100;
 
 }  // namespace
 
@@ -25,6 +23,7 @@ void TGameScreen::ConnectBoard() {
     ConnectBoardEvents();
     BoardEvents.IntroRunning = [this] { return IntroAnim && IntroAnim->Active; };
     BoardEvents.OutroRunning = [this] { return OutroAnim && OutroAnim->Active; };
+    BoardEvents.LevelCompleteActive = [this] { return LevelCompleteUp(); };
     BoardEvents.TimeUpRunning = [this] { return TimeUp != 0; };
     BoardEvents.NoMoreMovesRunning = [this] { return NoMoreCounter > 0; };
     BoardEvents.StartOutroAnim = [this] { return StartOutroAnim() == 1; };
@@ -48,16 +47,3 @@ void TGameScreen::ConnectBoard() {
     BoardEvents.ChargeEarned = [this] { GaugeFillDelay.AddNew(kChargeFlightMs); };
 }
 
-int TGameScreen::LevelWon() {
-    // The books of a won level, and on to the next one: the gold banked, the next level open, the
-    // profile written.
-    const int gold = Player.GetLevelGold();
-    Player.UpdateLevelEndData();
-    SaveData.CollectGold(gold);
-    Player.Unlocked = std::min(Player.Unlocked, kLastLevel);
-    Player.Level = std::min(Player.Level, kLastLevel);
-    Player.WriteProfile(Game->CurrentProfile.get());
-    Game->DestinationTScreen = this;
-    Game->GameFade->Init(DefaultFadeTime, 1, 0, 0, 0, nullptr);
-    return 1;
-}

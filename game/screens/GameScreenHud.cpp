@@ -74,6 +74,7 @@ struct TGoalRow {
 }  // namespace
 
 int TGameScreen::DrawHUD() {
+    if (LevelCompleteUp()) return 0;
     const float x = GetHUDX();
     platform::Graphics& graphics = Game->GetPlatform().GetGraphics();
     graphics.SetColor(255, 255, 255);

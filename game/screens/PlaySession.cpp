@@ -13,6 +13,7 @@
 #include "game/save/ProfileHooks.h"
 #include "game/save/SaveData.h"
 #include "game/save/ShopCatalogue.h"
+#include "game/screens/LevelCompleteScreen.h"
 #include "platform/files/Files.h"
 
 namespace {
@@ -48,6 +49,10 @@ int UseStartupPlayer() {
     Player.ReadProfile(profile.get(), 0);
     // Closing the window during a level keeps the player's progress: the player's numbers go into the
     // profile as it is written.
-    Game->SaveCurrentProfileFunction = [] { return Player.WriteProfile(Game->CurrentProfile.get()); };
+    Game->SaveCurrentProfileFunction = [] {
+        // A won level whose panel is still rolling in has its books kept first.
+        if (LevelCompleteScreen && LevelCompleteScreen->SettleBooks()) return 1;
+        return Player.WriteProfile(Game->CurrentProfile.get());
+    };
     return 1;
 }

@@ -28,67 +28,11 @@
 #include "game/screens/GameScreenEffects.h"
 #include "game/screens/LevelEvents.h"
 #include "game/screens/PlaySession.h"
-#include "tests/framework/core/GameTestSupport.h"
+#include "tests/game/screens/GameScreenFixture.h"
 
 namespace {
 
-class GameScreenTest : public ::testing::Test, public murkwell::test::GameFixture {
-protected:
-    GameScreenTest() {
-        StartUp(0, std::string(MURKWELL_DATA_DIR) + "/");
-        ImageBank.SetPath(game().ImagePath);
-        SoundBank.SetPath(game().SoundPath);
-        LoadPlayResources();
-        TGameState::SetTimedMode();
-        UseStartupPlayer();
-        LevelEvents.LevelEnded = [this](const TLevelEnd& end) { ends.push_back(end.result); };
-    }
-    ~GameScreenTest() override {
-        GameScreen.reset();
-        Grid.reset();
-        Gems.reset();
-        HUDPowerups = {};
-        BoardEvents = TBoardEvents{};
-        LevelEvents = TLevelEvents{};
-        BoardEffects.Clear();
-        HudEffects.Clear();
-        KillGameFonts();
-        SaveData = TSaveData{};
-        Player = TPlayer{};
-        SoundBank.Clear();
-        ImageBank.Clear();
-    }
-
-    void Enter(int level) {
-        Player.Level = level;
-        Player.Unlocked = std::max(Player.Unlocked, level);
-        GameScreen = std::make_shared<TGameScreen>();
-        GameScreen->PreStart();
-    }
-    // Logic ticks of the screen, with the screen fade run as the loop runs it.
-    void Ticks(int n) {
-        for (int i = 0; i < n; ++i) {
-            game().GameFade->Manage();
-            GameScreen->Logic();
-        }
-    }
-    // The volumes the sounds playing now were started at, and the channels silenced afterwards.
-    std::vector<float> PlayingVolumes() {
-        std::vector<float> volumes;
-        TChannelArray& channels = *game().Channels;
-        platform::Audio& audio = game().GetPlatform().GetAudio();
-        for (int i = 1; i <= channels.Count(); ++i) {
-            const auto channel = channels.ChannelByIndex(i);
-            if (!audio.IsPlaying(channel->Channel)) continue;
-            volumes.push_back(channel->OriginalVolume);
-            audio.Stop(channel->Channel);
-        }
-        std::sort(volumes.begin(), volumes.end());
-        return volumes;
-    }
-
-    std::vector<std::string> ends;
-};
+using GameScreenTest = murkwell::test::GameScreenFixture;
 
 TEST_F(GameScreenTest, ChaptersMusicAndBackgroundsFollowTheLevel) {
     struct Case {
@@ -148,21 +92,18 @@ TEST_F(GameScreenTest, ALevelWithoutMovesEndsAndStartsAgainFreshKeepingTheUnlock
     EXPECT_TRUE(GameScreen->IntroAnim->Active) << "the level starts over with its intro";
 }
 
-TEST_F(GameScreenTest, AWonLevelBanksItsGoldWritesTheProfileAndGoesOnToTheNext) {
+TEST_F(GameScreenTest, AWonLevelEndsWithTheOutroAndOpensTheLevelCompletePanelOverTheHiddenHud) {
     Enter(8);
     Ticks(1000);
-    Player.levelGoldCollected = 40;
-    const int banked = SaveData.GoldAvailable();
     ASSERT_EQ(GameScreen->StartOutroAnim(), 1);
     EXPECT_EQ(GameScreen->StartOutroAnim(), 0) << "once";
     Ticks(static_cast<int>(game().CalcAnimLength(TGameScreen::OUTRO_MS)) + 2);
     EXPECT_EQ(ends, std::vector<std::string>{"won"});
-    EXPECT_EQ(SaveData.GoldAvailable(), banked + 40);
-    EXPECT_EQ(Player.Level, 9);
-    EXPECT_EQ(Player.Unlocked, 9);
-    EXPECT_EQ(game().CurrentProfile->CurrentLevel, 9) << "written";
-    EXPECT_EQ(game().DestinationTScreen, GameScreen.get());
-    EXPECT_TRUE(game().GameFade->Active && game().GameFade->Out);
+    EXPECT_EQ(LevelCompleteScreen->Active, 1);
+    EXPECT_TRUE(BoardEvents.LevelCompleteActive()) << "the board takes no input under the panel";
+    EXPECT_FLOAT_EQ(GameScreen->GetIntroRatio(), 1.0f) << "the HUD is away";
+    EXPECT_EQ(game().CurrentTScreen, GameScreen.get()) << "the panel is no screen of its own";
+    EXPECT_EQ(game().MusicFileName, "levelend.ogg");
 }
 
 TEST_F(GameScreenTest, AMetGoalLightsItsOwnRowOfThePanel) {

@@ -10,13 +10,14 @@
 //   "MessageDialog" 640 x 400: header band, body and an optional picture below it, OK at the bottom;
 //   "Old Lady Dialog" 720 x 420: the shop keeper's portrait, a cameo, on the left third; header, text and
 //     buttons on the right, from x 250;
-//   "level end dialog" 500 x 540: the title in the header band, ten rows 32 apart from y 104, the buttons
-//     below 440.
+//   "level end dialog" 500 x 540: the title in the header band, ten rows 32 apart, the first one's middle
+//     at y 104, the buttons below 440.
 
 #include <cmath>
 #include <functional>
 #include <numbers>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tools/assetgen/Chrome.h"
@@ -208,10 +209,11 @@ const Picture kPictures[] = {
     {"level end dialog", 500, 540,
      [](Canvas& c) {
          Header(c, 70, 426, 22, 82);
-         for (int row = 0; row < 10; ++row) {
-             if (row % 2 == 0) continue;
-             const double y = 104 + row * 32 - 14;
-             chrome::Recess(c, [=](cairo_t* x) { RoundedRect(x, 40, y, 416, 28, 8); });
+         // One sunken plate for each group of rows: the level's score and times (rows 0-2), the gold it
+         // found (4-6), the bonus and the total (8-9); rows 3 and 7 are the gaps between them.
+         for (const auto& [first, last] : {std::pair{0, 2}, {4, 6}, {8, 9}}) {
+             const double top = 104 + first * 32 - 16, bottom = 104 + last * 32 + 16;
+             chrome::Recess(c, [=](cairo_t* x) { RoundedRect(x, 40, top, 416, bottom - top, 10); });
          }
          chrome::Rule(c, {70, 440}, {426, 440});
      }},

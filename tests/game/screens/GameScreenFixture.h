@@ -1,0 +1,92 @@
+#pragma once
+
+// The level screen on the null platform with the game's data and a player of its own, for the tests of
+// the level and of the panels over it.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "framework/core/ChannelArray.h"
+#include "framework/core/GameChannel.h"
+#include "framework/core/SoundBank.h"
+#include "framework/gfx/GameFonts.h"
+#include "framework/gfx/ImageBank.h"
+#include "framework/screens/GameFade.h"
+#include "game/board/BoardEvents.h"
+#include "game/board/GameGrid.h"
+#include "game/board/GemEffects.h"
+#include "game/board/GemList.h"
+#include "game/board/HUDPowerup.h"
+#include "game/board/Player.h"
+#include "game/save/SaveData.h"
+#include "game/screens/GameScreen.h"
+#include "game/screens/GameScreenEffects.h"
+#include "game/screens/LevelCompleteScreen.h"
+#include "game/screens/LevelEvents.h"
+#include "game/screens/PlaySession.h"
+#include "tests/framework/core/GameTestSupport.h"
+
+namespace murkwell::test {
+
+class GameScreenFixture : public ::testing::Test, public GameFixture {
+protected:
+    GameScreenFixture() {
+        StartUp(0, std::string(MURKWELL_DATA_DIR) + "/");
+        ImageBank.SetPath(game().ImagePath);
+        SoundBank.SetPath(game().SoundPath);
+        LoadPlayResources();
+        TGameState::SetTimedMode();
+        UseStartupPlayer();
+        LevelEvents.LevelEnded = [this](const TLevelEnd& end) { ends.push_back(end.result); };
+    }
+    ~GameScreenFixture() override {
+        GameScreen.reset();
+        LevelCompleteScreen.reset();
+        Grid.reset();
+        Gems.reset();
+        HUDPowerups = {};
+        BoardEvents = TBoardEvents{};
+        LevelEvents = TLevelEvents{};
+        BoardEffects.Clear();
+        HudEffects.Clear();
+        KillGameFonts();
+        SaveData = TSaveData{};
+        Player = TPlayer{};
+        SoundBank.Clear();
+        ImageBank.Clear();
+    }
+
+    void Enter(int level) {
+        Player.Level = level;
+        Player.Unlocked = std::max(Player.Unlocked, level);
+        GameScreen = std::make_shared<TGameScreen>();
+        GameScreen->PreStart();
+    }
+    // Logic ticks of the screen, with the screen fade run as the loop runs it.
+    void Ticks(int n) {
+        for (int i = 0; i < n; ++i) {
+            game().GameFade->Manage();
+            GameScreen->Logic();
+        }
+    }
+    // The volumes the sounds playing now were started at, and the channels silenced afterwards.
+    std::vector<float> PlayingVolumes() {
+        std::vector<float> volumes;
+        TChannelArray& channels = *game().Channels;
+        platform::Audio& audio = game().GetPlatform().GetAudio();
+        for (int i = 1; i <= channels.Count(); ++i) {
+            const auto channel = channels.ChannelByIndex(i);
+            if (!audio.IsPlaying(channel->Channel)) continue;
+            volumes.push_back(channel->OriginalVolume);
+            audio.Stop(channel->Channel);
+        }
+        std::sort(volumes.begin(), volumes.end());
+        return volumes;
+    }
+
+    std::vector<std::string> ends;
+};
+
+}  // namespace murkwell::test
