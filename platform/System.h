@@ -31,6 +31,10 @@ public:
     virtual void SetPriority(int processClass, int threadPriority) = 0;
     // A blocking message box where a display exists; always also written to stderr.
     virtual void ShowMessage(const std::string& title, const std::string& text) = 0;
+    // The user's pictures folder, as the desktop names it, ending in "/"; "" when there is no home.
+    virtual std::string PicturesFolder() = 0;
+    // Asks the desktop to show the picture at path as its wallpaper; true only when it took it.
+    virtual bool SetWallpaper(const std::string& path) = 0;
 };
 
 }  // namespace platform

@@ -25,6 +25,7 @@
 #include "game/board/Player.h"
 #include "game/save/SaveData.h"
 #include "game/screens/GameScreen.h"
+#include "platform/files/Files.h"
 #include "platform/KeyCodes.h"
 
 std::shared_ptr<TLevelCompleteScreen> LevelCompleteScreen;
@@ -40,6 +41,10 @@ constexpr float kTitleY = 52;
 constexpr float kOkY = 456;
 constexpr float kButtonGap = 12;
 constexpr int kCloseFadeMs = 300;
+// The wallpaper's file in the pictures folder, with the background's own extension; where its notice
+// stands once the panel has gone.
+constexpr const char* kWallpaperName = "Murkwell";
+constexpr float kNoticeY = 330;
 constexpr int kSparkleMs = 900;
 
 bool gameFinished = false;
@@ -84,9 +89,7 @@ int TLevelCompleteScreen::Load() {
     Unroll = TAnimation::Create(kUnrollMs, 1, 1, 0, 0);
     Unroll->Stop();
     glow.Init(0, 360, 3, 0);
-    // Our wallpaper is only saved where the desktop can be asked to show it; until then the button
-    // stays away.
-    allowWallpaper = 0;
+    allowWallpaper = 1;
     MessageLevel = Player.Level;
     Active = 0;
     return 1;
@@ -126,6 +129,9 @@ int TLevelCompleteScreen::Start() {
     MakeSnowFlakes();
     ShowedLevelEndMessage = 0;
     ShowShopMessage = 0;
+    SetWallpaperCounter = 0;
+    NoticeHeader.clear();
+    NoticeText.clear();
     return 1;
 }
 
@@ -249,8 +255,32 @@ int TLevelCompleteScreen::RollUp() {
     return 1;
 }
 
+int TLevelCompleteScreen::SetWallpaper() {
+    SetWallpaperCounter = 0;
+    platform::System& system = Game->GetPlatform().GetSystem();
+    const std::string background = GameScreen ? GameScreen->BackgroundFileName : "";
+    std::string folder = system.PicturesFolder();
+    if (folder.empty()) folder = Game->ProfilePath;
+    const std::string path = folder + kWallpaperName + platform::files::ExtensionOf(background);
+    std::vector<uint8_t> bytes;
+    std::string error;
+    const bool saved = platform::files::ReadAll(platform::files::Resolve(Game->ImagePath + background), bytes,
+                                                error) &&
+                       platform::files::CreateFolders(folder, error) &&
+                       platform::files::WriteAtomic(path, bytes, error);
+    // The copy and the desktop's answer can take a while; that is no logic time.
+    Game->FixedRateLogic.Init();
+    const char* key = !saved ? "Wallpaper Failed" : system.SetWallpaper(path) ? "Wallpaper Done" : "Wallpaper Saved";
+    NoticeHeader = GameText.FindString(std::string(key) + " Header");
+    NoticeText = GameText.FindReplaced(key, "XXX", saved ? path : error);
+    if (!saved) Message("The wallpaper picture could not be saved: " + error, 0, 1);
+    return saved ? 1 : 0;
+}
+
 int TLevelCompleteScreen::Close() {
     if (Game->GameFade->Active) return 0;
+    NoticeHeader.clear();
+    NoticeText.clear();
     Game->IgnoreEscapeKey = 0;
     TScreen* next = nullptr;
     if (gameFinished) {
@@ -342,6 +372,7 @@ int TLevelCompleteScreen::ManageRolledIn() {
 }
 
 int TLevelCompleteScreen::ManageRolledAway() {
+    if (SetWallpaperCounter == 2) SetWallpaper();
     Menu->Manage(0, 0);
     if (Menu->Clicked("Set Wallpaper Button")) SetWallpaperCounter = 1;
     const bool keys = KeyHit(platform::vk::kEnter) || KeyHit(platform::vk::kSpace) ||
@@ -358,6 +389,14 @@ void TLevelCompleteScreen::DrawTable(float top) {
         // Labels end at the first column and values start at the second, both centred on the row.
         LabelFont->Draw(label, static_cast<float>(col1 + StatOffsetX), y, 0, 1, 0, 0, 0, 1);
         StatFont->Draw(GetStatsStringForIDX(i), static_cast<float>(col2 + StatOffsetX), y, 0, 0, 0, 0, 0, 1);
+    }
+}
+
+void TLevelCompleteScreen::DrawNotice() {
+    if (NoticeHeader.empty() && NoticeText.empty()) return;
+    if (GameFonts.DialogHeader) GameFonts.DialogHeader->Draw(NoticeHeader, kCentreX, kNoticeY, 1);
+    if (GameFonts.GUIFont) {
+        GameFonts.GUIFont->DrawStringArray(platform::files::SplitLines(NoticeText), kCentreX, kNoticeY + 60, 1);
     }
 }
 
@@ -379,6 +418,7 @@ int TLevelCompleteScreen::Draw() {
         Menu->Draw(0, 0);
         Sparkles.Draw();
     } else {
+        DrawNotice();
         Menu->Draw(0, 0);
     }
     if (SetWallpaperCounter == 1) SetWallpaperCounter = 2;

@@ -84,6 +84,12 @@ public:
     int SetMenuY();
     int SetupColumns();
     int Show();
+    // Saves the level's background as a picture in the user's pictures folder and asks the desktop to
+    // show it; the notice says whether it did, or where the picture is, or why it could not be saved.
+    int SetWallpaper();
+
+    // The notice of the wallpaper, shown until the panel closes (a dialog's work once dialogs exist).
+    std::string NoticeHeader, NoticeText;
 
     // The last level was passed: Continue leads to the ending.
     static bool GameFinished();
@@ -93,6 +99,7 @@ private:
     int ManageRolledAway();
     int PlaceButtons(float top);
     void DrawTable(float top);
+    void DrawNotice();
     int panelHeight_ = 0;
     bool booksKept_ = false;
 };

@@ -21,10 +21,20 @@ public:
     void ShowMessage(const std::string& title, const std::string& text) override {
         messages_.push_back(title + ": " + text);
     }
+    std::string PicturesFolder() override { return dataFolder_ + "Pictures/"; }
+    // Takes the wallpaper when told to, and remembers the last one asked for.
+    bool SetWallpaper(const std::string& path) override {
+        wallpaper_ = path;
+        return acceptWallpaper_;
+    }
     const std::vector<std::string>& Messages() const { return messages_; }
     int Priority() const { return priority_; }
+    const std::string& Wallpaper() const { return wallpaper_; }
+    void AcceptWallpaper(bool yes) { acceptWallpaper_ = yes; }
 
 private:
+    std::string wallpaper_;
+    bool acceptWallpaper_ = false;
     std::string dataFolder_;
     std::vector<std::string> messages_;
     int priority_ = 0;

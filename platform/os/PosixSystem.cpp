@@ -12,6 +12,10 @@ std::string PosixSystem::UserDataFolder() {
     return UserDataHome();
 }
 
+std::string PosixSystem::PicturesFolder() {
+    return UserPicturesFolder();
+}
+
 void PosixSystem::SetPriority(int processClass, int /*threadPriority*/) {
     // Raising priority needs privileges an ordinary user lacks; lowering back to normal may too. The
     // attempt is all that is owed: the game runs the same either way.

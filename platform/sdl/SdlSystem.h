@@ -12,6 +12,9 @@ class SdlSystem : public PosixSystem {
 public:
     SdlSystem(SdlGraphics* graphics, bool headless) : graphics_(graphics), headless_(headless) {}
     void ShowMessage(const std::string& title, const std::string& text) override;
+    // Through the desktop's own setting where one answers (GNOME and its kin, through gsettings); never
+    // in a headless run.
+    bool SetWallpaper(const std::string& path) override;
 
 private:
     SdlGraphics* graphics_;

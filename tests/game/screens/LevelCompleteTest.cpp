@@ -4,8 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <string>
 
+#include "framework/gfx/GameText.h"
 #include "framework/profile/Profile.h"
 #include "framework/profile/ProfileFiles.h"
 #include "framework/sprites/Animation.h"
@@ -179,6 +181,51 @@ TEST_F(LevelCompleteTest, ClosingTheWindowWhileThePanelRollsInKeepsTheBooks) {
     EXPECT_EQ(ReadBack().CurrentLevel, 7);
     Unroll();
     EXPECT_EQ(SaveData.GoldAvailable(), banked + 25) << "banked once";
+}
+
+}  // namespace
+
+namespace {
+
+class WallpaperTest : public LevelCompleteTest {};
+
+TEST_F(WallpaperTest, TheBackgroundIsSavedInThePicturesFolderAndTheNoticeSaysWhatTheDesktopDid) {
+    struct Case {
+        bool desktopTakesIt, folderBlocked;
+        const char* header;  // the notice's header key
+    };
+    const Case cases[] = {{true, false, "Wallpaper Done Header"},
+                          {false, false, "Wallpaper Saved Header"},
+                          {true, true, "Wallpaper Failed Header"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.header);
+        auto& system = platform().TestSystem();
+        const std::string folder = system.PicturesFolder();
+        std::filesystem::remove_all(folder);
+        if (c.folderBlocked) {
+            std::filesystem::create_directories(std::filesystem::path(folder).parent_path().parent_path());
+            std::ofstream(folder.substr(0, folder.size() - 1)) << "a file where the folder belongs";
+        }
+        system.AcceptWallpaper(c.desktopTakesIt);
+        Win(2, 2, 0);
+        Unroll();
+        ClickButton("OK");
+        Frames(Anim(TLevelCompleteScreen::kUnrollMs) + 2);
+        ClickButton("Set Wallpaper Button");
+        Frames(2);
+        const std::string path = folder + "Murkwell.jpg";
+        EXPECT_EQ(LevelCompleteScreen->NoticeHeader, GameText.FindString(c.header));
+        EXPECT_EQ(std::filesystem::exists(path), !c.folderBlocked);
+        if (!c.folderBlocked) {
+            EXPECT_EQ(system.Wallpaper(), path);
+            EXPECT_EQ(std::filesystem::file_size(path),
+                      std::filesystem::file_size(std::string(MURKWELL_DATA_DIR) + "/graphics/Backgrounds/bg1.jpg"));
+        }
+        // The notice names the picture unless the desktop shows it already.
+        EXPECT_EQ(LevelCompleteScreen->NoticeText.find(path) != std::string::npos, !c.desktopTakesIt && !c.folderBlocked)
+            << LevelCompleteScreen->NoticeText;
+        std::filesystem::remove_all(folder.substr(0, folder.size() - 1));
+    }
 }
 
 }  // namespace

@@ -77,3 +77,32 @@ TEST_F(UserDataHomeTest, IsWhatTheSystemServiceReports) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(PicturesFolderIn, ReadsTheDesktopsNameForThePicturesFolder) {
+    struct Case {
+        const char* userDirs;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"XDG_DESKTOP_DIR=\"$HOME/Desktop\"\nXDG_PICTURES_DIR=\"$HOME/Bilder\"\n", "/home/ada/Bilder/"},
+        {"# written by the desktop\nXDG_PICTURES_DIR=\"/srv/photos/\"\n", "/srv/photos/"},
+        {"XDG_PICTURES_DIR=\"$HOME/\"\n", ""},           // the home folder itself: none set
+        {"XDG_PICTURES_DIR=\"relative/pics\"\n", ""},     // neither $HOME nor absolute
+        {"XDG_PICTURES_DIR=\"$HOME/Pictures\n", ""},      // no closing quote
+        {"XDG_MUSIC_DIR=\"$HOME/Music\"\n", ""},
+        {"", ""},
+    };
+    for (const Case& c : cases) EXPECT_EQ(platform::PicturesFolderIn(c.userDirs, "/home/ada/"), c.expected) << c.userDirs;
+}
+
+TEST_F(UserDataHomeTest, PicturesGoToTheHomesPicturesFolderWhenTheDesktopNamesNone) {
+    const auto config = Get("XDG_CONFIG_HOME");
+    ::setenv("HOME", "/nonexistent-home-for-test", 1);
+    ::unsetenv("XDG_CONFIG_HOME");
+    EXPECT_EQ(platform::UserPicturesFolder(), "/nonexistent-home-for-test/Pictures/");
+    Put("XDG_CONFIG_HOME", config);
+}
+
+}  // namespace
