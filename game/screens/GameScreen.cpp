@@ -156,9 +156,7 @@ int TGameScreen::RestartLevel() {
 }
 
 int TGameScreen::KillGameObjects() {
-    if (Grid) Grid->Clear();
-    Grid.reset();
-    Gems.reset();
+    ResetBoard();
     return 1;
 }
 
