@@ -75,6 +75,7 @@ public:
     int CreateMagic();
     // A hit by a bomb or power-up; 1 when the hit was spent on the gem's chain.
     int Destroy();
+    // Drawing, in GemDraw.cpp.
     int DrawNormalGem(float scale);
     int DrawBonusGem(float scale);
     int DrawMagicGem();
@@ -110,7 +111,8 @@ public:
 private:
     // The type with its picture: a coin's spinning strip, the bag, or a picture of the gem sheet.
     void TakeType(int type, int randomSpin);
-    // How a picture of the gem's own (a chain, a rock, an item, a glow, the flash) is drawn at the gem.
+    // Drawing helpers, in GemDraw.cpp. How a picture of the gem's own (a chain, a rock, an item, a glow,
+    // the flash) is drawn at the gem.
     struct TLook {
         float scale = 1.0f, rotation = 0, alpha = 1.0f;
         bool light = false, shadow = false;
