@@ -21,12 +21,6 @@ std::array<std::shared_ptr<TGameImage>, GEM_TYPES> BonusImages;
 TGemImages GemImages;
 int HoverAnimLength = 0;
 
-const std::array<const char*, GEM_TYPES> BonusImageNames = {
-    nullptr,    nullptr,   nullptr,  nullptr,  nullptr, nullptr,  nullptr,   nullptr,
-    nullptr,    nullptr,   nullptr,  nullptr,  nullptr, nullptr,  nullptr,   "pump1",
-    "lantern1", "candle1", "grave1", "torch1", "well1", "garlic", "coin",    "pump2",
-    "lantern2", "candle2", "grave2", "torch2", "well2", "garlic", "moneybag"};
-
 namespace {
 
 // A new gem standing in (or, falling, entering) cell (x, y), with its chain and rock pictures.
@@ -89,7 +83,7 @@ void TGem::TakeType(int type, int randomSpin) {
     if (type == GEM_COIN) {
         GemType = OrigGemType = type;
         SetImage(GemImages.Coin);
-        SetupAnim(6, 600, 0, 0, randomSpin, 0, 1);
+        SetupAnim(gemlayout::kCoinFrames, 600, 0, 0, randomSpin, 0, 1);
     } else if (type == GEM_BAG) {
         GemType = OrigGemType = type;
         SetImage(GemImages.MoneyBag);
@@ -113,7 +107,7 @@ int TGem::SetType(int type) {
         SetImage(GemImages.Skull);
     } else {
         SetImage(GemImages.Gems);
-        ImageFrame = type - 1;
+        ImageFrame = gemlayout::ColourFrame(type);
     }
     return 1;
 }
@@ -216,14 +210,16 @@ int TGem::Explode(int withEffects, int force) {
 
 int TGem::Load() {
     for (int type = GEM_SKULL + 1; type < GEM_TYPES; ++type)
-        BonusImages[type] = ImageBank.Find(BonusImageNames[type]);
-    GemImages.Gems = ImageBank.Find("gems");
-    GemImages.Skull = ImageBank.Find("Gold Skull");
+        BonusImages[type] = ImageBank.Find(gemlayout::kBonusPictures[type]);
+    GemImages.Gems = ImageBank.Find(gemlayout::kStrip);
+    GemImages.Skull = ImageBank.Find(gemlayout::kSkull);
     GemImages.Coin = BonusImages[GEM_COIN];
     GemImages.MoneyBag = BonusImages[GEM_BAG];
-    GemImages.Locks = {ImageBank.Find("Lock1"), ImageBank.Find("Lock2")};
-    GemImages.Rocks1 = {ImageBank.Find("Rock1Var1"), ImageBank.Find("Rock1Var2")};
-    GemImages.Rock2 = ImageBank.Find("Rock2");
+    for (size_t look = 0; look < GemImages.Locks.size(); ++look) {
+        GemImages.Locks[look] = ImageBank.Find(gemlayout::kLocks[look]);
+        GemImages.Rocks1[look] = ImageBank.Find(gemlayout::kRocks[look]);
+    }
+    GemImages.Rock2 = ImageBank.Find(gemlayout::kStrongRock);
     GemImages.Flash = ImageBank.Find("particlering");
     LoadGemEffectImages();
     return LoadBonusEffectImages();
