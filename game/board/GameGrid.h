@@ -99,7 +99,7 @@ public:
     int Serial = 0;        // which board this is: each board made has its own number
     int TilesVersion = 0;  // counts the armour layers broken: the tiles look different after each
 
-    // Making the board, its layout, entry rows and drawing: GameGrid.cpp.
+    // Making the board, its layout, entry rows and drawing (GameGrid.cpp).
     // A new board with the defaults, initialised.
     static std::shared_ptr<TGameGrid> Create();
     int Kill();
@@ -128,11 +128,11 @@ public:
     int InitSounds();
     int SetBonusGlowNormal();
 
-    // The frame's pieces from the layout, and the decorative ones a level file adds: BoardFrame.cpp.
+    // The frame's pieces from the layout, and the decorative ones a level file adds (BoardFrame.cpp).
     int AddBorderExtra(int type, int cellX, int cellY);
     int CalcBorder();
 
-    // Level files: LevelFile.cpp.
+    // Level files (LevelFile.cpp).
     // Reads the level's file from the game's level folder. A file that cannot be read, or that does not fit
     // the board (more than 13 × 10 cells, rows or values past its size, too many frame pieces), is fatal
     // with a message naming the file and the line.
@@ -146,9 +146,9 @@ public:
                        std::vector<std::string>* notes = nullptr);
     static std::string LevelPath(int level);
 
-    // The move search: MoveSearch.cpp. DoNoMoreMoves(0) is 1 when no move exists; with n > 0 it looks for the
-    // n-th move (the hints step through them) and starts the cycle again when there are fewer. A found move
-    // leaves its cell in DebugX, DebugY.
+    // The move search (MoveSearch.cpp). DoNoMoreMoves(0) is 1 when no move exists; with n > 0 it looks for
+    // the n-th move (the hints step through them) and starts the cycle again when there are fewer. A found
+    // move leaves its cell in DebugX, DebugY.
     int DoNoMoreMoves(int n);
     // Whether swapping the gem at x, y with the one at tx, ty (in the cells only) makes a run of three.
     int CheckMove(int x, int y, int tx, int ty, int kind);
@@ -291,29 +291,29 @@ public:
     int UseBroom(int x, int y, int level);
 
 private:
-    // Bombs.cpp. The common steps of every bomb and power-up use, before and after its hits.
+    // The common steps of every bomb and power-up use, before and after its hits (Bombs.cpp).
     void StartBlast(int level, int showTip);
     void EndBlast();
     // The bomb's hit on a cell that may lie off the board.
     void Hit(int x, int y);
     // The cross and diagonal bombs: hits out along four rays.
     void HitRays(int x, int y, int level, const std::array<TPoint, 4>& directions);
-    // GameGrid.cpp. The square under the mouse, the area of a carried power-up and the selection.
+    // The square under the mouse, the area of a carried power-up and the selection (GameGrid.cpp).
     void DrawMouseSquares() const;
     void DrawSelection() const;
     // The decorative pieces, then the computed frame, in the order they were added.
     void DrawPieces(float offsetX, float offsetY) const;
-    // BoardMouse.cpp. Where the mouse may take the selected gem: the cell is active, a neighbour and, for a
-    // drag while diagonal moves last, the mouse lies on the cell's middle.
+    // Where the mouse may take the selected gem (BoardMouse.cpp): the cell is active, a neighbour and,
+    // for a drag while diagonal moves last, the mouse lies on the cell's middle.
     bool MouseOnDiagonalMask(int x, int y) const;
     // Collects a coin or bag standing in a cell or falling under the mouse; true when one was.
     bool CollectCoinAt(int x, int y);
-    // BoardHint.cpp.
+    // The gem the hint sways (BoardHint.cpp).
     std::weak_ptr<TGem> hintedGem_;
-    // RunFinder.cpp.
+    // The runs of the board, marked one by one (RunFinder.cpp).
     template <typename Mark>
     void FindRuns(int includeSwapping, int lines, int length, Mark mark);
-    // Refill.cpp. Gems over empty cells start falling, one per column every few ticks.
+    // Gems over empty cells start falling, one per column every few ticks (Refill.cpp).
     void ReleaseGems();
     // Moves the falling gems; whether any moved and whether any landed.
     void MoveFallingGems(bool& moved, bool& landed);
