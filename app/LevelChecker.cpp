@@ -52,8 +52,7 @@ int RunLevelChecker(const std::vector<std::string>& files, const std::string& da
     struct ClearGame {
         ~ClearGame() {
             Game = nullptr;
-            Grid.reset();
-            Gems.reset();
+            ResetBoard();
         }
     } clearGame;
     // Problems go to the terminal, not to an error log in whatever folder the checker runs in.

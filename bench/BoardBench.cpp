@@ -76,12 +76,7 @@ public:
         Grid = TGameGrid::Create();
     }
     ~PlayBench() {
-        Gems.reset();
-        for (auto& column : Cells) {
-            for (auto& cell : column) cell.reset();
-        }
-        Grid.reset();
-        BoardEffects.Clear();
+        ResetBoard();
         BoardEvents = TBoardEvents{};
         SoundBank.Clear();
         ImageBank.Clear();

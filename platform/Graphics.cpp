@@ -1,6 +1,40 @@
 #include "platform/Graphics.h"
 
+#include <algorithm>
+
 namespace platform {
+namespace {
+
+int ClampChannel(int v) {
+    return std::clamp(v, 0, 255);
+}
+
+}  // namespace
+
+void Graphics::SetClsColor(int r, int g, int b) {
+    clsRed_ = ClampChannel(r), clsGreen_ = ClampChannel(g), clsBlue_ = ClampChannel(b);
+}
+
+void Graphics::SetColor(int r, int g, int b) {
+    red_ = ClampChannel(r), green_ = ClampChannel(g), blue_ = ClampChannel(b);
+}
+
+void Graphics::SetAlpha(float alpha) {
+    // Written so that not a number fails the first test.
+    alpha_ = alpha >= 0 ? std::min(alpha, 1.0f) : 0.0f;
+}
+
+void Graphics::SetBlend(BlendMode mode) {
+    blend_ = mode;
+}
+
+void Graphics::SetRotation(float degrees) {
+    rotation_ = degrees;
+}
+
+void Graphics::SetScale(float x, float y) {
+    scaleX_ = x, scaleY_ = y;
+}
 
 bool FrameRect(int stripWidth, int stripHeight, int cellW, int cellH, int first, int index, Rect& out) {
     if (cellW <= 0 || cellH <= 0 || first < 0 || index < 0) return false;

@@ -115,21 +115,25 @@ public:
     virtual float OriginX() const = 0;
     virtual float OriginY() const = 0;
 
-    // Drawing state.
-    virtual void SetClsColor(int r, int g, int b) = 0;
-    virtual void SetColor(int r, int g, int b) = 0;
-    virtual void SetAlpha(float alpha) = 0;
-    virtual void SetBlend(BlendMode mode) = 0;
-    virtual void SetRotation(float degrees) = 0;
-    virtual void SetScale(float x, float y) = 0;
-    virtual float Alpha() const = 0;
-    virtual BlendMode Blend() const = 0;
+    // Drawing state, kept here once for every backend and clamped as it is set: colour channels to
+    // 0…255 and alpha to 0…1 (callers fade and brighten by arithmetic that overshoots; not a number
+    // counts as 0). Scale and rotation are kept as given: a negative scale mirrors, any angle turns. The
+    // setters are virtual only so that a layer can watch them; an override calls the one here.
+    virtual void SetClsColor(int r, int g, int b);
+    virtual void SetColor(int r, int g, int b);
+    virtual void SetAlpha(float alpha);
+    virtual void SetBlend(BlendMode mode);
+    virtual void SetRotation(float degrees);
+    virtual void SetScale(float x, float y);
+    float Alpha() const { return alpha_; }
+    BlendMode Blend() const { return blend_; }
     // The state set last, so that text drawing can work in the current scale and rotation and put the
     // colour back after its shadow.
-    virtual float ScaleX() const = 0;
-    virtual float ScaleY() const = 0;
-    virtual float Rotation() const = 0;
-    virtual void GetColor(int& r, int& g, int& b) const = 0;
+    float ScaleX() const { return scaleX_; }
+    float ScaleY() const { return scaleY_; }
+    float Rotation() const { return rotation_; }
+    void GetColor(int& r, int& g, int& b) const { r = red_, g = green_, b = blue_; }
+    void GetClsColor(int& r, int& g, int& b) const { r = clsRed_, g = clsGreen_, b = clsBlue_; }
 
     // Images. cellW/cellH of 0 load the whole picture as one frame.
     virtual ImagePtr LoadImage(const PixelMap& pixels, int flags) = 0;
@@ -168,6 +172,14 @@ public:
     virtual void ClientPosition(int& x, int& y) = 0;
     virtual void Minimise() = 0;
     virtual bool HasFocus() = 0;
+
+private:
+    int clsRed_ = 0, clsGreen_ = 0, clsBlue_ = 0;
+    int red_ = 255, green_ = 255, blue_ = 255;
+    float alpha_ = 1;
+    BlendMode blend_ = BlendMode::Alpha;
+    float rotation_ = 0;
+    float scaleX_ = 1, scaleY_ = 1;
 };
 
 }  // namespace platform

@@ -131,9 +131,7 @@ public:
         return 1;
     }
     int Kill() override {
-        Grid.reset();
-        Gems.reset();
-        BoardEffects.Clear();
+        ResetBoard();
         BoardEvents = TBoardEvents{};
         hand_.reset();
         HUDPowerups = {};
@@ -196,7 +194,6 @@ private:
             Player.InitNewLevelStats();
             ConnectBoardEvents();
             BoardEvents.NoMoreMoves = [this] { noMoves_ = true; };
-            BoardEffects.Clear();
             noMoves_ = false;
             resting_ = 0;
             hinted_ = 0;
@@ -209,6 +206,7 @@ private:
         } else {
             BoardEvents.PlayerLevel = [level] { return level; };
         }
+        ResetBoard();
         Grid = TGameGrid::Create();
         Grid->LoadLevel(level);
         FillGridUntilPlayable(level);

@@ -9,10 +9,9 @@
 #include "framework/sprites/Counter.h"
 #include "framework/sprites/ParticleEffects.h"
 #include "framework/sprites/ParticleList.h"
+#include "game/board/GemPictureLayout.h"
 
 namespace {
-
-constexpr int kCoinSize = 66, kCoinFrames = 6;
 
 // The middle of an effect's area.
 float MidX(const EffectShowcaseArea& area) {
@@ -54,7 +53,8 @@ public:
         sparks_.FadeMs = 1000;
         sparks_.LightBlend = 1;
 
-        coin_.Images = {ImageBank.LoadAnim("Gems/coin", kCoinSize, kCoinSize, 0, kCoinFrames)};
+        coin_.Images = {ImageBank.LoadAnim(gemlayout::PathOf(gemlayout::kCoinStrip), gemlayout::kCell,
+                                           gemlayout::kCell, 0, gemlayout::kCoinFrames)};
         coin_.AnimMs = 600;
         coin_.MinAngle = 160;
         coin_.MaxAngle = 200;

@@ -2,6 +2,9 @@
 
 #include "game/board/Cell.h"
 #include "game/board/GameGrid.h"
+#include "game/board/Gem.h"
+#include "game/board/GemEffects.h"
+#include "game/board/GemList.h"
 
 std::shared_ptr<TGameGrid> Grid;
 std::array<std::array<std::shared_ptr<TCell>, kMaxRows>, kMaxColumns> Cells;
@@ -17,6 +20,37 @@ std::array<TBorder, kMaxBorders> Borders{};
 int BorderCount = 0;
 std::array<TBorder, kMaxExtraBorders> ExtraBorders{};
 int ExtraBorderCount = 0;
+
+void ClearCells() {
+    for (auto& column : Cells) column.fill(nullptr);
+}
+
+void ClearBorderPieces() {
+    Borders.fill(TBorder{});
+    ExtraBorders.fill(TBorder{});
+    BorderCount = 0;
+    ExtraBorderCount = 0;
+}
+
+void ClearTopCells() {
+    for (auto& column : TopCellY) column.fill(0);
+    for (auto& column : TopCellDelay) column.fill(0);
+}
+
+void ResetBoard() {
+    Gems.reset();
+    ClearCells();
+    Grid.reset();
+    GemColours.fill(0);
+    GemColourCount = 0;
+    BonusTypes.fill(0);
+    BonusTypeCount = 0;
+    ClearTopCells();
+    TopCellCount.fill(0);
+    ClearBorderPieces();
+    BoardEffects.Clear();
+    HoverAnimLength = 0;
+}
 
 int GridToScreenX(int x) {
     return Grid->sx + kCellSize * x;

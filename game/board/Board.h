@@ -48,6 +48,16 @@ extern int BorderCount;
 extern std::array<TBorder, kMaxExtraBorders> ExtraBorders;
 extern int ExtraBorderCount;
 
+// Each empties one part of the board's globals (the grid's Clear operations use them): every cell, every
+// frame piece with both counts, and the entry rows with their spawn counters.
+void ClearCells();
+void ClearBorderPieces();
+void ClearTopCells();
+// Empties every global of the board: no grid, cells or gems, empty level lists, no entry rows or frame
+// pieces, no effects over the board. The game screen does it between levels; tests, benchmarks and the
+// showcase start and end with it. The pictures, loaded once at start-up, stay.
+void ResetBoard();
+
 // Screen mapping in whole pixels: the top-left corner of a cell, before the slide offset.
 int GridToScreenX(int x);
 int GridToScreenY(int y);

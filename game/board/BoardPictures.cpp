@@ -8,16 +8,7 @@
 #include "game/board/Cell.h"
 #include "game/board/Gem.h"
 #include "game/board/GemEffects.h"
-
-namespace {
-
-// Single pictures of the gem folder, drawn about their centre.
-const char* const kGemPictures[] = {"Gold Skull", "pump1",  "lantern1",  "candle1",   "grave1",
-                                    "torch1",     "well1",  "garlic",    "pump2",     "lantern2",
-                                    "candle2",    "grave2", "torch2",    "well2",     "moneybag",
-                                    "Lock1",      "Lock2",  "Rock1Var1", "Rock1Var2", "Rock2"};
-
-}  // namespace
+#include "game/board/GemPictureLayout.h"
 
 int LoadBoardPictures() {
     for (const char* name : BorderImageNames) ImageBank.Load(std::string("Board/") + name, "", -1, 0);
@@ -26,10 +17,18 @@ int LoadBoardPictures() {
     }
     ImageBank.Load("Board/BonusHighlight");
     ImageBank.Load("Board/MagicHighlight");
-    // The thirteen colours, and the skull as a fourteenth frame for the collect goal's icon.
-    ImageBank.LoadAnim("Gems/gems", kCellSize, kCellSize, 0, 14);
-    ImageBank.LoadAnim("Gems/coin", kCellSize, kCellSize, 0, 6);
-    for (const char* name : kGemPictures) ImageBank.Load(std::string("Gems/") + name);
+    using namespace gemlayout;
+    ImageBank.LoadAnim(PathOf(kStrip), kCell, kCell, 0, kStripFrames);
+    ImageBank.LoadAnim(PathOf(kCoinStrip), kCell, kCell, 0, kCoinFrames);
+    // Single pictures of the gem folder, drawn about their centre: the skull, the bonus items (the coin
+    // is its strip, the garlic one picture for both levels), the chains and the rocks.
+    ImageBank.Load(PathOf(kSkull));
+    for (int type = kFirstBonus; type < kTypes; ++type) {
+        if (type != kCoin && type != kGarlic + kUpgradeStep) ImageBank.Load(PathOf(kBonusPictures[type]));
+    }
+    for (const char* name : kLocks) ImageBank.Load(PathOf(name));
+    for (const char* name : kRocks) ImageBank.Load(PathOf(name));
+    ImageBank.Load(PathOf(kStrongRock));
     LoadGemEffectPictures();
     LoadBonusEffectPictures();
     ImageBank.Load("HUD/pointer", "", -1, 0);

@@ -118,24 +118,18 @@ int TGameGrid::Clear() {
 }
 
 int TGameGrid::ClearGrid() {
-    for (auto& column : Cells) {
-        for (auto& cell : column) cell.reset();
-    }
+    ClearCells();
     EggCount = 0;
     return 1;
 }
 
 int TGameGrid::ClearBorderArray() {
-    Borders.fill(TBorder{});
-    ExtraBorders.fill(TBorder{});
-    BorderCount = 0;
-    ExtraBorderCount = 0;
+    ClearBorderPieces();
     return 1;
 }
 
 int TGameGrid::ClearTopRow() {
-    for (auto& column : TopCellY) column.fill(0);
-    for (auto& column : TopCellDelay) column.fill(0);
+    ClearTopCells();
     return 1;
 }
 

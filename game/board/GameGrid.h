@@ -23,7 +23,8 @@ class THUDPowerup;
 
 // The board of one level: its size and place on the screen, the goals and counts the level file sets, and
 // the state that matching, moves, bombs and power-ups share. Made per level by the game screen, kept in
-// Grid, loaded with LoadLevel.
+// Grid, loaded with LoadLevel. Its operations are spread over game/board by job; each group below names
+// the file that holds it.
 class TGameGrid {
 public:
     float alpha = 1.0f;
@@ -98,6 +99,7 @@ public:
     int Serial = 0;        // which board this is: each board made has its own number
     int TilesVersion = 0;  // counts the armour layers broken: the tiles look different after each
 
+    // Making the board, its layout, entry rows and drawing (GameGrid.cpp).
     // A new board with the defaults, initialised.
     static std::shared_ptr<TGameGrid> Create();
     int Kill();
@@ -106,8 +108,6 @@ public:
     int GetGoalScore(int x, int y, int countArmour);
     int Init();
     int AddBorder(float x, float y, int type);
-    int AddBorderExtra(int type, int cellX, int cellY);
-    int CalcBorder();
     int CalcTopRowY();
     int Centre();
     int Clear();
@@ -126,6 +126,13 @@ public:
     int DrawBorderShadow();
     int InitImages();
     int InitSounds();
+    int SetBonusGlowNormal();
+
+    // The frame's pieces from the layout, and the decorative ones a level file adds (BoardFrame.cpp).
+    int AddBorderExtra(int type, int cellX, int cellY);
+    int CalcBorder();
+
+    // Level files (LevelFile.cpp).
     // Reads the level's file from the game's level folder. A file that cannot be read, or that does not fit
     // the board (more than 13 × 10 cells, rows or values past its size, too many frame pieces), is fatal
     // with a message naming the file and the line.
@@ -138,11 +145,10 @@ public:
     bool ReadLevelFile(const std::string& path, std::string& error,
                        std::vector<std::string>* notes = nullptr);
     static std::string LevelPath(int level);
-    int SetBonusGlowNormal();
 
-    // The move search. DoNoMoreMoves(0) is 1 when no move exists; with n > 0 it looks for the n-th move
-    // (the hints step through them) and starts the cycle again when there are fewer. A found move leaves
-    // its cell in DebugX, DebugY.
+    // The move search (MoveSearch.cpp). DoNoMoreMoves(0) is 1 when no move exists; with n > 0 it looks for
+    // the n-th move (the hints step through them) and starts the cycle again when there are fewer. A found
+    // move leaves its cell in DebugX, DebugY.
     int DoNoMoreMoves(int n);
     // Whether swapping the gem at x, y with the one at tx, ty (in the cells only) makes a run of three.
     int CheckMove(int x, int y, int tx, int ty, int kind);
@@ -150,23 +156,25 @@ public:
     // the diagonal swaps down-left and down-right. A hit sets HintGemType.
     int DoQuickMatchHoriz(int x, int y, int kind);
     int DoQuickMatchVert(int x, int y, int kind);
+    // When the board comes to rest: a level without a move (and without a power-up that could act) ends.
+    int CheckNoMoreMoves();
 
-    // The board's tick: input, pulses and the shimmer, the swap, explosions, falling and refilling; when
-    // the board has just come to rest, the level end and the no-more-moves rule.
+    // The board's tick (BoardTick.cpp): input, pulses and the shimmer, the swap, explosions, falling and
+    // refilling; when the board has just come to rest, the level end and the no-more-moves rule.
     int Manage();
 
-    // Finds every run of three or more and returns the number of cells in runs. With countOnly the runs
-    // are only marked (match = 1, no bonus marks, nothing logged or cleared; the caller reads and clears
-    // the marks); otherwise they are cleared with their points. With includeSwapping, swapping gems take
-    // part (a swap being validated).
+    // Runs (RunFinder.cpp). Finds every run of three or more and returns the number of cells in runs. With
+    // countOnly the runs are only marked (match = 1, no bonus marks, nothing logged or cleared; the caller
+    // reads and clears the marks); otherwise they are cleared with their points. With includeSwapping,
+    // swapping gems take part (a swap being validated).
     int CheckMatches(int countOnly, int includeSwapping);
     // Marks one run, x2 and y2 exclusive; without noBonus the player logs it and the cell where its bonus
     // item is born is marked.
     int MarkMatchesHoriz(int x1, int x2, int y, int length, int noBonus);
     int MarkMatchesVert(int y1, int y2, int x, int length, int noBonus);
-    // Counts the marked cells and, unless countOnly, clears them: a locked gem loses only its chain, any
-    // other explodes with its points and breaks the armour under it; with crackRocks, each rock beside the
-    // cleared cells cracks once.
+    // Clearing (MatchClearing.cpp). Counts the marked cells and, unless countOnly, clears them: a locked gem
+    // loses only its chain, any other explodes with its points and breaks the armour under it; with
+    // crackRocks, each rock beside the cleared cells cracks once.
     int ProcessMatches(int countOnly, int crackRocks);
     // match = 0 and createBonus = 0 in every cell.
     int ClearMatches();
@@ -176,34 +184,34 @@ public:
     int RemoveArmour(int x, int y, int flag);
     // Takes the cell's gem off the board and out of the gem list.
     int DeleteGem(int x, int y);
-    // Gems over empty cells start falling one after another, falling gems move and land, and a landing
-    // checks the board for new runs: the cascades.
+    // Falling and refilling (Refill.cpp). Gems over empty cells start falling one after another, falling
+    // gems move and land, and a landing checks the board for new runs: the cascades.
     int DropGems();
     // New gems (now and then a coin, a bag, a skull or a magic gem) enter at the columns' entry cells.
     int CheckTopRow();
-    // A skull reached the bottom of its column.
+    // Goals and the level's end (Goals.cpp). A skull reached the bottom of its column.
     int CollectEgg(TGem& gem);
-    // The gold rules of the frontier level: how many coins a level may make, and the chances of coins and
-    // bags among new gems (out of 100000) and among new bonus items (out of 10000).
-    int getMaxGoldAllowed();
-    int getBonusGoldChance();
-    int getSpawnGoldChance();
-    int getBonusBagChance();
-    int getSpawnBagChance();
     // Marks each goal met and, when all are, TargetMet.
     int CheckTarget();
     int CheckLevelEnd();
     // 1 when the game screen's outro started and the board was set to explode.
     int StartLevelEnd();
-    // The armour shimmer: a diagonal sweep of light over the gold tiles, now and then.
+    // The gold rules of the frontier level (GoldRules.cpp): how many coins a level may make, and the chances
+    // of coins and bags among new gems (out of 100000) and among new bonus items (out of 10000).
+    int getMaxGoldAllowed();
+    int getBonusGoldChance();
+    int getSpawnGoldChance();
+    int getBonusBagChance();
+    int getSpawnBagChance();
+    // The armour shimmer (ArmourShimmer.cpp): a diagonal sweep of light over the gold tiles, now and then.
     int FlashColumn(int d);
     int IntroFlash();
     int StartIntroFlash();
     int RandomFlash();
     int ManageFlash();
-    // The player's hand, once a tick: selecting, swapping by a second click or by dragging, collecting
-    // coins and bags, setting off a bonus item by clicking it twice, taking up a power-up from the HUD and
-    // dropping it on a cell. Everything comes from the mouse pointer, as a person moves it.
+    // The player's hand (BoardMouse.cpp), once a tick: selecting, swapping by a second click or by dragging,
+    // collecting coins and bags, setting off a bonus item by clicking it twice, taking up a power-up from the
+    // HUD and dropping it on a cell. Everything comes from the mouse pointer, as a person moves it.
     int CheckMouse();
     // The neighbour of the selection in the direction the mouse moved since the gem was taken (the
     // larger of the two moves; a tie goes sideways). 1 with the target in mx, my; 0 when it would leave
@@ -217,8 +225,9 @@ public:
     // Puts a carried power-up back on the HUD.
     int ClearHUDCursor(int withSound);
 
-    // The swap: both gems glide into each other's cells in SwapTime ticks, then the move stands when it
-    // makes a run (or moves a bonus item) and glides back with the failed sound when it does not.
+    // The swap (BoardSwap.cpp): both gems glide into each other's cells in SwapTime ticks, then the move
+    // stands when it makes a run (or moves a bonus item) and glides back with the failed sound when it does
+    // not.
     int StartSwap();
     int ManageSwap();
     // 1 when a swap was made.
@@ -229,16 +238,15 @@ public:
     // A swap under way, forwards or back.
     bool SwapRunning() const { return SwapSource != nullptr; }
 
-    // When the board comes to rest: a level without a move (and without a power-up that could act) ends.
-    int CheckNoMoreMoves();
-    // The hint: each one shows the next possible move (or a usable power-up) swaying for two seconds.
+    // The hint and the lost board's shake (BoardHint.cpp). Each hint shows the next possible move (or a
+    // usable power-up) swaying for two seconds.
     int StartHint();
     int ManageHint();
     int StopHint();
     // The lost board shakes while the game screen's end animation counts down to limit, then flies apart.
     int ManageJiggle(float limit);
 
-    // The mouse pointer: the plain arrow, or a power-up carried to the board.
+    // The mouse pointer (BoardPointer.cpp): the plain arrow, or a power-up carried to the board.
     int SetBonusPointer(std::shared_ptr<THUDPowerup> powerup, int restore);
     int RestorePointer();
     // 2 puts a carried power-up aside and shows the arrow; 3 takes it up again.
@@ -248,8 +256,8 @@ public:
     // The six power-ups of the HUD, highlighted under the mouse.
     int DrawHUDPowers();
 
-    // Bonus items. A new one where a long run or a crossing asked for it (kind 1 from four, 2 from five or
-    // a crossing): a bomb the shop allows, now and then a coin or a bag instead.
+    // Bonus items (Bombs.cpp). A new one where a long run or a crossing asked for it (kind 1 from four, 2
+    // from five or a crossing): a bomb the shop allows, now and then a coin or a bag instead.
     int CreateBonus(int x, int y, int kind);
     // Sets off a bomb or collects a coin or bag; x, y of -1 mean the cell under the mouse. 1 when something
     // happened.
@@ -265,45 +273,47 @@ public:
     int UseMegaBomb(int x, int y, int level);
     // A clicked coin or bag: its gold flies to the HUD. The caller takes the gem off the board.
     int UseCoin(TGem& gem, float px, float py);
-    // The areas of the bombs and of the three power-ups dragged onto the board (level 0 to 2 for those),
-    // clipped to the board.
-    THUDPowerInfoList GetBombPoints(int x, int y, int level);
-    THUDPowerInfoList GetMegaPoints(int x, int y);
-    THUDPowerInfoList GetStakePoints(int x, int y, int level);
-    THUDPowerInfoList GetHammerPoints(int x, int y, int level);
-    THUDPowerInfoList GetBroomPoints(int x, int y, int level);
-    int UseStake(int x, int y, int level);
-    int UseHammer(int x, int y, int level);
-    int UseBroom(int x, int y, int level);
     // One hit on a cell: a rock cracks, a chain comes off, a bomb goes off, any other gem explodes with
     // its points; skulls, coins and bags stay. 1 when the hit was spent on a chain.
     int DestroySquare(int x, int y, int removeArmour);
     // The same, nothing for a cell off the board.
     int DestroySquareSafe(int x, int y, int removeArmour);
+    // The areas of the bombs and of the three power-ups dragged onto the board (level 0 to 2 for those),
+    // clipped to the board (BombAreas.cpp).
+    THUDPowerInfoList GetBombPoints(int x, int y, int level);
+    THUDPowerInfoList GetMegaPoints(int x, int y);
+    THUDPowerInfoList GetStakePoints(int x, int y, int level);
+    THUDPowerInfoList GetHammerPoints(int x, int y, int level);
+    THUDPowerInfoList GetBroomPoints(int x, int y, int level);
+    // The power-ups dragged onto the board (PowerupUses.cpp).
+    int UseStake(int x, int y, int level);
+    int UseHammer(int x, int y, int level);
+    int UseBroom(int x, int y, int level);
 
 private:
-    // The common steps of every bomb and power-up use, before and after its hits.
+    // The common steps of every bomb and power-up use, before and after its hits (Bombs.cpp).
     void StartBlast(int level, int showTip);
     void EndBlast();
     // The bomb's hit on a cell that may lie off the board.
     void Hit(int x, int y);
     // The cross and diagonal bombs: hits out along four rays.
     void HitRays(int x, int y, int level, const std::array<TPoint, 4>& directions);
-    // The square under the mouse, the area of a carried power-up and the selection.
+    // The square under the mouse, the area of a carried power-up and the selection (GameGrid.cpp).
     void DrawMouseSquares() const;
     void DrawSelection() const;
-    // Where the mouse may take the selected gem: the cell is active, a neighbour and, for a drag while
-    // diagonal moves last, the mouse lies on the cell's middle.
+    // The decorative pieces, then the computed frame, in the order they were added.
+    void DrawPieces(float offsetX, float offsetY) const;
+    // Where the mouse may take the selected gem (BoardMouse.cpp): the cell is active, a neighbour and,
+    // for a drag while diagonal moves last, the mouse lies on the cell's middle.
     bool MouseOnDiagonalMask(int x, int y) const;
     // Collects a coin or bag standing in a cell or falling under the mouse; true when one was.
     bool CollectCoinAt(int x, int y);
+    // The gem the hint sways (BoardHint.cpp).
     std::weak_ptr<TGem> hintedGem_;
-
-    // The decorative pieces, then the computed frame, in the order they were added.
-    void DrawPieces(float offsetX, float offsetY) const;
+    // The runs of the board, marked one by one (RunFinder.cpp).
     template <typename Mark>
     void FindRuns(int includeSwapping, int lines, int length, Mark mark);
-    // Gems over empty cells start falling, one per column every few ticks.
+    // Gems over empty cells start falling, one per column every few ticks (Refill.cpp).
     void ReleaseGems();
     // Moves the falling gems; whether any moved and whether any landed.
     void MoveFallingGems(bool& moved, bool& landed);

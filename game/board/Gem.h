@@ -4,15 +4,16 @@
 #include <memory>
 
 #include "framework/sprites/Sprite.h"
+#include "game/board/GemPictureLayout.h"
 
 class TGameImage;
 
 // Gem types: what stands in a cell.
 inline constexpr int GEM_CLEARED = -1;  // exploding or cleared: matches nothing, keeps its cell
 inline constexpr int GEM_SKULL = 14;    // the golden skull to bring to the bottom
-inline constexpr int GEM_COIN = 22;
-inline constexpr int GEM_BAG = 30;
-inline constexpr int GEM_TYPES = 31;  // -1 aside, types run 0..30
+inline constexpr int GEM_COIN = gemlayout::kCoin;
+inline constexpr int GEM_BAG = gemlayout::kBag;
+inline constexpr int GEM_TYPES = gemlayout::kTypes;  // -1 aside, types run 0..30
 
 // Everything that stands in a cell: the colours the player matches, the golden skull, coins, money bags and
 // the bombs. A gem is a sprite at the centre of its cell that knows the cell, its type, its chain and
@@ -75,6 +76,7 @@ public:
     int CreateMagic();
     // A hit by a bomb or power-up; 1 when the hit was spent on the gem's chain.
     int Destroy();
+    // Drawing, in GemDraw.cpp.
     int DrawNormalGem(float scale);
     int DrawBonusGem(float scale);
     int DrawMagicGem();
@@ -110,7 +112,8 @@ public:
 private:
     // The type with its picture: a coin's spinning strip, the bag, or a picture of the gem sheet.
     void TakeType(int type, int randomSpin);
-    // How a picture of the gem's own (a chain, a rock, an item, a glow, the flash) is drawn at the gem.
+    // Drawing helpers, in GemDraw.cpp. How a picture of the gem's own (a chain, a rock, an item, a glow,
+    // the flash) is drawn at the gem.
     struct TLook {
         float scale = 1.0f, rotation = 0, alpha = 1.0f;
         bool light = false, shadow = false;
@@ -124,7 +127,6 @@ private:
 
 // The pictures the gems are drawn with, by type for the bonus items (15..30).
 extern std::array<std::shared_ptr<TGameImage>, GEM_TYPES> BonusImages;
-extern const std::array<const char*, GEM_TYPES> BonusImageNames;
 
 struct TGemImages {
     std::shared_ptr<TGameImage> Gems, Skull, Coin, MoneyBag;

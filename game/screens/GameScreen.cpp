@@ -160,9 +160,7 @@ int TGameScreen::RestartLevel() {
 }
 
 int TGameScreen::KillGameObjects() {
-    if (Grid) Grid->Clear();
-    Grid.reset();
-    Gems.reset();
+    ResetBoard();
     return 1;
 }
 

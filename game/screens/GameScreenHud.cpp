@@ -146,13 +146,14 @@ int TGameScreen::DrawGoals(float x) {
         float scale = 0.5f;
         switch (all[i].goal) {
             case 1:
-                icon = GemImages.Gems, frame = Grid->GoalMatchesType - 1, left = Player.GetMatchesToGo();
+                icon = GemImages.Gems, frame = gemlayout::ColourFrame(Grid->GoalMatchesType),
+                left = Player.GetMatchesToGo();
                 break;
             case 2:
                 icon = ImageBank.Find("icetile", 1), scale = 0.45f, left = Grid->Gold;
                 break;
             case 3:
-                icon = GemImages.Gems, frame = GEM_SKULL - 1, left = Player.GetSpecialItemsToGo();
+                icon = GemImages.Gems, frame = gemlayout::kSkullFrame, left = Player.GetSpecialItemsToGo();
                 break;
             default:
                 icon = GemImages.Rock2, scale = 0.45f, left = Player.GetRocksToGo();

@@ -58,19 +58,6 @@ public:
     float OriginX() const override { return originX_; }
     float OriginY() const override { return originY_; }
 
-    void SetClsColor(int, int, int) override {}
-    void SetColor(int r, int g, int b) override { red_ = r, green_ = g, blue_ = b; }
-    void SetAlpha(float alpha) override { alpha_ = alpha; }
-    void SetBlend(BlendMode mode) override { blend_ = mode; }
-    void SetRotation(float degrees) override { rotation_ = degrees; }
-    void SetScale(float x, float y) override { scaleX_ = x, scaleY_ = y; }
-    float Alpha() const override { return alpha_; }
-    BlendMode Blend() const override { return blend_; }
-    float ScaleX() const override { return scaleX_; }
-    float ScaleY() const override { return scaleY_; }
-    float Rotation() const override { return rotation_; }
-    void GetColor(int& r, int& g, int& b) const override { r = red_, g = green_, b = blue_; }
-
     ImagePtr LoadImage(const PixelMap& pixels, int flags) override;
     ImagePtr LoadAnimImage(const PixelMap& pixels, int cellW, int cellH, int first, int count,
                            int flags) override;
@@ -118,11 +105,6 @@ private:
     int virtualW_ = 0, virtualH_ = 0;
     Rect viewport_;
     float originX_ = 0, originY_ = 0;
-    float alpha_ = 1;
-    BlendMode blend_ = BlendMode::Alpha;
-    int red_ = 255, green_ = 255, blue_ = 255;
-    float rotation_ = 0;
-    float scaleX_ = 1, scaleY_ = 1;
     Counts counts_;
     std::string screenshot_;
     std::string title_;

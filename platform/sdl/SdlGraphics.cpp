@@ -1,19 +1,13 @@
+// Drivers, display modes, the window and its drawing area, and the pictures that live on the renderer.
 #include "platform/sdl/SdlGraphics.h"
 
 #include <algorithm>
-#include <cmath>
-#include <cstdio>
 #include <cstring>
-#include <thread>
 
-#include "platform/codecs/ImageCodec.h"
-#include "platform/os/SystemClock.h"
 #include "platform/sdl/SdlImage.h"
 
 namespace platform {
 namespace {
-
-constexpr double kDeterministicFrameMs = 1000.0 / 60.0;
 
 int RenderDriverIndex(const char* name) {
     for (int i = 0; i < SDL_GetNumRenderDrivers(); ++i) {
@@ -41,10 +35,6 @@ bool RendererIsSoftwareGl(SDL_Renderer* renderer) {
     const std::string text(reinterpret_cast<const char*>(name));
     return text.find("llvmpipe") != std::string::npos || text.find("softpipe") != std::string::npos ||
            text.find("Software Rasterizer") != std::string::npos;
-}
-
-uint8_t ClampByte(int v) {
-    return static_cast<uint8_t>(std::clamp(v, 0, 255));
 }
 
 // Four bytes a pixel is what the framework calls 32-bit colour, whatever SDL counts as padding.
@@ -266,27 +256,6 @@ void SdlGraphics::SetOrigin(float x, float y) {
     originY_ = y;
 }
 
-void SdlGraphics::SetClsColor(int r, int g, int b) {
-    clsR_ = ClampByte(r);
-    clsG_ = ClampByte(g);
-    clsB_ = ClampByte(b);
-}
-
-void SdlGraphics::SetColor(int r, int g, int b) {
-    red_ = ClampByte(r);
-    green_ = ClampByte(g);
-    blue_ = ClampByte(b);
-}
-
-void SdlGraphics::SetAlpha(float alpha) {
-    alpha_ = std::clamp(alpha, 0.0f, 1.0f);
-}
-
-void SdlGraphics::SetScale(float x, float y) {
-    scaleX_ = x;
-    scaleY_ = y;
-}
-
 ImagePtr SdlGraphics::LoadImage(const PixelMap& pixels, int flags) {
     return LoadAnimImage(pixels, pixels.Width(), pixels.Height(), 0, 1, flags);
 }
@@ -301,257 +270,6 @@ ImagePtr SdlGraphics::LoadAnimImage(const PixelMap& pixels, int cellW, int cellH
     std::erase_if(images_, [](const std::weak_ptr<SdlImage>& w) { return w.expired(); });
     images_.push_back(image);
     return image;
-}
-
-SDL_BlendMode SdlGraphics::SdlBlend() const {
-    switch (blend_) {
-        case BlendMode::Solid:
-            return SDL_BLENDMODE_NONE;
-        case BlendMode::Light:
-            return SDL_BLENDMODE_ADD;
-        case BlendMode::Shade:
-            return SDL_BLENDMODE_MOD;
-        case BlendMode::Mask:
-        case BlendMode::Alpha:
-            return SDL_BLENDMODE_BLEND;
-    }
-    return SDL_BLENDMODE_BLEND;
-}
-
-void SdlGraphics::ApplyBlend(SDL_Texture* texture) {
-    SDL_SetTextureColorMod(texture, red_, green_, blue_);
-    SDL_SetTextureAlphaMod(texture, blend_ == BlendMode::Solid ? 255 : ClampByte(std::lround(alpha_ * 255)));
-    SDL_SetTextureBlendMode(texture, SdlBlend());
-}
-
-void SdlGraphics::Cls() {
-    if (!renderer_) return;
-    SDL_SetRenderDrawBlendMode(renderer_, SDL_BLENDMODE_NONE);
-    SDL_SetRenderDrawColor(renderer_, clsR_, clsG_, clsB_, 255);
-    const SDL_Rect area{viewport_.x, viewport_.y, viewport_.w, viewport_.h};
-    SDL_RenderFillRect(renderer_, &area);
-}
-
-void SdlGraphics::DrawTexturePart(const SdlImage& image, int frame, const SDL_Rect& src, float x, float y,
-                                  float w, float h, float hx, float hy) {
-    SDL_Texture* texture = image.Texture();
-    if (!texture) return;
-    const float ax = std::fabs(scaleX_), ay = std::fabs(scaleY_);
-    int flip = SDL_FLIP_NONE;
-    // A negative scale mirrors the picture about the handle.
-    SDL_FPoint centre{hx * ax, hy * ay};
-    if (scaleX_ < 0) {
-        centre.x = (w - hx) * ax;
-        flip |= SDL_FLIP_HORIZONTAL;
-    }
-    if (scaleY_ < 0) {
-        centre.y = (h - hy) * ay;
-        flip |= SDL_FLIP_VERTICAL;
-    }
-    const SDL_FRect dst{x + originX_ - centre.x, y + originY_ - centre.y, w * ax, h * ay};
-    const bool upright = rotation_ == 0 && flip == SDL_FLIP_NONE;
-    // The software renderer turns, scales and tints every such copy anew, slowly: the cache keeps them
-    // made.
-    if (cache_ &&
-        DrawCached(image, frame, src, dst, upright && dst.w == src.w && dst.h == src.h, x, y, w, h, hx, hy)) {
-        return;
-    }
-    ApplyBlend(texture);
-    // An upright, unmirrored picture takes the plain copy: the software renderer turns every other copy
-    // through a picture of its own, many times slower.
-    if (upright) {
-        SDL_RenderCopyF(renderer_, texture, &src, &dst);
-        return;
-    }
-    SDL_RenderCopyExF(renderer_, texture, &src, &dst, rotation_, &centre,
-                      static_cast<SDL_RendererFlip>(flip));
-}
-
-bool SdlGraphics::DrawCached(const SdlImage& image, int frame, const SDL_Rect& src, const SDL_FRect& dst,
-                             bool plain, float x, float y, float w, float h, float hx, float hy) {
-    // The copies are cut to the visible pixels, which only blending that leaves the screen alone under
-    // transparent pixels allows.
-    CopyBlend blend;
-    if (blend_ == BlendMode::Alpha || blend_ == BlendMode::Mask) {
-        blend = CopyBlend::Alpha;
-    } else if (blend_ == BlendMode::Light) {
-        blend = CopyBlend::Add;
-    } else {
-        return false;
-    }
-    const Tint tint{red_, green_, blue_, ClampByte(std::lround(alpha_ * 255))};
-    PictureTransform transform;
-    if (plain) {
-        // An untinted plain copy is as fast as it gets already; a tinted one is worth a copy when small
-        // (a large one fading would be made again at every step).
-        if (tint.White() || src.w * src.h > kLargestTintedPlain) return false;
-        // Exactly where the renderer's own copy goes: its corner on the whole pixel the renderer cuts
-        // the position down to.
-        transform.pivotX = static_cast<float>(src.x);
-        transform.pivotY = static_cast<float>(src.y);
-        transform.atX = std::trunc(dst.x);
-        transform.atY = std::trunc(dst.y);
-    } else {
-        // The renderer draws nothing of a picture stretched to nothing or less.
-        if (w <= 0 || h <= 0) return true;
-        transform.pivotX = src.x + hx * src.w / w;
-        transform.pivotY = src.y + hy * src.h / h;
-        transform.atX = x + originX_;
-        transform.atY = y + originY_;
-        transform.scaleX = scaleX_ * w / src.w;
-        transform.scaleY = scaleY_ * h / src.h;
-        transform.degrees = rotation_;
-    }
-    SdlTransformCache::Placement placed;
-    if (!cache_->Place(image, frame, src, transform, tint, blend, placed)) return false;
-    if (placed.texture) SDL_RenderCopy(renderer_, placed.texture, &placed.src, &placed.dst);
-    return true;
-}
-
-void SdlGraphics::DrawImage(const Image& image, float x, float y, int frame) {
-    DrawImageRect(image, x, y, static_cast<float>(image.Width()), static_cast<float>(image.Height()), frame);
-}
-
-void SdlGraphics::DrawImageRect(const Image& image, float x, float y, float w, float h, int frame) {
-    const auto& img = static_cast<const SdlImage&>(image);
-    SDL_Rect src;
-    if (!renderer_ || !img.Source(frame, src)) return;
-    // The handle is given in frame pixels; a stretched draw stretches it too.
-    DrawTexturePart(img, frame, src, x, y, w, h, img.HandleX() * w / src.w, img.HandleY() * h / src.h);
-}
-
-void SdlGraphics::DrawSubImageRect(const Image& image, float x, float y, float w, float h, float sx, float sy,
-                                   float sw, float sh, int frame) {
-    const auto& img = static_cast<const SdlImage&>(image);
-    SDL_Rect whole;
-    if (!renderer_ || !img.Source(frame, whole) || sw <= 0 || sh <= 0) return;
-    const SDL_Rect src{whole.x + static_cast<int>(std::lround(sx)),
-                       whole.y + static_cast<int>(std::lround(sy)), static_cast<int>(std::lround(sw)),
-                       static_cast<int>(std::lround(sh))};
-    // A part never reaches into the neighbouring frames of a strip.
-    SDL_Rect part;
-    if (!SDL_IntersectRect(&src, &whole, &part)) return;
-    DrawTexturePart(img, frame, part, x, y, w * part.w / sw, h * part.h / sh, 0, 0);
-}
-
-void SdlGraphics::DrawRect(float x, float y, float w, float h) {
-    if (!renderer_) return;
-    const SDL_Color colour{red_, green_, blue_,
-                           blend_ == BlendMode::Solid ? uint8_t{255} : ClampByte(std::lround(alpha_ * 255))};
-    SDL_SetRenderDrawBlendMode(renderer_, SdlBlend());
-    SDL_SetRenderDrawColor(renderer_, colour.r, colour.g, colour.b, colour.a);
-    const float px = x + originX_, py = y + originY_;
-    if (rotation_ == 0) {
-        SDL_FRect r{px, py, w * scaleX_, h * scaleY_};
-        if (r.w < 0) r.x += r.w, r.w = -r.w;
-        if (r.h < 0) r.y += r.h, r.h = -r.h;
-        SDL_RenderFillRectF(renderer_, &r);
-        return;
-    }
-    const float rad = rotation_ * static_cast<float>(M_PI) / 180.0f;
-    const float c = std::cos(rad), s = std::sin(rad);
-    auto corner = [&](float u, float v) {
-        const float ux = u * scaleX_, vy = v * scaleY_;
-        return SDL_Vertex{{px + ux * c - vy * s, py + ux * s + vy * c}, colour, {0, 0}};
-    };
-    const SDL_Vertex vertices[4] = {corner(0, 0), corner(w, 0), corner(w, h), corner(0, h)};
-    const int indices[6] = {0, 1, 2, 0, 2, 3};
-    SDL_RenderGeometry(renderer_, nullptr, vertices, 4, indices, 6);
-}
-
-void SdlGraphics::DrawLine(float x1, float y1, float x2, float y2) {
-    if (!renderer_) return;
-    SDL_SetRenderDrawBlendMode(renderer_, SdlBlend());
-    SDL_SetRenderDrawColor(renderer_, red_, green_, blue_,
-                           blend_ == BlendMode::Solid ? 255 : ClampByte(std::lround(alpha_ * 255)));
-    const float rad = rotation_ * static_cast<float>(M_PI) / 180.0f;
-    const float c = std::cos(rad), s = std::sin(rad);
-    const float dx = (x2 - x1) * scaleX_, dy = (y2 - y1) * scaleY_;
-    const float px = x1 + originX_, py = y1 + originY_;
-    SDL_RenderDrawLineF(renderer_, px, py, px + dx * c - dy * s, py + dx * s + dy * c);
-}
-
-void SdlGraphics::Compose() {
-    SDL_SetRenderTarget(renderer_, nullptr);
-    UpdateOutputSize();
-    SDL_RenderSetClipRect(renderer_, nullptr);
-    // The drawing area covers the whole back buffer, so nothing needs clearing first.
-    SDL_RenderCopy(renderer_, target_, nullptr, nullptr);
-}
-
-PixelMap SdlGraphics::Grab(const Rect& area) {
-    if (!renderer_ || !target_) return {};
-    Compose();
-    const int x0 = std::clamp(area.x, 0, outputW_), y0 = std::clamp(area.y, 0, outputH_);
-    const int x1 = std::clamp(area.x + area.w, 0, outputW_), y1 = std::clamp(area.y + area.h, 0, outputH_);
-    PixelMap out(std::max(x1 - x0, 0), std::max(y1 - y0, 0));
-    if (!out.Empty()) {
-        const SDL_Rect r{x0, y0, out.Width(), out.Height()};
-        SDL_RenderReadPixels(renderer_, &r, SDL_PIXELFORMAT_RGBA32, out.Data(), out.Width() * 4);
-        // The back buffer's own alpha means nothing: what is shown is opaque.
-        for (int y = 0; y < out.Height(); ++y) {
-            uint8_t* row = out.Row(y);
-            for (int x = 0; x < out.Width(); ++x) row[x * 4 + 3] = 255;
-        }
-    }
-    SDL_SetRenderTarget(renderer_, target_);
-    SetViewport(viewport_);
-    return out;
-}
-
-ImagePtr SdlGraphics::CaptureImage(const Rect& area) {
-    if (!renderer_ || area.w <= 0 || area.h <= 0) return nullptr;
-    PixelMap pixels(area.w, area.h);
-    // Read from the drawing area as it stands, mid-frame: the render target stays where it is.
-    const SDL_Rect r{area.x + static_cast<int>(std::lround(originX_)),
-                     area.y + static_cast<int>(std::lround(originY_)), area.w, area.h};
-    if (SDL_RenderReadPixels(renderer_, &r, SDL_PIXELFORMAT_RGBA32, pixels.Data(), area.w * 4) != 0)
-        return nullptr;
-    for (int y = 0; y < pixels.Height(); ++y) {
-        uint8_t* row = pixels.Row(y);
-        for (int x = 0; x < pixels.Width(); ++x) row[x * 4 + 3] = 255;
-    }
-    return LoadImage(pixels, 0);
-}
-
-void SdlGraphics::Flip(int sync) {
-    if (!renderer_) return;
-    if (!screenshotPath_.empty()) {
-        std::string error;
-        if (!SavePng(screenshotPath_, Grab({0, 0, outputW_, outputH_}), 6, false, error)) {
-            std::fprintf(stderr, "%s\n", error.c_str());
-        }
-        screenshotPath_.clear();
-    }
-    const int wanted = sync == 0 ? 0 : 1;
-    if (wanted != currentSync_) {
-        SDL_RenderSetVSync(renderer_, wanted);
-        currentSync_ = wanted;
-    }
-    Compose();
-    SDL_RenderPresent(renderer_);
-    SDL_SetRenderTarget(renderer_, target_);
-    SetViewport(viewport_);
-    Pace(sync);
-}
-
-void SdlGraphics::Pace(int sync) {
-    if (options_.frameClock) {
-        options_.frameClock->Advance(kDeterministicFrameMs);
-        return;
-    }
-    if (!options_.pace || sync == 0) return;
-    using namespace std::chrono;
-    const auto interval =
-        duration_cast<steady_clock::duration>(duration<double>(1.0 / (refresh_ > 0 ? refresh_ : 60)));
-    const auto now = steady_clock::now();
-    // After a stall, start counting again from now rather than rushing to catch up.
-    if (nextFrame_.time_since_epoch().count() == 0 || now > nextFrame_ + 2 * interval) {
-        nextFrame_ = now;
-    } else if (now < nextFrame_) {
-        std::this_thread::sleep_until(nextFrame_);
-    }
-    nextFrame_ += interval;
 }
 
 void SdlGraphics::SetTitle(const std::string& title) {

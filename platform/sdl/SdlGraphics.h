@@ -25,7 +25,8 @@ struct SdlGraphicsOptions {
 };
 
 // The drawing layer on SDL's renderer. Everything is drawn into a render-target texture the size of the
-// drawing area; a flip (or a grab) scales it over the whole back buffer.
+// drawing area; a flip (or a grab) scales it over the whole back buffer. SdlGraphics.cpp opens the display
+// and keeps the pictures on the renderer, SdlGraphicsDraw.cpp draws, SdlGraphicsFrame.cpp shows the frame.
 class SdlGraphics : public Graphics {
 public:
     explicit SdlGraphics(SdlGraphicsOptions options);
@@ -56,23 +57,11 @@ public:
     float OriginX() const override { return originX_; }
     float OriginY() const override { return originY_; }
 
-    void SetClsColor(int r, int g, int b) override;
-    void SetColor(int r, int g, int b) override;
-    void SetAlpha(float alpha) override;
-    void SetBlend(BlendMode mode) override { blend_ = mode; }
-    void SetRotation(float degrees) override { rotation_ = degrees; }
-    void SetScale(float x, float y) override;
-    float Alpha() const override { return alpha_; }
-    BlendMode Blend() const override { return blend_; }
-    float ScaleX() const override { return scaleX_; }
-    float ScaleY() const override { return scaleY_; }
-    float Rotation() const override { return rotation_; }
-    void GetColor(int& r, int& g, int& b) const override { r = red_, g = green_, b = blue_; }
-
     ImagePtr LoadImage(const PixelMap& pixels, int flags) override;
     ImagePtr LoadAnimImage(const PixelMap& pixels, int cellW, int cellH, int first, int count,
                            int flags) override;
 
+    // Drawing (SdlGraphicsDraw.cpp).
     void Cls() override;
     void DrawImage(const Image& image, float x, float y, int frame) override;
     void DrawImageRect(const Image& image, float x, float y, float w, float h, int frame) override;
@@ -81,6 +70,7 @@ public:
     void DrawRect(float x, float y, float w, float h) override;
     void DrawLine(float x1, float y1, float x2, float y2) override;
 
+    // Showing and reading back the frame (SdlGraphicsFrame.cpp).
     PixelMap Grab(const Rect& area) override;
     ImagePtr CaptureImage(const Rect& area) override;
     void RequestScreenshot(const std::string& path) override { screenshotPath_ = path; }
@@ -109,6 +99,10 @@ private:
     void Compose();  // the drawing area scaled onto the back buffer
     void ApplyBlend(SDL_Texture* texture);
     SDL_BlendMode SdlBlend() const;
+    // The colour and alpha in force as bytes.
+    Tint CurrentTint() const;
+    // The alpha a draw is made with: solid drawing ignores the alpha set.
+    uint8_t DrawAlpha() const;
     // Draws the part src of a frame of the image at w × h (before the scale) so that the point (hx, hy)
     // of it lands on (x, y), scaled and turned about that point.
     void DrawTexturePart(const SdlImage& image, int frame, const SDL_Rect& src, float x, float y, float w,
@@ -135,12 +129,6 @@ private:
     int drawW_ = 0, drawH_ = 0;
     Rect viewport_;
     float originX_ = 0, originY_ = 0;
-    uint8_t clsR_ = 0, clsG_ = 0, clsB_ = 0;
-    uint8_t red_ = 255, green_ = 255, blue_ = 255;
-    float alpha_ = 1.0f;
-    BlendMode blend_ = BlendMode::Alpha;
-    float rotation_ = 0;
-    float scaleX_ = 1, scaleY_ = 1;
     int currentSync_ = -2;
     std::string screenshotPath_;
     std::vector<std::weak_ptr<SdlImage>> images_;

@@ -38,3 +38,8 @@ set(ASSETGEN_GROUPS
     village
     wilds
 )
+
+# A group with more than one job keeps the parts beside its source in a folder of its name; editing a
+# part reruns that group only. ASSETGEN_PARTS_<group> lists them, relative to groups/.
+set(ASSETGEN_PARTS_board
+    board/parts.h board/frame.cpp board/ornaments.cpp board/tiles.cpp board/lights.cpp)

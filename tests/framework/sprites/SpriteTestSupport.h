@@ -52,30 +52,29 @@ public:
         int Total() const { return scale + rotation + alpha + colour + blend; }
     };
 
+    // The state itself is the layer's own; these only count the changes.
     void SetColor(int r, int g, int b) override {
-        state_.r = r, state_.g = g, state_.b = b;
         ++changes_.colour;
+        NullGraphics::SetColor(r, g, b);
     }
     void SetAlpha(float alpha) override {
-        state_.alpha = alpha;
         ++changes_.alpha;
         NullGraphics::SetAlpha(alpha);
     }
     void SetBlend(platform::BlendMode mode) override {
-        state_.blend = mode;
         ++changes_.blend;
         NullGraphics::SetBlend(mode);
     }
     void SetRotation(float degrees) override {
-        state_.rotation = degrees;
         ++changes_.rotation;
+        NullGraphics::SetRotation(degrees);
     }
     void SetScale(float x, float y) override {
-        state_.scaleX = x, state_.scaleY = y;
         ++changes_.scale;
+        NullGraphics::SetScale(x, y);
     }
     void DrawImage(const platform::Image& image, float x, float y, int frame) override {
-        drawn_.push_back({&image, x, y, frame, state_});
+        drawn_.push_back({&image, x, y, frame, Current()});
         NullGraphics::DrawImage(image, x, y, frame);
     }
 
@@ -86,7 +85,7 @@ public:
         size_t picturesBefore;
     };
     void DrawRect(float x, float y, float w, float h) override {
-        rects_.push_back({x, y, w, h, state_, drawn_.size()});
+        rects_.push_back({x, y, w, h, Current(), drawn_.size()});
         NullGraphics::DrawRect(x, y, w, h);
     }
     const std::vector<Rect>& Rects() const { return rects_; }
@@ -94,11 +93,15 @@ public:
     // Parts of pictures (a font's glyphs), kept apart from whole pictures.
     void DrawSubImageRect(const platform::Image& image, float x, float y, float w, float h, float sx,
                           float sy, float sw, float sh, int frame) override {
-        parts_.push_back({&image, x, y, frame, state_});
+        parts_.push_back({&image, x, y, frame, Current()});
         NullGraphics::DrawSubImageRect(image, x, y, w, h, sx, sy, sw, sh, frame);
     }
 
-    const State& Current() const { return state_; }
+    State Current() const {
+        State state{ScaleX(), ScaleY(), Rotation(), Alpha(), 0, 0, 0, Blend()};
+        GetColor(state.r, state.g, state.b);
+        return state;
+    }
     const std::vector<Drawn>& Log() const { return drawn_; }
     const std::vector<Drawn>& Parts() const { return parts_; }
     const Changes& StateChanges() const { return changes_; }
@@ -110,7 +113,6 @@ public:
     }
 
 private:
-    State state_;
     std::vector<Drawn> drawn_, parts_;
     std::vector<Rect> rects_;
     Changes changes_;

@@ -22,11 +22,11 @@ public:
         ImageBank.SetPath(std::string(MURKWELL_DATA_DIR) + "/graphics/");
         game().ImagePath = std::string(MURKWELL_DATA_DIR) + "/graphics/";
         LoadBoardPictures();
+        ResetBoard();
         Grid = std::make_shared<TGameGrid>();
     }
     ~BoardFixture() {
-        Grid.reset();
-        Gems.reset();
+        ResetBoard();
         ImageBank.Clear();
     }
 

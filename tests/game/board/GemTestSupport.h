@@ -49,14 +49,8 @@ protected:
         NewBoard(8, 8);
     }
     ~GemFixture() override {
-        Gems.reset();
-        for (auto& column : Cells) {
-            for (auto& cell : column) cell.reset();
-        }
-        Grid.reset();
-        GemColourCount = 0;
+        ResetBoard();
         BoardEvents = TBoardEvents{};
-        BoardEffects.Clear();
         SaveData.timer = 0;
         ImageBank.Clear();
     }
@@ -66,9 +60,7 @@ protected:
 
     // A fresh board of width × height active cells with an empty gem list.
     void NewBoard(int width, int height) {
-        for (auto& column : Cells) {
-            for (auto& cell : column) cell.reset();
-        }
+        ResetBoard();
         Grid = std::make_shared<TGameGrid>();
         Grid->levelwidth = width;
         Grid->levelheight = height;
@@ -79,7 +71,6 @@ protected:
         }
         Grid->MagicHighlightImage = ImageBank.Find("MagicHighlight");
         Gems = std::make_shared<TGemList>();
-        BoardEffects.Clear();
     }
 
     // A gem of type made at (x, y), in the list and in its cell.

@@ -7,6 +7,8 @@
 
 #include "framework/core/Messages.h"
 #include "framework/core/Random.h"
+#include "game/board/GemEffects.h"
+#include "game/board/GemList.h"
 #include "game/save/SaveData.h"
 #include "game/save/ShopItem.h"
 #include "tests/game/board/BoardTestSupport.h"
@@ -111,6 +113,38 @@ TEST_F(LevelFileTest, TheGridsSetCellsAndTheCountsToClear) {
     EXPECT_EQ(Grid->Rocks, 2);
     EXPECT_EQ(CellAt(0, 1)->fixedGem, 5);
     EXPECT_EQ(CellAt(2, 1)->fixedGem, 22);
+}
+
+TEST_F(LevelFileTest, ResettingTheBoardLeavesNothingOfALevel) {
+    ReadOk(Level("time=90\ngoals=5,1,0,0,0\ncolours=1,2,3\nbonus=4,5\n", "1,0,1\n1,1,1\n") + "B12,0,0\n");
+    Gems = std::make_shared<TGemList>();
+    TopCellDelay[2][0] = 3;
+    ASSERT_GT(SparkleBurst(100, 100, 10), 0);
+    ASSERT_GT(BorderCount, 0);
+    ASSERT_EQ(ExtraBorderCount, 1);
+
+    ResetBoard();
+    EXPECT_FALSE(Grid);
+    EXPECT_FALSE(Gems);
+    for (const auto& column : Cells) {
+        for (const auto& cell : column) EXPECT_FALSE(cell);
+    }
+    EXPECT_EQ(GemColourCount, 0);
+    EXPECT_EQ(BonusTypeCount, 0);
+    const auto zero = [](int v) { return v == 0; };
+    EXPECT_TRUE(std::all_of(GemColours.begin(), GemColours.end(), zero));
+    EXPECT_TRUE(std::all_of(BonusTypes.begin(), BonusTypes.end(), zero));
+    EXPECT_TRUE(std::all_of(TopCellCount.begin(), TopCellCount.end(), zero));
+    for (int x = 0; x < kMaxColumns; ++x) {
+        EXPECT_TRUE(std::all_of(TopCellY[x].begin(), TopCellY[x].end(), zero)) << "column " << x;
+        EXPECT_TRUE(std::all_of(TopCellDelay[x].begin(), TopCellDelay[x].end(), zero)) << "column " << x;
+    }
+    EXPECT_EQ(BorderCount, 0);
+    EXPECT_EQ(ExtraBorderCount, 0);
+    const auto blank = [](const TBorder& b) { return b.x == 0 && b.y == 0 && b.index == 0; };
+    EXPECT_TRUE(std::all_of(Borders.begin(), Borders.end(), blank));
+    EXPECT_TRUE(std::all_of(ExtraBorders.begin(), ExtraBorders.end(), blank));
+    EXPECT_EQ(BoardEffects.Count(), 0);
 }
 
 TEST_F(LevelFileTest, MissingNumbersAndShortRowsReadAsZero) {

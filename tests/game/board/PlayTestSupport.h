@@ -55,18 +55,12 @@ protected:
         Player.InitNewLevelStats();
         BoardEvents = TBoardEvents{};
         ConnectBoardEvents();
-        BoardEffects.Clear();
+        ResetBoard();
         Grid = TGameGrid::Create();
     }
     ~PlayFixture() override {
-        Gems.reset();
-        for (auto& column : Cells) {
-            for (auto& cell : column) cell.reset();
-        }
-        Grid.reset();
+        ResetBoard();
         BoardEvents = TBoardEvents{};
-        BoardEffects.Clear();
-        GemColourCount = 0;
         Player = TPlayer{};
         SaveData = TSaveData{};
         SoundBank.Clear();
@@ -79,9 +73,7 @@ protected:
     void Build(const std::string& layout) {
         const auto rows = Rows(layout);
         ASSERT_FALSE(rows.empty());
-        for (auto& column : Cells) {
-            for (auto& cell : column) cell.reset();
-        }
+        ClearCells();
         Grid->levelheight = static_cast<int>(rows.size());
         Grid->levelwidth = static_cast<int>(rows[0].size());
         Grid->Centre();

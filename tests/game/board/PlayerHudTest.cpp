@@ -22,12 +22,13 @@ protected:
             TBitmapFont::Create(std::string(MURKWELL_DATA_DIR) + "/fonts/LargeWhite", -1, 0, 0);
         Player = TPlayer{};
         SaveData = TSaveData{};
+        ResetBoard();
         Grid = std::make_shared<TGameGrid>();
         graphics().ClearLog();
     }
     ~PlayerHudTest() override {
         GameFonts.LargeWhite.reset();
-        Grid.reset();
+        ResetBoard();
         Player = TPlayer{};
         SaveData = TSaveData{};
     }

@@ -38,10 +38,11 @@ protected:
         BoardEvents = TBoardEvents{};
         BoardEvents.PlayLowTimeBeep = [this] { ++beeps; };
         BoardEvents.StartTimeUpAnim = [this] { ++timeUps; };
+        ResetBoard();
         Grid = std::make_shared<TGameGrid>();
     }
     ~PlayerTest() override {
-        Grid.reset();
+        ResetBoard();
         BoardEvents = TBoardEvents{};
         Player = TPlayer{};
         SaveData = TSaveData{};

@@ -14,9 +14,9 @@
 #include "framework/gfx/GameFonts.h"
 #include "framework/gfx/ImageBank.h"
 #include "framework/screens/GameFade.h"
+#include "game/board/Board.h"
 #include "game/board/BoardEvents.h"
 #include "game/board/GameGrid.h"
-#include "game/board/GemEffects.h"
 #include "game/board/GemList.h"
 #include "game/board/HUDPowerup.h"
 #include "game/board/Player.h"
@@ -44,12 +44,10 @@ protected:
     ~GameScreenFixture() override {
         GameScreen.reset();
         LevelCompleteScreen.reset();
-        Grid.reset();
-        Gems.reset();
+        ResetBoard();
         HUDPowerups = {};
         BoardEvents = TBoardEvents{};
         LevelEvents = TLevelEvents{};
-        BoardEffects.Clear();
         HudEffects.Clear();
         KillGameFonts();
         SaveData = TSaveData{};

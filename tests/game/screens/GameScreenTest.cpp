@@ -19,7 +19,6 @@
 #include "game/board/Cell.h"
 #include "game/board/GameGrid.h"
 #include "game/board/Gem.h"
-#include "game/board/GemEffects.h"
 #include "game/board/GemList.h"
 #include "game/board/HUDPowerup.h"
 #include "game/board/Player.h"

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "game/board/GemPictureLayout.h"
 #include "platform/codecs/ImageCodec.h"
 
 namespace murkwell::test {
@@ -239,6 +240,30 @@ TEST(LevelPictures, DiagonalMaskIsACellWithAnAcceptingArea) {
     }
     EXPECT_GT(accepting, 0);
     EXPECT_GT(refusing, 0);
+}
+
+// What the game loads by the gem picture table is what the build drew by it: the strips have the table's
+// frames in one row of cells, every other picture is one cell.
+TEST(LevelPictures, GemPicturesAreLaidOutAsTheGameLoadsThem) {
+    using namespace gemlayout;
+    const struct {
+        const char* name;
+        int frames;
+    } strips[] = {{kStrip, kStripFrames}, {kCoinStrip, kCoinFrames}};
+    for (const auto& strip : strips) {
+        const PixelMap picture = Load("graphics/" + PathOf(strip.name) + ".png");
+        EXPECT_EQ(picture.Width(), strip.frames * kCell) << strip.name;
+        EXPECT_EQ(picture.Height(), kCell) << strip.name;
+    }
+    std::vector<const char*> singles = {kSkull, kLocks[0], kLocks[1], kRocks[0], kRocks[1], kStrongRock};
+    for (int type = kFirstBonus; type < kTypes; ++type) {
+        if (type != kCoin) singles.push_back(kBonusPictures[type]);
+    }
+    for (const char* name : singles) {
+        const PixelMap picture = Load("graphics/" + PathOf(name) + ".png");
+        EXPECT_EQ(picture.Width(), kCell) << name;
+        EXPECT_EQ(picture.Height(), kCell) << name;
+    }
 }
 
 TEST(LevelPictures, GemStripHoldsThirteenColoursAndTheSkullInCells) {

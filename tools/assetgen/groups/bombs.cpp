@@ -5,9 +5,11 @@
 // Each is a single 66 x 66 picture in "Gems/", drawn mid-handled at the cell centre; the game scales it to
 // 0.75 … 0.9 and adds its own drop shadow, so none is baked in.
 
+#include <iterator>
 #include <string>
 #include <vector>
 
+#include "game/board/GemPictureLayout.h"
 #include "tools/assetgen/DataFolder.h"
 #include "tools/assetgen/Group.h"
 #include "tools/assetgen/Pictures.h"
@@ -21,29 +23,29 @@ namespace {
 
 constexpr int kSize = 66;
 
+// The bombs with two levels, in type order from the first bonus type; their names are the game's.
 struct Bomb {
-    const char* stem;  // the level number is appended
     void (*draw)(Canvas&, const Fire&, bool enchanted);
     // Sideways light for the lantern (a row bomb), upright for the candle (a column bomb).
     double raysX, raysY;
 };
 
+// The pumpkin, the lantern, the candle, the grave, the torch and the well.
 const Bomb kBombs[] = {
-    {"pump", [](Canvas& c, const Fire& f, bool) { Pumpkin(c, f); }, 0, 0},
-    {"lantern", [](Canvas& c, const Fire& f, bool) { Lantern(c, f); }, 1, 0},
-    {"candle",
-     [](Canvas& c, const Fire& f, bool) {
+    {[](Canvas& c, const Fire& f, bool) { Pumpkin(c, f); }, 0, 0},
+    {[](Canvas& c, const Fire& f, bool) { Lantern(c, f); }, 1, 0},
+    {[](Canvas& c, const Fire& f, bool) {
          // Raised a little: the dish is heavy at the bottom, and the bomb is drawn about its middle.
          cairo_translate(c.Cr(), 0, -3);
          Candle(c, f);
      },
      0, 1},
     // The cold stones only shine once enchanted.
-    {"grave", [](Canvas& c, const Fire& f, bool enchanted) { Gravestone(c, enchanted ? &f : nullptr); }, 0,
-     0},
-    {"torch", [](Canvas& c, const Fire& f, bool) { Torch(c, f); }, 0, 0},
-    {"well", [](Canvas& c, const Fire& f, bool enchanted) { Well(c, enchanted ? &f : nullptr); }, 0, 0},
+    {[](Canvas& c, const Fire& f, bool enchanted) { Gravestone(c, enchanted ? &f : nullptr); }, 0, 0},
+    {[](Canvas& c, const Fire& f, bool) { Torch(c, f); }, 0, 0},
+    {[](Canvas& c, const Fire& f, bool enchanted) { Well(c, enchanted ? &f : nullptr); }, 0, 0},
 };
+static_assert(std::size(kBombs) == gemlayout::kTwoLevelBombs);
 
 // Soft beams out of the item along the line it clears.
 void Rays(Canvas& canvas, double dx, double dy, const Fire& fire) {
@@ -116,14 +118,20 @@ platform::PixelMap DrawGarlic() {
     return canvas.ToPixelMap();
 }
 
-std::string PathOf(const std::string& name) {
-    return "graphics/Gems/" + name + ".png";
+// The picture of the bonus type.
+std::string PathOf(int type) {
+    return "graphics/" + gemlayout::PathOf(gemlayout::kBonusPictures[type]) + ".png";
+}
+
+// The bonus type of the bomb at the level.
+int TypeOf(int bomb, int level) {
+    return gemlayout::kFirstBonus + bomb + (level - 1) * gemlayout::kUpgradeStep;
 }
 
 std::vector<std::string> Required() {
-    std::vector<std::string> paths{PathOf("garlic")};
-    for (const Bomb& bomb : kBombs) {
-        for (int level : {1, 2}) paths.push_back(PathOf(bomb.stem + std::to_string(level)));
+    std::vector<std::string> paths{PathOf(gemlayout::kGarlic)};
+    for (int bomb = 0; bomb < gemlayout::kTwoLevelBombs; ++bomb) {
+        for (int level : {1, 2}) paths.push_back(PathOf(TypeOf(bomb, level)));
     }
     return paths;
 }
@@ -133,12 +141,12 @@ const GroupRegistration kBombsGroup({
     .required = Required(),
     .make =
         [](DataFolder& out) {
-            for (const Bomb& bomb : kBombs) {
+            for (int bomb = 0; bomb < gemlayout::kTwoLevelBombs; ++bomb) {
                 for (int level : {1, 2}) {
-                    WritePicture(out, PathOf(bomb.stem + std::to_string(level)), DrawBomb(bomb, level));
+                    WritePicture(out, PathOf(TypeOf(bomb, level)), DrawBomb(kBombs[bomb], level));
                 }
             }
-            WritePicture(out, PathOf("garlic"), DrawGarlic());
+            WritePicture(out, PathOf(gemlayout::kGarlic), DrawGarlic());
         },
 });
 

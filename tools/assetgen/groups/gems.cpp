@@ -2,12 +2,14 @@
 // be played by shape alone (colour-blind players, greyscale screenshots): a heart, a hexagon, a star and so
 // on. All are cut stones lit by the moon, except the moonstone, a polished cabochon.
 //
-// "Gems/gems.png": a strip of 14 cells of 66 x 66 in one row, drawn mid-handled at the cell centre; frame
-// (type - 1) is colour type 1 … 13, and frame 13 is the gold skull, for the collect goal's "gem picture".
+// "Gems/gems.png": one row of cells, drawn mid-handled at the cell centre, laid out as the game's gem
+// picture table says: the colours in type order, then the gold skull for the collect goal's "gem picture".
 
 #include <cmath>
+#include <iterator>
 #include <numbers>
 
+#include "game/board/GemPictureLayout.h"
 #include "tools/assetgen/DataFolder.h"
 #include "tools/assetgen/Group.h"
 #include "tools/assetgen/Pictures.h"
@@ -21,7 +23,9 @@ namespace {
 
 constexpr double kPi = std::numbers::pi;
 constexpr double kC = 33;  // the cell's centre
-const Strip kGems{"graphics/Gems/gems.png", {.cellWidth = 66, .cellHeight = 66, .frames = 14}};
+const Strip kGems{
+    "graphics/" + gemlayout::PathOf(gemlayout::kStrip) + ".png",
+    {.cellWidth = gemlayout::kCell, .cellHeight = gemlayout::kCell, .frames = gemlayout::kStripFrames}};
 
 // A stone: its silhouette, the ring of points its crown facets run from (the corners of a cut polygon, or
 // points spaced along a curved edge), and its table.
@@ -167,6 +171,9 @@ const Gem kGemTable[] = {
      0.56},
 };
 
+// One stone a colour, in type order: the stone of colour type t is drawn in frame ColourFrame(t).
+static_assert(std::size(kGemTable) == gemlayout::kColours);
+
 // The moonstone: a milky cabochon with a blue sheen that drifts across it, as moonstones do.
 void Moonstone(Canvas& canvas, const Gem& gem) {
     cairo_t* cr = canvas.Cr();
@@ -201,7 +208,7 @@ void DrawGem(Canvas& canvas, int index) {
 }
 
 void DrawFrame(Canvas& canvas, int frame) {
-    if (frame < 13) {
+    if (frame != gemlayout::kSkullFrame) {
         DrawGem(canvas, frame);
         return;
     }

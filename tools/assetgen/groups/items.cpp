@@ -1,13 +1,14 @@
 // What else stands in a cell besides the gems: the gold skull, coins and money bags, and the chains and
 // rocks that hold a gem fast. All are 66 x 66 pictures in "Gems/", drawn mid-handled at the cell centre.
 //
-// "Gems/coin.png": a strip of 6 cells of 66 x 66 in one row, a half turn of the coin (it looks the same
-// from both sides), played as a 600 ms loop.
+// "Gems/coin.png": one row of cells (as many as the game's gem picture table says), a half turn of the
+// coin (it looks the same from both sides), played as a 600 ms loop.
 
 #include <cmath>
 #include <numbers>
 #include <vector>
 
+#include "game/board/GemPictureLayout.h"
 #include "tools/assetgen/DataFolder.h"
 #include "tools/assetgen/Group.h"
 #include "tools/assetgen/Noise.h"
@@ -26,7 +27,9 @@ constexpr double kPi = std::numbers::pi;
 constexpr int kSize = 66;
 constexpr double kC = 33;
 
-const Strip kCoin{"graphics/Gems/coin.png", {.cellWidth = 66, .cellHeight = 66, .frames = 6}};
+const Strip kCoin{
+    "graphics/" + gemlayout::PathOf(gemlayout::kCoinStrip) + ".png",
+    {.cellWidth = gemlayout::kCell, .cellHeight = gemlayout::kCell, .frames = gemlayout::kCoinFrames}};
 const Tones kIron{Hex(0xb4bedc), Hex(0x4a5274), Hex(0x12141f)};
 const Tones kRock{Hex(0xeae4ee), Hex(0x9d96aa), Hex(0x332e40)};
 
@@ -224,8 +227,10 @@ struct Item {
 };
 
 const Item kItems[] = {
-    {"Gold Skull", DrawSkull}, {"moneybag", DrawMoneyBag}, {"Lock1", Lock1}, {"Lock2", Lock2},
-    {"Rock1Var1", Rock1Var1},  {"Rock1Var2", Rock1Var2},   {"Rock2", Rock2},
+    {gemlayout::kSkull, DrawSkull},    {gemlayout::kBonusPictures[gemlayout::kBag], DrawMoneyBag},
+    {gemlayout::kLocks[0], Lock1},     {gemlayout::kLocks[1], Lock2},
+    {gemlayout::kRocks[0], Rock1Var1}, {gemlayout::kRocks[1], Rock1Var2},
+    {gemlayout::kStrongRock, Rock2},
 };
 
 std::vector<std::string> Required() {
