@@ -24,10 +24,11 @@ int TSprite::DrawLight(float strength, float r, float g, float b, std::shared_pt
     TDrawState::SetBlend(platform::BlendMode::Light);
     TDrawState::SetColor(static_cast<int>(strength * 255 * r), static_cast<int>(strength * 255 * g),
                          static_cast<int>(strength * 255 * b));
-    // The other picture stands in for this one draw only; the sprite's own choice comes back after.
-    std::swap(AlternativeImage, img);
+    // The given picture (or none: the sprite's own) stands in for this one draw, and afterwards the sprite
+    // has no other picture at all.
+    AlternativeImage = std::move(img);
     DoDraw();
-    std::swap(AlternativeImage, img);
+    AlternativeImage.reset();
     TDrawState::SetBlend(platform::BlendMode::Alpha);
     TDrawState::SetColor(255, 255, 255);
     return 1;

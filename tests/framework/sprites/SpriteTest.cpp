@@ -1,6 +1,7 @@
 // Sprites: frame animation, movement, scaling, rotation, glow, bounds and hit tests.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "SpriteTestSupport.h"
@@ -49,46 +50,93 @@ TEST_F(SpriteTest, ACountingDownAnimationAlsoAdvancesItsFrames) {
     EXPECT_EQ(sprite.frame, 3);
 }
 
-TEST_F(SpriteTest, ACountedLoopWrapsThenStopsAtTheEndWithoutAFurtherCall) {
+TEST_F(SpriteTest, ACountedLoopWrapsThenStopsAtTheEndWithoutCallingAndIsHeldThere) {
     TSprite sprite;
     sprite.SetupAnim(4, 100, 1, 0, 0, 0, 1);  // 20 ticks
     sprite.LoopCount = 2;
-    int ends = 0;
+    std::vector<int> ends;
     sprite.AnimStoppedFunction = [](TSprite&) { Record("stopped"); };
-    for (int t = 0; t < 100; ++t) ends += sprite.ManageAnim();
-    EXPECT_EQ(Calls("stopped"), 1) << "the wrap";
-    EXPECT_EQ(ends, 2);
+    for (int t = 0; t < 40; ++t) ends.push_back(sprite.ManageAnim());
+    EXPECT_EQ(Calls("stopped"), 1) << "the wrap; the stop on the second arrival calls nothing";
+    EXPECT_EQ(ends[19], 1);
+    EXPECT_EQ(ends[39], 1);
+    EXPECT_EQ(std::count(ends.begin(), ends.end(), 1), 2);
     EXPECT_EQ(sprite.Loop, 0);
     EXPECT_EQ(sprite.AnimCounter, 20);
     EXPECT_EQ(sprite.frame, 3);
+    // Held at its end, each further tick runs into the end again as a pass that does not loop.
+    for (int t = 0; t < 3; ++t) EXPECT_EQ(sprite.ManageAnim(), 1);
+    EXPECT_EQ(Calls("stopped"), 4);
+    EXPECT_EQ(sprite.AnimCounter, 20);
 }
 
-TEST_F(SpriteTest, AnAnimationPlayedOnceReportsItsEndOnce) {
-    TSprite sprite;
-    sprite.SetupAnim(4, 100, 0, 0, 0, 0, 0);
-    int ends = 0;
-    sprite.AnimStoppedFunction = [](TSprite&) { Record("stopped"); };
-    for (int t = 0; t < 60; ++t) ends += sprite.ManageAnim();
-    EXPECT_EQ(Calls("stopped"), 1);
-    EXPECT_EQ(ends, 1);
-    EXPECT_EQ(sprite.frame, 3);
-    EXPECT_GT(sprite.AnimCounter, 0) << "so the last frame is what is drawn";
+TEST_F(SpriteTest, AnAnimationPlayedOnceStopsAtItsEndAndReportsItOnEveryTickAfter) {
+    struct Case {
+        int counterDir, reverse;
+        double rest;
+    };
+    // Counting down it rests just above 0, so the last frame is what is drawn.
+    for (const Case& c : {Case{0, 0, 0.01}, Case{1, 0, 20}, Case{0, 1, 20}, Case{1, 1, 0.01}}) {
+        TSprite sprite;
+        sprite.SetupAnim(4, 100, c.counterDir, c.reverse, 0, 0, 0);  // 20 ticks
+        sprite.AnimStoppedFunction = [](TSprite&) { Record("stopped"); };
+        std::vector<int> ends;
+        for (int t = 0; t < 30; ++t) ends.push_back(sprite.ManageAnim());
+        const auto first = std::find(ends.begin(), ends.end(), 1) - ends.begin();
+        EXPECT_EQ(first, 19) << c.counterDir << c.reverse;
+        EXPECT_EQ(std::count(ends.begin(), ends.end(), 1), 11) << "every tick from the end on";
+        EXPECT_EQ(Calls("stopped"), 11);
+        EXPECT_DOUBLE_EQ(sprite.AnimCounter, c.rest);
+        murkwell::test::hookCalls.clear();
+    }
 }
 
 TEST_F(SpriteTest, APingPongAnimationTurnsAtEachEndWithoutCallingTheFunction) {
+    // Counting down through a pass: AnimReverse 0 from the top, 1 from the bottom.
     TSprite sprite;
-    sprite.SetupAnim(4, 100, 1, 0, 0, 1, 1);  // 20 ticks, 5 a frame
+    sprite.SetupAnim(4, 100, 0, 0, 0, 1, 1);  // 20 ticks, 5 a frame, the counter from 20 down
     sprite.AnimStoppedFunction = [](TSprite&) { Record("stopped"); };
-    std::vector<int> frames;
+    std::vector<int> frames, reverse;
+    std::vector<double> counters;
     for (int t = 0; t < 60; ++t) {
         sprite.ManageAnim();
         frames.push_back(sprite.frame);
+        reverse.push_back(sprite.AnimReverse);
+        counters.push_back(sprite.AnimCounter);
+    }
+    EXPECT_EQ(Calls("stopped"), 0);
+    EXPECT_EQ(reverse[18], 0);
+    EXPECT_EQ(reverse[19], 1) << "turned at the bottom";
+    EXPECT_DOUBLE_EQ(counters[19], 5) << "a frame's length up from 0";
+    EXPECT_EQ(frames[19], 3);
+    EXPECT_EQ(reverse[33], 1);
+    EXPECT_EQ(reverse[34], 0) << "turned at the top";
+    EXPECT_DOUBLE_EQ(counters[34], 15) << "a frame's length down from 20";
+    EXPECT_EQ(frames[34], 1);
+    EXPECT_EQ(reverse[49], 1) << "and again at the bottom";
+    EXPECT_EQ(*std::max_element(frames.begin(), frames.end()), 3);
+    EXPECT_EQ(*std::min_element(frames.begin(), frames.end()), 0);
+}
+
+TEST_F(SpriteTest, APingPongAnimationCountingUpTurnsTheOtherWay) {
+    // Counting up through a pass the way back is the one against it: AnimReverse 1 from the top and
+    // 0 from the bottom, so the frames run back down and up again instead of sticking at an end.
+    TSprite sprite;
+    sprite.SetupAnim(4, 100, 1, 0, 0, 1, 1);  // 20 ticks, 5 a frame
+    sprite.AnimStoppedFunction = [](TSprite&) { Record("stopped"); };
+    std::vector<int> frames, reverse;
+    for (int t = 0; t < 60; ++t) {
+        sprite.ManageAnim();
+        frames.push_back(sprite.frame);
+        reverse.push_back(sprite.AnimReverse);
     }
     EXPECT_EQ(Calls("stopped"), 0);
     EXPECT_EQ(frames[14], 3);
+    EXPECT_EQ(reverse[19], 1) << "turned at the top";
     EXPECT_EQ(frames[19], 3) << "back a frame's length at the top";
     EXPECT_EQ(frames[20], 2);
     EXPECT_EQ(frames[30], 0);
+    EXPECT_EQ(reverse[34], 0) << "turned at the bottom";
     EXPECT_EQ(frames[40], 2) << "and up again from the bottom";
     EXPECT_EQ(*std::max_element(frames.begin(), frames.end()), 3);
 }
