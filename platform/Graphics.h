@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/ImageCollision.h"
 #include "platform/PixelMap.h"
 
 namespace platform {
@@ -168,6 +169,12 @@ public:
     virtual void ClientPosition(int& x, int& y) = 0;
     virtual void Minimise() = 0;
     virtual bool HasFocus() = 0;
+
+    // The image collision test: pictures registered where they are drawn, tested against others.
+    ImageCollision& Collisions() { return collisions_; }
+
+private:
+    ImageCollision collisions_;
 };
 
 }  // namespace platform

@@ -1,4 +1,5 @@
 // Drawing a sprite: its transform, shadow, picture, label and glow, through the shared drawing state.
+#include "framework/core/Game.h"
 #include "framework/sprites/SpriteDrawInline.h"
 
 int TSprite::Draw() {
@@ -70,5 +71,13 @@ int TSprite::DrawWithOffset() {
     const bool tinted = ApplyTransform();
     DrawAt(PictureX() - ScrollX, PictureY() - ScrollY, 1);
     RestoreTransform(tinted);
+    return 1;
+}
+
+int TSprite::AddToCollisions(uint32_t layers) {
+    const std::shared_ptr<TGameImage>& img = AlternativeImage ? AlternativeImage : image;
+    if (!img || !img->image || !Game) return 0;
+    Game->GetPlatform().GetGraphics().Collisions().Add(
+        *img->image, {PictureX(), PictureY(), BaseScaleX * ScaleX, BaseScaleY * ScaleY, Rotation}, layers, this);
     return 1;
 }
