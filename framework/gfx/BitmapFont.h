@@ -26,7 +26,7 @@ extern int FontArrayCentreOnHeight;
 // ones are kept in the extra slots from 256 on. A character the font lacks is an empty glyph of size 0.
 class TBitmapFont {
 public:
-    double CharGap = 0;    // extra advance after every character
+    double CharGap = 0;  // extra advance after every character
     // 1: the text is placed by its handle, which alignment and every character drawn move along, and turns
     // about the drawing point. The handle is in the page's pixels and keeps where a draw left it.
     int ChangeHandle = 0;

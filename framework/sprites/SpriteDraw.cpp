@@ -78,6 +78,7 @@ int TSprite::AddToCollisions(uint32_t layers) {
     const std::shared_ptr<TGameImage>& img = AlternativeImage ? AlternativeImage : image;
     if (!img || !img->image || !Game) return 0;
     Game->GetPlatform().GetGraphics().Collisions().Add(
-        *img->image, {PictureX(), PictureY(), BaseScaleX * ScaleX, BaseScaleY * ScaleY, Rotation}, layers, this);
+        *img->image, {PictureX(), PictureY(), BaseScaleX * ScaleX, BaseScaleY * ScaleY, Rotation}, layers,
+        this);
     return 1;
 }

@@ -321,4 +321,3 @@ int TButton::SimulateClick() {
     if (taken) MouseOver = 1;
     return taken;
 }
-

@@ -377,9 +377,8 @@ TEST_F(BitmapFontTest, AGlyphFileThatCannotBeUsedIsFatalWithOneMessageNamingIt) 
 
 TEST_F(BitmapFontTest, AGlyphFileThatCanBeUsedLoadsWithoutAWord) {
     // No page size, a count it does not keep, a stray line among the characters.
-    const auto font = Load(
-        "info face=\"Test\"\ncommon lineHeight=30\nchars count=5\n" + Glyph(65, 0, 20, 30, -2, 5, 28) +
-        "hello\n" + Glyph(66, 30, 20, 24, 1, 7, 25));
+    const auto font = Load("info face=\"Test\"\ncommon lineHeight=30\nchars count=5\n" +
+                           Glyph(65, 0, 20, 30, -2, 5, 28) + "hello\n" + Glyph(66, 30, 20, 24, 1, 7, 25));
     ASSERT_TRUE(font);
     EXPECT_EQ(font->NumChars, 2);
     EXPECT_EQ(font->TextureW, 0);

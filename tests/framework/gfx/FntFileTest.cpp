@@ -154,8 +154,9 @@ TEST(FntFile, AFileCutShortReadsWhatItHoldsUnlessALineIsCut) {
 
 TEST(FntFile, ASecondPageIsRefusedAndStrayLinesArePassedOver) {
     EXPECT_THAT(Refused(std::string(kHead) + "page id=1 file=\"Other.png\"\n"), HasSubstr("second page"));
-    const FntFile file = Parse(std::string(kHead) + "chars count=1\nhello\n\n" +
-                               "char id=65   x=0    y=0    width=1   height=1   xoffset=0   yoffset=0   xadvance=1\n");
+    const FntFile file =
+        Parse(std::string(kHead) + "chars count=1\nhello\n\n" +
+              "char id=65   x=0    y=0    width=1   height=1   xoffset=0   yoffset=0   xadvance=1\n");
     EXPECT_EQ(file.glyphs.size(), 1u);
 }
 

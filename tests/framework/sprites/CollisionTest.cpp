@@ -28,15 +28,14 @@ TEST_F(CollisionTest, APictureCoversItsFramePlacedByItsHandleScaleAndTurn) {
         const char* what;
     };
     // The 2 × 2 dot handled at its middle covers x − 1 … x + 1.
-    for (const Case& c : {Case{{100, 100}, true, "inside"},
-                          Case{{110.5f, 100}, true, "over the right edge"},
-                          Case{{111, 100}, false, "touching the right edge"},
-                          Case{{100, 106}, false, "touching the bottom edge"},
-                          Case{{89.5f, 104.5f}, true, "over the bottom left corner"},
-                          Case{{100, 111}, false, "below"},
-                          Case{{100, 111, 1, 14}, true, "stretched down to it"},
-                          Case{{100, 111, 1, 1, 45}, false, "turned, but its box stays short of it"},
-                          Case{{100, 200}, false, "far away"}}) {
+    for (const Case& c :
+         {Case{{100, 100}, true, "inside"}, Case{{110.5f, 100}, true, "over the right edge"},
+          Case{{111, 100}, false, "touching the right edge"},
+          Case{{100, 106}, false, "touching the bottom edge"},
+          Case{{89.5f, 104.5f}, true, "over the bottom left corner"}, Case{{100, 111}, false, "below"},
+          Case{{100, 111, 1, 14}, true, "stretched down to it"},
+          Case{{100, 111, 1, 1, 45}, false, "turned, but its box stays short of it"},
+          Case{{100, 200}, false, "far away"}}) {
         EXPECT_EQ(collisions().Collide(*dot->image, c.at, 1).size(), c.hits ? 1u : 0u) << c.what;
     }
     // A turned registration covers the box around the turned frame: 10 × 20 upright.

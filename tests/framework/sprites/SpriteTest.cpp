@@ -92,53 +92,43 @@ TEST_F(SpriteTest, AnAnimationPlayedOnceStopsAtItsEndAndReportsItOnEveryTickAfte
 }
 
 TEST_F(SpriteTest, APingPongAnimationTurnsAtEachEndWithoutCallingTheFunction) {
-    // Counting down through a pass: AnimReverse 0 from the top, 1 from the bottom.
-    TSprite sprite;
-    sprite.SetupAnim(4, 100, 0, 0, 0, 1, 1);  // 20 ticks, 5 a frame, the counter from 20 down
-    sprite.AnimStoppedFunction = [](TSprite&) { Record("stopped"); };
-    std::vector<int> frames, reverse;
-    std::vector<double> counters;
-    for (int t = 0; t < 60; ++t) {
-        sprite.ManageAnim();
-        frames.push_back(sprite.frame);
-        reverse.push_back(sprite.AnimReverse);
-        counters.push_back(sprite.AnimCounter);
+    struct Seen {
+        int tick, frame, reverse;
+        double counter;
+    };
+    struct Case {
+        int counterDir;
+        std::vector<Seen> seen;
+    };
+    // 4 frames over 20 ticks, 5 a frame. Counting down through a pass (the counter from 20), AnimReverse
+    // is 1 from the bottom and 0 from the top. Counting up, the way back is again the one against the
+    // pass: 1 from the top, 0 from the bottom, so the frames run back and forth instead of sticking at
+    // an end. Each turn puts the counter a frame's length back from the end.
+    const Case cases[] = {
+        {0, {{18, 3, 0, 1}, {19, 3, 1, 5}, {33, 0, 1, 19}, {34, 1, 0, 15}, {49, 3, 1, 5}}},
+        {1, {{14, 3, 0, 15}, {19, 3, 1, 15}, {20, 2, 1, 14}, {30, 0, 1, 4}, {34, 1, 0, 5}, {40, 2, 0, 11}}},
+    };
+    for (const Case& c : cases) {
+        TSprite sprite;
+        sprite.SetupAnim(4, 100, c.counterDir, 0, 0, 1, 1);
+        sprite.AnimStoppedFunction = [](TSprite&) { Record("stopped"); };
+        std::vector<Seen> run;
+        for (int t = 0; t < 60; ++t) {
+            sprite.ManageAnim();
+            run.push_back({t, sprite.frame, sprite.AnimReverse, sprite.AnimCounter});
+        }
+        for (const Seen& want : c.seen) {
+            const Seen& got = run[want.tick];
+            EXPECT_EQ(got.frame, want.frame) << c.counterDir << " at " << want.tick;
+            EXPECT_EQ(got.reverse, want.reverse) << c.counterDir << " at " << want.tick;
+            EXPECT_DOUBLE_EQ(got.counter, want.counter) << c.counterDir << " at " << want.tick;
+        }
+        const auto [least, most] = std::minmax_element(
+            run.begin(), run.end(), [](const Seen& a, const Seen& b) { return a.frame < b.frame; });
+        EXPECT_EQ(least->frame, 0);
+        EXPECT_EQ(most->frame, 3);
     }
     EXPECT_EQ(Calls("stopped"), 0);
-    EXPECT_EQ(reverse[18], 0);
-    EXPECT_EQ(reverse[19], 1) << "turned at the bottom";
-    EXPECT_DOUBLE_EQ(counters[19], 5) << "a frame's length up from 0";
-    EXPECT_EQ(frames[19], 3);
-    EXPECT_EQ(reverse[33], 1);
-    EXPECT_EQ(reverse[34], 0) << "turned at the top";
-    EXPECT_DOUBLE_EQ(counters[34], 15) << "a frame's length down from 20";
-    EXPECT_EQ(frames[34], 1);
-    EXPECT_EQ(reverse[49], 1) << "and again at the bottom";
-    EXPECT_EQ(*std::max_element(frames.begin(), frames.end()), 3);
-    EXPECT_EQ(*std::min_element(frames.begin(), frames.end()), 0);
-}
-
-TEST_F(SpriteTest, APingPongAnimationCountingUpTurnsTheOtherWay) {
-    // Counting up through a pass the way back is the one against it: AnimReverse 1 from the top and
-    // 0 from the bottom, so the frames run back down and up again instead of sticking at an end.
-    TSprite sprite;
-    sprite.SetupAnim(4, 100, 1, 0, 0, 1, 1);  // 20 ticks, 5 a frame
-    sprite.AnimStoppedFunction = [](TSprite&) { Record("stopped"); };
-    std::vector<int> frames, reverse;
-    for (int t = 0; t < 60; ++t) {
-        sprite.ManageAnim();
-        frames.push_back(sprite.frame);
-        reverse.push_back(sprite.AnimReverse);
-    }
-    EXPECT_EQ(Calls("stopped"), 0);
-    EXPECT_EQ(frames[14], 3);
-    EXPECT_EQ(reverse[19], 1) << "turned at the top";
-    EXPECT_EQ(frames[19], 3) << "back a frame's length at the top";
-    EXPECT_EQ(frames[20], 2);
-    EXPECT_EQ(frames[30], 0);
-    EXPECT_EQ(reverse[34], 0) << "turned at the bottom";
-    EXPECT_EQ(frames[40], 2) << "and up again from the bottom";
-    EXPECT_EQ(*std::max_element(frames.begin(), frames.end()), 3);
 }
 
 TEST_F(SpriteTest, ARandomStartLiesWithinThePass) {
