@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/ImageCollision.h"
 #include "platform/PixelMap.h"
 
 namespace platform {
@@ -173,6 +174,9 @@ public:
     virtual void Minimise() = 0;
     virtual bool HasFocus() = 0;
 
+    // The image collision test: pictures registered where they are drawn, tested against others.
+    ImageCollision& Collisions() { return collisions_; }
+
 private:
     int clsRed_ = 0, clsGreen_ = 0, clsBlue_ = 0;
     int red_ = 255, green_ = 255, blue_ = 255;
@@ -180,6 +184,7 @@ private:
     BlendMode blend_ = BlendMode::Alpha;
     float rotation_ = 0;
     float scaleX_ = 1, scaleY_ = 1;
+    ImageCollision collisions_;
 };
 
 }  // namespace platform

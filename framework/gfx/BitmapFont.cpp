@@ -11,7 +11,6 @@
 #include "framework/gfx/TextFile.h"
 #include "framework/sprites/Color.h"
 #include "framework/sprites/Shadow.h"
-#include "platform/files/Files.h"
 #include "platform/text/Utf8.h"
 
 int FontPrecache = 0;
@@ -24,13 +23,9 @@ namespace {
 constexpr int kFirstExtraSlot = 256;
 constexpr int kArrayGrowth = 100;
 
-bool FitsPage(const FntFile& file, const platform::Image& page, std::string& error) {
+bool FitsPage(const FntFile& file, const platform::Image& page) {
     for (const FntGlyph& glyph : file.glyphs) {
-        if (glyph.x + glyph.width > page.Width() || glyph.y + glyph.height > page.Height()) {
-            error = "the glyph of character " + std::to_string(glyph.id) + " reaches outside the " +
-                    std::to_string(page.Width()) + "x" + std::to_string(page.Height()) + " page";
-            return false;
-        }
+        if (glyph.x + glyph.width > page.Width() || glyph.y + glyph.height > page.Height()) return false;
     }
     return true;
 }
@@ -55,15 +50,12 @@ std::shared_ptr<TBitmapFont> TBitmapFont::Create(const std::string& name, int fl
     auto font = std::make_shared<TBitmapFont>();
     font->Image = TGameImage::Create(name + ".png", flags, 0)->image;
     const std::string path = name + ".fnt";
-    if (!platform::files::IsFile(platform::files::Resolve(path))) {
-        Message("Error loading file " + path, 1, 1);
-        return nullptr;
-    }
     std::string text, error;
     FntFile file;
-    if (!ReadTextFile(path, text, error) || !ParseFnt(text, file, error) ||
-        !FitsPage(file, *font->Image, error)) {
-        Message("Error loading file " + path + " (" + error + ")", 1, 1);
+    // A glyph file that is missing, is not text, or places its glyphs where they cannot be drawn from
+    // (beyond the page, a second page, numbers that overflow their fields) cannot be used.
+    if (!ReadTextFile(path, text, error) || !ParseFnt(text, file, error) || !FitsPage(file, *font->Image)) {
+        Message("Error loading file " + path, 1, 1);
         return nullptr;
     }
     font->LoadGlyphs(file, yAdjust);
@@ -132,8 +124,13 @@ int TBitmapFont::Draw(const std::string& text, float x, float y, int centre, int
         graphics.GetColor(r, g, b);
         graphics.SetColor(0, 0, 0);
         graphics.SetAlpha(TextShadowAlpha * TextAlpha);
+        // The shadow pass moves the handle as the text does; the text starts from the same handle, or it
+        // would land a whole text's width away from its shadow.
+        const double handleX = HandleX, handleY = HandleY;
         DrawText(graphics, chars, x + TextShadowX, y + TextShadowY, centre, right, roundX, roundY, vcentre,
                  vertical, {});
+        HandleX = handleX;
+        HandleY = handleY;
         graphics.SetColor(r, g, b);
         graphics.SetAlpha(TextAlpha);
     }
@@ -142,30 +139,47 @@ int TBitmapFont::Draw(const std::string& text, float x, float y, int centre, int
 }
 
 // Without ChangeHandle every glyph is placed at its own position (under a rotation each turns about its
-// own corner). With it, the text is laid out about the drawing point so that its handle lands there, and
-// the layout turns and scales about that point as one.
+// own corner). With it, each glyph hangs from the handle less its own offsets, the whole text turning and
+// scaling about the drawing point; alignment and each advance move the handle rather than the position.
 void TBitmapFont::DrawText(platform::Graphics& graphics, std::u32string_view text, float x, float y,
                            bool centre, bool right, bool roundX, bool roundY, bool vcentre, bool vertical,
-                           std::span<const TColor> colours) const {
+                           std::span<const TColor> colours) {
     const double sx = graphics.ScaleX(), sy = graphics.ScaleY();
     const double hx = sx * ScaleFactor, hy = sy * ScaleFactor;
     const bool handled = ChangeHandle != 0;
-    double penX = handled ? -HandleX * sx : x;
-    double penY = handled ? -HandleY * sy : y;
+    double penX = x, penY = y;
     const double textWidth = WidthOf(text);
     if (!vertical) {
-        if (centre) penX -= textWidth / 2 * sx;
-        if (right) penX -= textWidth * sx;
-        if (vcentre) penY -= StringHeight(TestString) / 2 * sy;
+        const double alongX = (centre ? textWidth / 2 : 0) + (right ? textWidth : 0);
+        const double alongY = vcentre ? StringHeight(TestString) / 2 : 0;
+        if (handled) {
+            HandleX += alongX;
+            HandleY += alongY;
+            // The handle is drawn at the font's scale while the widths above already carry it: growing
+            // the handle by (1 − ScaleFactor) of itself stands in for taking that scale off again.
+            HandleX += HandleX * (1 - ScaleFactor);
+            HandleY += HandleY * (1 - ScaleFactor);
+        } else {
+            penX -= alongX * sx;
+            penY -= alongY * sy;
+        }
     }
     const double radians = graphics.Rotation() * std::numbers::pi / 180.0;
     const double cosine = std::cos(radians), sine = std::sin(radians);
     double advances = 0;  // of the characters drawn so far, for the bend
+    double down = 0;      // vertical text under a handle: how far down the characters have gone
     for (size_t i = 0; i < text.size(); ++i) {
         const int slot = SlotOf(text[i]);
         const double drawnW = width[slot] * ScaleFactor, drawnH = height[slot] * ScaleFactor;
-        double px = penX + xOffset[slot] * hx;
-        double py = vertical ? penY : penY + (yOffset[slot] + DrawOffsetY) * hy;
+        double px, py;
+        if (handled) {
+            // Relative to the drawing point, before the turn.
+            px = (xOffset[slot] - HandleX) * hx;
+            py = vertical ? down - HandleY * hy : (yOffset[slot] + DrawOffsetY - HandleY) * hy;
+        } else {
+            px = penX + xOffset[slot] * hx;
+            py = vertical ? penY : penY + (yOffset[slot] + DrawOffsetY) * hy;
+        }
         if (vertical && centre) px -= drawnW / 2 * sx;
         if (vertical && right) px -= drawnW * sx;
         if (CurvatureHeight != 0 && CurvatureWidth != 0) {
@@ -190,9 +204,14 @@ void TBitmapFont::DrawText(platform::Graphics& graphics, std::u32string_view tex
         }
         advances += xAdvance[slot] + CharGap;
         if (!vertical) {
-            penX += hx * (xAdvance[slot] + CharGap);
+            if (handled) {
+                HandleX -= xAdvance[slot] + CharGap;
+            } else {
+                penX += hx * (xAdvance[slot] + CharGap);
+            }
         } else {
-            penY += text[i] == U' ' ? xAdvance[slot] * hx * 0.75 : drawnH * sy;
+            const double step = text[i] == U' ' ? xAdvance[slot] * hx * 0.75 : drawnH * sy;
+            (handled ? down : penY) += step;
         }
     }
 }
@@ -235,6 +254,11 @@ int TBitmapFont::DrawStringArray(const std::vector<std::string>& lines, float x,
         const double down = static_cast<double>(i) * lineGap;
         Draw(lines[i], static_cast<float>(x - lean * down), static_cast<float>(y + down), centre, right,
              roundX, roundY, shadow);
+        if (ChangeHandle) {
+            // Each line moved the handle along itself; the next starts from none, still by its handle.
+            ResetHandle();
+            ChangeHandle = 1;
+        }
     }
     return 1;
 }

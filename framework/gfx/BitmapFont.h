@@ -26,8 +26,10 @@ extern int FontArrayCentreOnHeight;
 // ones are kept in the extra slots from 256 on. A character the font lacks is an empty glyph of size 0.
 class TBitmapFont {
 public:
-    double CharGap = 0;    // extra advance after every character
-    int ChangeHandle = 0;  // 1: the text is placed by its handle and turns about the drawing point
+    double CharGap = 0;  // extra advance after every character
+    // 1: the text is placed by its handle, which alignment and every character drawn move along, and turns
+    // about the drawing point. The handle is in the page's pixels and keeps where a draw left it.
+    int ChangeHandle = 0;
     float CurvatureAngle = 180.0f;
     int DrawOffsetY = 0;  // added to every glyph's y offset (CalcDrawOffsetY)
     double HandleX = 0, HandleY = 0;
@@ -97,6 +99,6 @@ private:
     double WidthOfAdvances(double total) const;
     void DrawText(platform::Graphics& graphics, std::u32string_view text, float x, float y, bool centre,
                   bool right, bool roundX, bool roundY, bool vcentre, bool vertical,
-                  std::span<const TColor> colours) const;
+                  std::span<const TColor> colours);
     void AddGlyph(const FntGlyph& glyph, int yAdjust);
 };

@@ -25,8 +25,6 @@ constexpr Field kGlyphFields[] = {
 constexpr Field kTextureW{"scaleW=", 4, nullptr};
 constexpr Field kTextureH{"scaleH=", 4, nullptr};
 constexpr Field kScale{"scaleF=", 4, nullptr};
-// Not one of the fixed fields: only checked against the glyphs found, so any length will do.
-constexpr Field kCount{"count=", 9, nullptr};
 
 char Lower(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
@@ -44,13 +42,6 @@ bool StartsWith(std::string_view line, std::string_view prefix, bool ignoreCase 
     if (line.size() < prefix.size()) return false;
     for (size_t i = 0; i < prefix.size(); ++i) {
         if (ignoreCase ? Lower(line[i]) != Lower(prefix[i]) : line[i] != prefix[i]) return false;
-    }
-    return true;
-}
-
-bool IsBlankLine(const std::string& line) {
-    for (char c : line) {
-        if (!IsBlank(c)) return false;
     }
     return true;
 }
@@ -151,43 +142,31 @@ bool ParseFnt(std::string_view text, FntFile& out, std::string& error) {
         return false;
     }
     {
-        LineReader reader(lines[next], next + 1, error);
-        if (!reader.ReadInt(kTextureW, out.textureW) || !reader.ReadInt(kTextureH, out.textureH))
-            return false;
+        // The page size is only an estimate of the memory the page takes: a line without it reads as 0.
+        const std::string& line = lines[next];
+        LineReader reader(line, next + 1, error);
+        const auto readIfThere = [&](const Field& field, int& value) {
+            return FindValue(line, field.key, false) == std::string::npos || reader.ReadInt(field, value);
+        };
+        if (!readIfThere(kTextureW, out.textureW) || !readIfThere(kTextureH, out.textureH)) return false;
         if (out.textureW < 0 || out.textureH < 0) return reader.Fail("gives a negative page size");
         ++next;
     }
     if (more() && StartsWith(lines[next], "page")) ++next;
-    int announced = -1;
-    if (more() && StartsWith(lines[next], "chars")) {
-        double count = 0;
-        LineReader reader(lines[next], next + 1, error);
-        if (FindValue(lines[next], kCount.key, false) != std::string::npos) {
-            if (!reader.Read(kCount, count)) return false;
-            announced = static_cast<int>(count);
-        }
-        ++next;
-    }
+    if (more() && StartsWith(lines[next], "chars")) ++next;
 
-    int found = 0;
+    // The glyphs are what is there: the count the file announces is not held against it, and lines that
+    // are not character lines (no id) are passed over like those with no positive id.
     for (; more() && !StartsWith(lines[next], "kerning"); ++next) {
         const std::string& line = lines[next];
-        if (IsBlankLine(line)) continue;
         LineReader reader(line, next + 1, error);
         if (StartsWith(line, "page")) return reader.Fail("names a second page; a font has one page");
+        if (FindValue(line, kId.key, false) == std::string::npos) continue;
         FntGlyph glyph;
-        if (FindValue(line, kId.key, false) == std::string::npos)
-            return reader.Fail("is not a character line");
         if (!reader.ReadInt(kId, glyph.id)) return false;
-        ++found;
         if (glyph.id <= 0) continue;
         if (!ReadGlyph(reader, glyph)) return false;
         out.glyphs.push_back(glyph);
-    }
-    if (found < announced) {
-        error = "the file ends after " + std::to_string(found) + " of the " + std::to_string(announced) +
-                " characters it announces";
-        return false;
     }
     return true;
 }

@@ -6,7 +6,6 @@
 #include "framework/core/Strings.h"
 #include "framework/gfx/TextFile.h"
 #include "framework/gfx/TextTable.h"
-#include "platform/files/Files.h"
 
 TGameText GameText;
 
@@ -19,22 +18,15 @@ std::shared_ptr<TGameText> TGameText::Create(const std::string& file) {
 int TGameText::Read(const std::string& file) {
     Clear();
     const std::string path = (Game ? Game->TextPath : std::string()) + file;
-    if (!platform::files::IsFile(platform::files::Resolve(path))) {
-        Message("Error loading file " + path, 1, 1);
-        return 0;
-    }
     std::string text, error;
+    // A file that is missing or is not text cannot be read.
     if (!ReadTextFile(path, text, error)) {
-        Message("Error loading file " + path + " (" + error + ")", 1, 1);
+        Message("Error loading file " + path, 1, 1);
         return 0;
     }
     std::vector<TextBlock> blocks;
     int badLine = 0;
     if (!ParseTextTable(text, blocks, badLine)) {
-        // The game's own words say nothing of where; the player is told which file and line first.
-        Message(path + " line " + std::to_string(badLine) + " should start a block with [" +
-                    std::string(kTextSection) + "] (no text line may begin with \"[\")",
-                0, 1);
         Message(MissingHeaderMessage(), 1, 1);
         return 0;
     }

@@ -135,16 +135,17 @@ int TLabel::Draw(float dx, float dy, int shadow) {
     Apply();
     TextAlpha = Alpha * (Color ? Color->a : 1.0f);
     graphics.SetAlpha(TextAlpha);
-    if (Rotation != 0) {
-        graphics.SetRotation(Rotation);
-        face->ChangeHandle = 1;
-        face->HandleX = BitmapFontHandleX;
-        face->HandleY = BitmapFontHandleY;
-    }
+    if (Rotation != 0) graphics.SetRotation(Rotation);
     float y = Y + dy;
     if (CentreVertically) y -= CalcWordWrappedHeight() * scaleY / 2;
     const float step = static_cast<float>(CalcLineGap()) * Scale * scaleY;
     for (const std::string& line : TextArray) {
+        if (Rotation != 0) {
+            // Drawing a line moves the font's handle along it: every line turns about the label's handle.
+            face->ChangeHandle = 1;
+            face->HandleX = BitmapFontHandleX;
+            face->HandleY = BitmapFontHandleY;
+        }
         DrawTextLine(line, X + dx, y, shadow);
         y += step;
     }

@@ -7,23 +7,6 @@
 #include "framework/gfx/GameImage.h"
 #include "platform/files/Files.h"
 
-namespace {
-
-// Blanks, a sign and at least one digit, then nothing but blanks.
-bool IsNumber(const std::string& field) {
-    const auto blanks = [&](size_t i) {
-        while (i < field.size() && (field[i] == ' ' || field[i] == '\t')) ++i;
-        return i;
-    };
-    size_t i = blanks(0);
-    if (i < field.size() && (field[i] == '-' || field[i] == '+')) ++i;
-    const size_t first = i;
-    while (i < field.size() && field[i] >= '0' && field[i] <= '9') ++i;
-    return i > first && blanks(i) == field.size();
-}
-
-}  // namespace
-
 void TTrimDataMap::Add(const std::string& name, std::shared_ptr<TTrimData> trim) {
     entries_[ImageKey(name)] = std::move(trim);
 }
@@ -43,7 +26,6 @@ int TTrimDataMap::LoadDataFile(const std::string& path) {
         Message("Error loading file " + path, 1, 1);
         return 0;
     }
-    int damaged = 0, firstDamaged = 0;
     for (size_t number = 1; number <= lines.size(); ++number) {
         const std::string& line = lines[number - 1];
         if (line == "[offsets]") continue;
@@ -52,9 +34,8 @@ int TTrimDataMap::LoadDataFile(const std::string& path) {
         std::string name = platform::files::FileNameOf(line.substr(0, eq));
         if (const size_t dot = name.rfind('.'); dot != std::string::npos) name.erase(dot);
         if (name.empty()) continue;
-        // Missing fields and text that is not a number read as 0; the file is reported once.
+        // Missing fields and text that is not a number read as 0.
         int values[4] = {0, 0, 0, 0};
-        int fields = 0;
         if (eq != std::string::npos) {
             size_t start = eq + 1;
             for (int& v : values) {
@@ -62,12 +43,10 @@ int TTrimDataMap::LoadDataFile(const std::string& path) {
                 const std::string field =
                     line.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
                 v = ToInt(field);
-                fields += IsNumber(field);
                 if (comma == std::string::npos) break;
                 start = comma + 1;
             }
         }
-        if (fields < 4 && damaged++ == 0) firstDamaged = static_cast<int>(number);
         auto trim = std::make_shared<TTrimData>();
         trim->name = name;
         trim->xOffset = values[0];
@@ -75,12 +54,6 @@ int TTrimDataMap::LoadDataFile(const std::string& path) {
         trim->originalWidth = values[2];
         trim->originalHeight = values[3];
         Add(name, trim);
-    }
-    if (damaged > 0) {
-        Message("Trim data file " + path + ": " + std::to_string(damaged) +
-                    " line(s) lack numbers, which read as 0 (the first is line " +
-                    std::to_string(firstDamaged) + ")",
-                0, 1);
     }
     return 1;
 }

@@ -101,9 +101,6 @@ int TAnimation::Manage() {
 }
 
 int TAnimation::EndAnim() {
-    // The part of the last tick that ran past the phase's end carries into the next phase, so a
-    // timeline keeps time however the frames split the ticks.
-    const double overshoot = std::max(0.0, Reverse ? Counter - Length[CurrentPhase] : -Counter);
     CurrentPhase += Direction == 1 ? 1 : -1;
     if (CurrentPhase >= TotalPhases || CurrentPhase < 0) {
         ++LoopCount;
@@ -119,16 +116,25 @@ int TAnimation::EndAnim() {
             }
             return 1;
         }
-        if (PingPong) {
-            // The counter turns too: the way back runs each phase the other way.
-            Direction = -Direction;
-            Reverse = Reverse ? 0 : 1;
-            CurrentPhase = Direction == 1 ? 0 : TotalPhases - 1;
-        } else {
-            CurrentPhase = 0;
-        }
+        if (PingPong) return TurnAround();
+        CurrentPhase = 0;
     }
-    Counter = Reverse ? overshoot : Length[CurrentPhase] - overshoot;
+    // A new phase starts afresh: whatever part of the tick ran past the old one's end is dropped.
+    Counter = PhaseStart();
+    return 0;
+}
+
+// The turn keeps the part of the tick that ran past the end, mirrored, so the way back starts where the
+// way out stopped, and the counter runs the other way over the phase it has just run. A timeline that
+// counts down on the way out (the usual one) counts up on the way back; one that counted up on the way
+// out counts down on the way back, so that it too keeps its phases' lengths and ratios within 0 … 1.
+int TAnimation::TurnAround() {
+    const int ended = Direction == 1 ? TotalPhases - 1 : 0;
+    const double past = Reverse ? Counter - Length[ended] : -Counter;
+    Direction = -Direction;
+    CurrentPhase = ended;
+    Reverse = Reverse ? 0 : 1;
+    Counter = Reverse ? past : Length[ended] - past;
     return 0;
 }
 

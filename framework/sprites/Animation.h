@@ -53,6 +53,8 @@ public:
     int GetAnimFrameProper(int frames) const;
 
 private:
+    // At the end of a pass of a ping-pong timeline: the phases and the counter run back.
+    int TurnAround();
     // The counter at the start of the current phase for the way it counts.
     double PhaseStart() const { return Reverse ? 0.0 : Length[CurrentPhase]; }
 };

@@ -123,14 +123,12 @@ int TParticle::ManagePhases() {
     if (!CurrentPhase) return 0;
     PhaseCounter += Delta;
     if (!Reached(PhaseCounter, CurrentPhase->Length)) return 0;
-    const double overshoot = PhaseCounter - CurrentPhase->Length;
     const std::shared_ptr<TParticlePhase> ended = CurrentPhase;
     if (ended->UserFunction) ended->UserFunction(*this);
     if (CurrentPhaseIndex + 1 >= static_cast<int>(PhaseList.size())) return -1;
     ++CurrentPhaseIndex;
+    // The next phase starts its count afresh (ApplyPhase sets it to 0).
     ApplyPhase(PhaseList[CurrentPhaseIndex]);
-    // The next phase keeps the part of the tick that ran past the last one.
-    PhaseCounter = overshoot > 0 ? overshoot : 0;
     return 1;
 }
 

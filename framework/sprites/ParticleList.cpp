@@ -95,3 +95,11 @@ int TParticleList::ProcessScale(float sx, float sy, float ox, float oy) {
     });
     return 1;
 }
+
+int TParticleList::Collide(uint32_t layers) {
+    int registered = 0;
+    ForEach([&registered, layers](TParticle& p) {
+        if (p.active && !p.Hidden && p.visible) registered |= p.AddToCollisions(layers);
+    });
+    return registered;
+}

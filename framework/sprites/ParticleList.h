@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 
 #include "framework/sprites/LiveList.h"
@@ -31,4 +32,8 @@ public:
     int ScaleCoords();
     int AddOffsets(float dx, float dy);
     int ProcessScale(float sx, float sy, float ox, float oy);
+    // Registers the picture of every particle on show (not hidden, not invisible) where it is drawn, on
+    // the collision layers of the mask, for the drawing layer's image collision test; each stands for its
+    // particle there. 1 when any was registered.
+    int Collide(uint32_t layers = 1);
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -98,6 +99,9 @@ public:
     static std::shared_ptr<TSprite> CreateFromFile(const std::string& file, float x, float y, int centre,
                                                    int flags);
     int CollideWithPixel(float px, float py) const;
+    // Registers the picture the sprite draws, where and as it draws it (offset, scale, rotation), on the
+    // collision layers of the mask, for the drawing layer's image collision test; 0 without a picture.
+    int AddToCollisions(uint32_t layers);
     int DoDraw();
     // DoDraw, or DrawGlowing for a glowing sprite.
     virtual int Draw();

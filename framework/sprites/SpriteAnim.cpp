@@ -19,7 +19,8 @@ int TSprite::AnimBoundsCheckLower() {
     if (PingPong) {
         AnimCounter = -AnimCounter + FrameLength;
         if (AnimCounter == 0) AnimCounter = kLowRest;
-        // From the bottom the counter runs up again.
+        // From the bottom the counter runs up again: AnimReverse 1 for a pass that counts down, 0 for one
+        // that counts up (with 1 that one would run on down and stick on its first frame).
         AnimReverse = AnimCounterDir == 1 ? 0 : 1;
         return 1;
     }
@@ -37,7 +38,8 @@ int TSprite::AnimBoundsCheckUpper() {
     if (!Reached(AnimCounter, AnimLength)) return 0;
     if (PingPong) {
         AnimCounter = AnimLength - (AnimCounter - AnimLength) - FrameLength;
-        // From the top the counter runs down again.
+        // From the top the counter runs down again: AnimReverse 0 for a pass that counts down, 1 for one
+        // that counts up (with 0 that one would run on up and stick on its last frame).
         AnimReverse = AnimCounterDir == 1 ? 1 : 0;
         return 1;
     }
@@ -56,8 +58,8 @@ int TSprite::GetAnimFrame() const {
 }
 
 int TSprite::StepAnim() {
-    // A pass that stopped rests at its end: it reported the stop once and stays there.
-    if (!Loop && !PingPong && AnimCounter == (CountingUp() ? AnimLength : kLowRest)) return 0;
+    // A pass that stopped is held at its end, and every further tick runs into that end again: it reports
+    // the end and calls AnimStoppedFunction each time, so an owner may act on it whenever it looks.
     int result;
     if (CountingUp()) {
         AnimCounter += Delta;

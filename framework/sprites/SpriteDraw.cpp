@@ -1,4 +1,5 @@
 // Drawing a sprite: its transform, shadow, picture, label and glow, through the shared drawing state.
+#include "framework/core/Game.h"
 #include "framework/sprites/SpriteDrawInline.h"
 
 int TSprite::Draw() {
@@ -24,10 +25,11 @@ int TSprite::DrawLight(float strength, float r, float g, float b, std::shared_pt
     TDrawState::SetBlend(platform::BlendMode::Light);
     TDrawState::SetColor(static_cast<int>(strength * 255 * r), static_cast<int>(strength * 255 * g),
                          static_cast<int>(strength * 255 * b));
-    // The other picture stands in for this one draw only; the sprite's own choice comes back after.
-    std::swap(AlternativeImage, img);
+    // The given picture (or none: the sprite's own) stands in for this one draw, and afterwards the sprite
+    // has no other picture at all.
+    AlternativeImage = std::move(img);
     DoDraw();
-    std::swap(AlternativeImage, img);
+    AlternativeImage.reset();
     TDrawState::SetBlend(platform::BlendMode::Alpha);
     TDrawState::SetColor(255, 255, 255);
     return 1;
@@ -69,5 +71,14 @@ int TSprite::DrawWithOffset() {
     const bool tinted = ApplyTransform();
     DrawAt(PictureX() - ScrollX, PictureY() - ScrollY, 1);
     RestoreTransform(tinted);
+    return 1;
+}
+
+int TSprite::AddToCollisions(uint32_t layers) {
+    const std::shared_ptr<TGameImage>& img = AlternativeImage ? AlternativeImage : image;
+    if (!img || !img->image || !Game) return 0;
+    Game->GetPlatform().GetGraphics().Collisions().Add(
+        *img->image, {PictureX(), PictureY(), BaseScaleX * ScaleX, BaseScaleY * ScaleY, Rotation}, layers,
+        this);
     return 1;
 }

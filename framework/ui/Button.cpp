@@ -1,3 +1,4 @@
+// A button's state, set-up, sounds and its per-tick handling of the pointer and keys.
 #include "framework/ui/Button.h"
 
 #include <algorithm>
@@ -8,36 +9,14 @@
 #include "framework/core/GameSound.h"
 #include "framework/core/Globals.h"
 #include "framework/core/Input.h"
-#include "framework/gfx/Font.h"
-#include "framework/gfx/ImageBank.h"
 #include "framework/gfx/Label.h"
 #include "framework/sprites/Box.h"
-#include "framework/sprites/Color.h"
-#include "framework/sprites/Shadow.h"
 #include "framework/sprites/Ticks.h"
 #include "framework/ui/MousePointer.h"
 #include "framework/ui/MouseRepeat.h"
 #include "platform/KeyCodes.h"
-#include "platform/files/Files.h"
 
 TButton* DraggedButton = nullptr;
-
-namespace {
-
-enum Look { kPressed = 1, kMouseOver = 2, kDisabled = 3, kNormal = 4 };
-
-// A button picture with its handle at the top-left corner; frames of 2 or more cut it into a strip.
-std::shared_ptr<TGameImage> LoadButtonImage(const std::string& path, int frames) {
-    auto img = TGameImage::Create(path, kDefaultImageFlags, 0);
-    if (frames < 2 || img->w < frames) return img;
-    return TGameImage::CreateAuto(path, img->w / frames, img->h, 0, frames, kDefaultImageFlags, 0);
-}
-
-bool FileExists(const std::string& path) {
-    return platform::files::IsFile(platform::files::Resolve(path));
-}
-
-}  // namespace
 
 TButton::~TButton() {
     if (DraggedButton == this) DraggedButton = nullptr;
@@ -133,133 +112,6 @@ int TButton::Kill() {
     MouseRepeat.reset();
     ClearDrag();
     return TSprite::Kill();  // drops the bounding box
-}
-
-// ---- Pictures ------------------------------------------------------------------------------------------
-
-std::shared_ptr<TButton> TButton::CreateSpecial(const std::string& file, float px, float py,
-                                                std::shared_ptr<TGameSound> mouseOverSound,
-                                                std::shared_ptr<TGameSound> clickSound, int useMenuPath) {
-    auto button = std::make_shared<TButton>();
-    button->UseMenuPath = useMenuPath;
-    button->Load(file, std::move(mouseOverSound), file + "MO", std::move(clickSound), px, py, 1);
-    return button;
-}
-
-std::string TButton::GetPath() const {
-    return UseMenuPath ? Game->MenuPath : Game->ImagePath;
-}
-
-int TButton::Load(const std::string& file, std::shared_ptr<TGameSound> mouseOverSound,
-                  const std::string& mouseOverFile, std::shared_ptr<TGameSound> clickSound, float px,
-                  float py, int frames) {
-    LoadImages(file, mouseOverFile, frames);
-    SoundMouseOver = std::move(mouseOverSound);
-    SoundClick = std::move(clickSound);
-    x = px;
-    y = py;
-    return 1;
-}
-
-int TButton::LoadDisabled(const std::string& file, int clickDisabled) {
-    ImageDisabled = LoadButtonImage(GetPath() + file + ImageBank.Ext, 1);
-    ClickDisabled = clickDisabled;
-    return 1;
-}
-
-int TButton::LoadImages(const std::string& file, const std::string& mouseOverFile, int frames) {
-    SetImage(LoadButtonImage(GetPath() + file + ImageBank.Ext, frames));
-    FramesTotal = std::max(frames, 1);
-    const std::string overPath = GetPath() + mouseOverFile + ImageBank.Ext;
-    if (!mouseOverFile.empty() && FileExists(overPath)) {
-        ImageMouseOver = LoadButtonImage(overPath, frames);
-    } else {
-        ImageMouseOver = image;
-    }
-    return 1;
-}
-
-int TButton::LoadMouseClick(const std::string& file, int ms) {
-    ImageMouseClick = LoadButtonImage(GetPath() + file + ImageBank.Ext, 1);
-    MouseClickDuration = Game->CalcAnimLength(ms);
-    return 1;
-}
-
-int TButton::Precache() {
-    for (const auto* img : {&image, &ImageMouseOver, &ImageMouseClick, &ImageDisabled, &ImageScaled}) {
-        if (*img) (*img)->Precache();
-    }
-    return 1;
-}
-
-int TButton::SetImages(std::shared_ptr<TGameImage> normal, std::shared_ptr<TGameImage> mouseOver,
-                       std::shared_ptr<TGameImage> click) {
-    SetImage(std::move(normal));
-    ImageMouseOver = std::move(mouseOver);
-    ImageMouseClick = std::move(click);
-    MouseClickDuration = ImageMouseClick ? Game->CalcAnimLength(200) : 0;
-    return 1;
-}
-
-int TButton::SetImageScaled(std::shared_ptr<TGameImage> scaled) {
-    ImageScaled = std::move(scaled);
-    if (ImageScaled && w > 0) ScaleOnMOMax = static_cast<float>(ImageScaled->w) / static_cast<float>(w);
-    return 1;
-}
-
-// ---- Caption -------------------------------------------------------------------------------------------
-
-int TButton::SetupCaption(const std::string& text, std::shared_ptr<TBitmapFont> imageFont,
-                          std::shared_ptr<TColor> colour, std::shared_ptr<TShadow> shadow,
-                          std::shared_ptr<TBitmapFont> bitmapFont, std::shared_ptr<TColor> mouseOverColour) {
-    TFont font;
-    font.Init(std::move(imageFont), std::move(colour), std::move(shadow), 0, std::move(bitmapFont),
-              std::move(mouseOverColour), "");
-    // Centred both ways on the middle of the picture.
-    Caption = TLabel::CreateSpecial(text, w / 2.0f, h / 2.0f, 3, font);
-    return 1;
-}
-
-int TButton::SetupCaptionDown(std::shared_ptr<TColor> colour, float scale, float dx, float dy) {
-    CaptionDownColor = std::move(colour);
-    CaptionDownScale = scale;
-    CaptionDownOffsetX = dx;
-    CaptionDownOffsetY = dy;
-    return 1;
-}
-
-int TButton::DrawCaption(float px, float py, float sx, float sy, int look) {
-    if (!Caption || !Game) return 0;
-    TLabel& label = *Caption;
-    std::shared_ptr<TColor> colour = label.Color;
-    float scale = label.Scale;
-    float cx = px + label.X * sx, cy = py + label.Y * sy;
-    switch (look) {
-        case kPressed:
-            if (CaptionDownColor) colour = CaptionDownColor;
-            scale *= CaptionDownScale;
-            cx += CaptionDownOffsetX * sx;
-            cy += CaptionDownOffsetY * sy;
-            break;
-        case kMouseOver:
-            if (label.InverseColor) colour = label.InverseColor;
-            break;
-        case kDisabled:
-            if (CaptionDisabledColor) colour = CaptionDisabledColor;
-            break;
-        default:
-            break;
-    }
-    if (UseAlpha) label.Alpha = Alpha;
-    platform::Graphics& graphics = Game->GetPlatform().GetGraphics();
-    graphics.SetScale(sx, sy);
-    // The label is drawn in the look's colour and scale and then has its own back.
-    std::swap(label.Color, colour);
-    std::swap(label.Scale, scale);
-    label.Draw(cx - label.X, cy - label.Y, 1);
-    std::swap(label.Color, colour);
-    std::swap(label.Scale, scale);
-    return 1;
 }
 
 // ---- Sounds --------------------------------------------------------------------------------------------
@@ -463,166 +315,9 @@ int TButton::ManageNoSound() {
     return result;
 }
 
-int TButton::ManageDrag(int over) {
-    if (DraggedButton && DraggedButton != this) return 0;
-    TMousePointer& mouse = *Game->Mouse;
-    if (!mouse.GetMb()) {
-        LastMouseDown = 0;
-        ClearDrag();
-        return 1;
-    }
-    const bool started = DragStartX != -1;
-    if (Dragging) {
-        MoveTo(static_cast<float>(mouse.x - DragOffsetX), static_cast<float>(mouse.y - DragOffsetY));
-        MouseOver = 1;
-        FixedGlowOnMOActivate();
-    } else if ((LastMouseDown || !over) && started) {
-        if (std::abs(mouse.x - DragStartX) > DragDeadZone || std::abs(mouse.y - DragStartY) > DragDeadZone) {
-            StartDrag();
-        }
-    } else if (!over && !started) {
-        ClearDrag();
-    } else if (!LastMouseDown) {
-        // A press that began over the button; one that began elsewhere and slid on does not drag it.
-        DragStartX = mouse.x;
-        DragStartY = mouse.y;
-        if (DragDeadZone == 0) StartDrag();
-    }
-    LastMouseDown = 1;
-    return 1;
-}
-
-int TButton::StartDrag() {
-    Dragging = 1;
-    DraggedButton = this;
-    DragOffsetX = DragStartX - static_cast<int>(x);
-    DragOffsetY = DragStartY - static_cast<int>(y);
-    return 1;
-}
-
 int TButton::SimulateClick() {
     FixedGlowOnMOActivate();
     const int taken = Click(0);
     if (taken) MouseOver = 1;
     return taken;
-}
-
-// ---- Growth --------------------------------------------------------------------------------------------
-
-int TButton::ManageMouseOverScale() {
-    if (DraggedButton) {
-        ScaleOnMODelayCounter = 0;
-        return 0;
-    }
-    if (ScaleOnMOMax <= 1) return 1;
-    if (ScaleOnMODelayCounter < ScaleOnMODelayFrames) {
-        ScaleOnMODelayCounter =
-            std::min(ScaleOnMODelayCounter + Delta, static_cast<float>(ScaleOnMODelayFrames));
-        if (!Reached(ScaleOnMODelayCounter, ScaleOnMODelayFrames)) return 1;
-    }
-    ScaleOnMO = std::min(ScaleOnMO + ScaleOnMOUpSpeed * Delta, ScaleOnMOMax);
-    return 1;
-}
-
-int TButton::ManageScaleOnMO() {
-    if (ScaleOnMO <= 1) return 0;
-    ScaleOnMO = std::max(ScaleOnMO - ScaleOnMODownSpeed * Delta, 1.0f);
-    return 1;
-}
-
-float TButton::GetMOScale() const {
-    if (!ImageScaled || ImageScaled->w <= 0 || ScaleOnMOMax <= 1) return ScaleOnMO;
-    const float small = static_cast<float>(w) / static_cast<float>(ImageScaled->w);
-    return 1 - (1 - small) * (1 - (ScaleOnMO - 1) / (ScaleOnMOMax - 1));
-}
-
-// ---- Drawing -------------------------------------------------------------------------------------------
-
-void TButton::DrawPicture(const TGameImage& img, int f, float px, float py, float sx, float sy, float glow) {
-    if (!img.image) return;
-    platform::Graphics& graphics = Game->GetPlatform().GetGraphics();
-    const float alpha = UseAlpha ? Alpha : 1.0f;
-    graphics.SetScale(sx, sy);
-    if (Shadow) {
-        graphics.SetColor(0, 0, 0);
-        graphics.SetAlpha(ShadowAlpha * alpha);
-        graphics.DrawImage(*img.image, px + ShadowX, py + ShadowY, f);
-    }
-    graphics.SetAlpha(alpha);
-    if (Color) {
-        graphics.SetColor(Color->r, Color->g, Color->b);
-    } else {
-        graphics.SetColor(255, 255, 255);
-    }
-    graphics.DrawImage(*img.image, px, py, f);
-    if (glow > 0) {
-        const int level = static_cast<int>(std::clamp(glow, 0.0f, 1.0f) * 255);
-        graphics.SetBlend(platform::BlendMode::Light);
-        graphics.SetColor(level, level, level);
-        graphics.DrawImage(*img.image, px, py, f);
-        graphics.SetBlend(platform::BlendMode::Alpha);
-    }
-}
-
-int TButton::Draw() {
-    if (!visible || !(Active || AlwaysDraw) || !Game) return 0;
-    platform::Graphics& graphics = Game->GetPlatform().GetGraphics();
-    graphics.SetBlend(platform::BlendMode::Alpha);
-    const bool grown = ScaleOnMO > 1;
-    const bool glowRuns = GlowMode > 0 && Glow > 0;
-    const bool glowAllowed = glowRuns && (!grown || ScaleOnMOUseGlow);
-    const int frame = Animated && AnimCounter > 0 ? GetAnimFrame() : ImageFrame;
-
-    // The look, first match wins.
-    std::shared_ptr<TGameImage> img;
-    int look, f = 0;
-    float glow = 0;
-    if (!RunOut(MouseClickCounter) && ImageMouseClick) {
-        look = kPressed, img = ImageMouseClick;
-    } else if (ImageMouseOver && (MouseOver || (FixedGlowOnMO && FixedGlowOnMOUseMO && glowRuns))) {
-        look = kMouseOver, f = frame;
-        img = grown && ImageScaled ? ImageScaled : ImageMouseOver;
-        if (glowAllowed && UseGlowOnMO) glow = Glow;
-    } else if (Disabled) {
-        look = kDisabled, img = ImageDisabled ? ImageDisabled : image;
-    } else {
-        look = kNormal, f = frame;
-        img = grown && ImageScaled ? ImageScaled : image;
-        if (glowAllowed) glow = Glow;
-    }
-
-    const float bx = x + offx, by = y + offy;
-    float px = bx, py = by;
-    float sx = ScaleX, sy = ScaleY;  // the size of the drawn button against its own picture
-    float drawScaleX = sx, drawScaleY = sy;
-    float boxW = w * sx, boxH = h * sy;  // the button as drawn
-    if (grown && w > 0 && h > 0) {
-        // The growth as a size. A larger picture is drawn from its small size at rest up to 1.
-        const float g = ImageScaled ? GetMOScale() * ImageScaled->w / w : ScaleOnMO;
-        sx = sy = g;
-        drawScaleX = drawScaleY = img && img->w > 0 ? g * w / img->w : g;
-        // About the centre, whichever picture is drawn.
-        boxW = img ? img->w * drawScaleX : w * g;
-        boxH = img ? img->h * drawScaleY : h * g;
-        px = bx + (w - boxW) / 2;
-        py = by + (h - boxH) / 2;
-        if (ScaleOnMORoundCoords) px = std::floor(px + 0.5f), py = std::floor(py + 0.5f);
-        if (ScaleOnMOStayOnScreen) ClampScaledCoords(px, py, boxW, boxH);
-    }
-    if (img) DrawPicture(*img, f, px, py, drawScaleX, drawScaleY, glow);
-    if (Caption) {
-        // A growing caption moves smoothly.
-        if (grown) {
-            OldRoundedCoords = Caption->RoundCoords;
-            Caption->RoundCoords = 0;
-        }
-        // Placed on the middle of the picture as drawn.
-        DrawCaption(px + (boxW - w * sx) / 2, py + (boxH - h * sy) / 2, sx, sy, look);
-        if (grown) Caption->RoundCoords = OldRoundedCoords;
-    }
-    graphics.SetAlpha(1);
-    graphics.SetColor(255, 255, 255);
-    graphics.SetScale(1, 1);
-    if (ScaleOnMODrawUserFunction) ScaleOnMODrawUserFunction(*this, sx, look);
-    return 1;
 }

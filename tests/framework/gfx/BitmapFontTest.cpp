@@ -13,7 +13,9 @@
 namespace murkwell::test {
 namespace {
 
+using ::testing::EndsWith;
 using ::testing::HasSubstr;
+using ::testing::IsEmpty;
 
 std::string Glyph(int id, int x, int w, int h, int xOff, int yOff, int advance) {
     char line[160];
@@ -279,8 +281,50 @@ TEST_F(BitmapFontTest, WithChangeHandleTheTextTurnsAboutTheDrawingPoint) {
     EXPECT_NEAR(Drawn()[0].x, 100 - 7, 1e-3);
     EXPECT_NEAR(Drawn()[0].y, 100 - 9, 1e-3);
     EXPECT_NEAR(Drawn()[1].y - Drawn()[0].y, 25, 1e-3);
+    EXPECT_EQ(font->HandleX, 10 - 25 - 25) << "each character moved the handle along by its advance";
     font->ResetHandle();
     EXPECT_EQ(font->ChangeHandle, 0);
+    EXPECT_EQ(font->HandleX, 0);
+}
+
+TEST_F(BitmapFontTest, UnderAHandleAlignmentMovesTheHandleStretchedByTheFontsScale) {
+    const auto font = Load(TestFont());
+    font->ScaleFactor = 0.5;
+    font->ChangeHandle = 1;
+    font->Draw("BB", 100, 100, 1, 0, 0, 0, 0, 1);  // centred both ways
+    ASSERT_EQ(Drawn().size(), 2u);
+    // Half of "BB" (50 × 0.5) is 12.5, grown by (1 − 0.5) of itself to 18.75; half the line height
+    // grows likewise. Each glyph hangs from the handle less its offsets, at the font's scale.
+    const double handleY = font->StringHeight(font->TestString) / 2 * 1.5;
+    ASSERT_GT(handleY, 0);
+    EXPECT_NEAR(Drawn()[0].x, 100 + (1 - 18.75) * 0.5, 1e-3);
+    EXPECT_NEAR(Drawn()[0].y, 100 + (7 - handleY) * 0.5, 1e-3);
+    EXPECT_NEAR(Drawn()[1].x, 100 + (1 - 18.75 + 25) * 0.5, 1e-3);
+    EXPECT_NEAR(font->HandleX, 18.75 - 50, 1e-9);
+    EXPECT_NEAR(font->HandleY, handleY, 1e-9);
+}
+
+TEST_F(BitmapFontTest, UnderAHandleTheShadowAndTheTextStartFromTheSameHandle) {
+    const auto font = Load(TestFont());
+    font->ChangeHandle = 1;
+    font->HandleX = 10;
+    font->Draw("B", 100, 100, 0, 0, 0, 0, 1);
+    ASSERT_EQ(Drawn().size(), 2u);
+    EXPECT_NEAR(Drawn()[0].x, 100 + TextShadowX - 9, 1e-3);
+    EXPECT_NEAR(Drawn()[1].x, 100 - 9, 1e-3);
+    EXPECT_EQ(font->HandleX, 10 - 25);
+}
+
+TEST_F(BitmapFontTest, UnderAHandleEachLineOfAnArrayStartsFromNone) {
+    const auto font = Load(TestFont());
+    font->ChangeHandle = 1;
+    font->HandleX = 10;
+    font->DrawStringArray({"B", "B"}, 100, 100, 0, 0, 0, 0, 0, 30, 0);
+    ASSERT_EQ(Drawn().size(), 2u);
+    EXPECT_NEAR(Drawn()[0].x, 100 - 10 + 1, 1e-3);
+    EXPECT_NEAR(Drawn()[1].x, 100 + 1, 1e-3) << "the handle was reset after the first line";
+    EXPECT_NEAR(Drawn()[1].y, 130 + 7, 1e-3);
+    EXPECT_EQ(font->ChangeHandle, 1) << "and kept on";
     EXPECT_EQ(font->HandleX, 0);
 }
 
@@ -312,21 +356,33 @@ TEST_F(BitmapFontTest, AMissingGlyphFileIsFatal) {
     EXPECT_EQ(FatalOfCreate(), "Error loading file " + Folder() + "Test.fnt");
 }
 
-TEST_F(BitmapFontTest, ADamagedGlyphFileIsFatalAndNamed) {
-    const std::string message = FatalOf(Header() + "char id=65   x=zz   y=0\n");
-    EXPECT_THAT(message, HasSubstr("Error loading file " + Folder() + "Test.fnt"));
-    EXPECT_THAT(message, HasSubstr("line 4"));
-    EXPECT_THAT(Messages().back(), HasSubstr("Test.fnt"));
-}
-
-TEST_F(BitmapFontTest, AGlyphOutsideItsPageIsFatal) {
-    EXPECT_THAT(FatalOf(Header() + Glyph(65, 250, 20, 10, 0, 0, 5)), HasSubstr("outside the 256x64 page"));
-}
-
-TEST_F(BitmapFontTest, AGlyphFileInUtf16IsFatalAndSaysSo) {
+TEST_F(BitmapFontTest, AGlyphFileThatCannotBeUsedIsFatalWithOneMessageNamingIt) {
     std::string wide = "\xFF\xFE";
     for (char c : TestFont()) wide += std::string{c, '\0'};
-    EXPECT_THAT(FatalOf(wide), HasSubstr("UTF-16"));
+    const struct {
+        std::string text;
+        const char* what;
+    } cases[] = {
+        {Header() + "char id=65   x=zz   y=0\n", "garbage for a number"},
+        {Header() + Glyph(65, 250, 20, 10, 0, 0, 5), "a glyph outside its page"},
+        {wide, "UTF-16"},
+    };
+    for (const auto& c : cases) {
+        const size_t before = Messages().size();
+        EXPECT_EQ(FatalOf(c.text), "Error loading file " + Folder() + "Test.fnt") << c.what;
+        EXPECT_EQ(Messages().size(), before + 1) << c.what;
+        EXPECT_THAT(Messages().back(), EndsWith(": Error loading file " + Folder() + "Test.fnt")) << c.what;
+    }
+}
+
+TEST_F(BitmapFontTest, AGlyphFileThatCanBeUsedLoadsWithoutAWord) {
+    // No page size, a count it does not keep, a stray line among the characters.
+    const auto font = Load("info face=\"Test\"\ncommon lineHeight=30\nchars count=5\n" +
+                           Glyph(65, 0, 20, 30, -2, 5, 28) + "hello\n" + Glyph(66, 30, 20, 24, 1, 7, 25));
+    ASSERT_TRUE(font);
+    EXPECT_EQ(font->NumChars, 2);
+    EXPECT_EQ(font->TextureW, 0);
+    EXPECT_THAT(Messages(), IsEmpty());
 }
 
 }  // namespace

@@ -2,34 +2,14 @@
 // allocation of the program, so it lives in a program of its own.
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <cstdlib>
-#include <new>
-
 #include "SpriteTestSupport.h"
 #include "framework/sprites/ParticleEffects.h"
 #include "framework/sprites/ParticleList.h"
+#include "tests/support/CountingAllocator.h"
 
 namespace {
 
-std::atomic<long> allocations{0};
-
-}  // namespace
-
-void* operator new(std::size_t size) {
-    ++allocations;
-    if (void* p = std::malloc(size ? size : 1)) return p;
-    throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept {
-    std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept {
-    std::free(p);
-}
-
-namespace {
-
+using murkwell::test::Allocations;
 using murkwell::test::SpriteFixture;
 
 TEST(ParticleAllocation, TwoThousandLiveParticlesRunAndDrawWithoutAllocating) {
@@ -53,20 +33,20 @@ TEST(ParticleAllocation, TwoThousandLiveParticlesRunAndDrawWithoutAllocating) {
     list.Manage();
     list.Draw();
 
-    const long before = allocations;
+    const long before = Allocations();
     for (int tick = 0; tick < 200; ++tick) {
         // The test's own record of the drawing keeps the room it took on the first tick.
         fixture.graphics().ClearLog();
         list.Manage();
         list.Draw();
     }
-    EXPECT_EQ(allocations - before, 0);
+    EXPECT_EQ(Allocations() - before, 0);
     EXPECT_EQ(list.Count(), 2000);
 
     // The count does see the list's allocations: one more particle is one more object.
-    const long beforeAdding = allocations;
+    const long beforeAdding = Allocations();
     EmitBurst(list, 512, 384, 1, style);
-    EXPECT_GT(allocations - beforeAdding, 0);
+    EXPECT_GT(Allocations() - beforeAdding, 0);
 }
 
 }  // namespace

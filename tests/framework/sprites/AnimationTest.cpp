@@ -1,6 +1,7 @@
 // Timelines: phases in order, finishing, cycling, ping-pong, and the ratios screens ease by.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "SpriteTestSupport.h"
@@ -87,17 +88,71 @@ TEST_F(AnimationTest, PingPongRunsThePhasesBackAndTheCounterTurns) {
         seen.emplace_back(anim->CurrentPhase, anim->Counter);
     }
     // Forwards: phase 0 counts 5 → 0, phase 1 counts 10 → 0. Back: phase 1 counts up from 0 until it
-    // passes 10, the tick past it carrying into phase 0, which counts up until it passes 5 and ends the
-    // second pass.
+    // passes 10, then phase 0 starts afresh at 0 and counts up until it passes 5, ending the second pass.
     using Seen = std::pair<int, double>;
     EXPECT_EQ(seen[4], (Seen{1, 10}));
     EXPECT_EQ(seen[14], (Seen{1, 0}));
     EXPECT_EQ(seen[20], (Seen{1, 6}));
     EXPECT_EQ(seen[24], (Seen{1, 10}));
-    EXPECT_EQ(seen[25], (Seen{0, 1}));
-    EXPECT_EQ(seen.size(), 31u);
+    EXPECT_EQ(seen[25], (Seen{0, 0}));
+    EXPECT_EQ(seen[31], (Seen{0, 0}));
+    EXPECT_EQ(seen.size(), 32u);
     EXPECT_EQ(anim->Finished, 1);
     EXPECT_EQ(anim->LoopCount, 2);
+}
+
+TEST_F(AnimationTest, ANewPhaseStartsAfreshWhateverPartOfATickRanPastTheOldOne) {
+    struct Case {
+        int reverse, cycle;
+        double counterAfterChange;
+    };
+    // Phases of 5 and 10 ticks in steps of 0.75: the first ends 0.25 past its end, which is dropped.
+    for (const Case& c : {Case{0, 0, 10}, Case{1, 0, 0}, Case{0, 1, 10}, Case{1, 1, 0}}) {
+        auto anim = TAnimation::Create(25, 0, c.reverse, c.cycle, 0);
+        anim->AddPhase(50);
+        anim->Start();
+        Delta = 0.75f;
+        int steps = 0;
+        while (anim->CurrentPhase == 0 && steps < 100) anim->Manage(), ++steps;
+        EXPECT_EQ(anim->CurrentPhase, 1) << c.reverse;
+        EXPECT_EQ(anim->Counter, c.counterAfterChange) << c.reverse;
+        // And the cycle back to phase 0 starts it afresh too.
+        while (anim->CurrentPhase == 1 && anim->Active && steps < 100) anim->Manage(), ++steps;
+        if (c.cycle) {
+            EXPECT_EQ(anim->Counter, c.reverse ? 0 : 5) << c.reverse;
+        }
+        Delta = 1.0f;
+    }
+}
+
+TEST_F(AnimationTest, APingPongTurnSetsTheWayTheCounterRunsBack) {
+    // Counting down on the way out (the usual way), the way back counts up: Reverse 1 at the far end,
+    // 0 again at the near end, the part of the tick past each end mirrored into the counter.
+    auto down = TAnimation::Create(25, 0, 0, 1, 1);  // 5 ticks
+    down->Start();
+    Delta = 0.75f;
+    for (int t = 0; t < 7; ++t) down->Manage();  // 5 → -0.25: past the end by 0.25
+    EXPECT_EQ(down->Direction, -1);
+    EXPECT_EQ(down->Reverse, 1);
+    EXPECT_DOUBLE_EQ(down->Counter, 0.25);
+    for (int t = 0; t < 7; ++t) down->Manage();  // 0.25 → 5.5: past 5 by 0.5
+    EXPECT_EQ(down->Direction, 1);
+    EXPECT_EQ(down->Reverse, 0);
+    EXPECT_DOUBLE_EQ(down->Counter, 4.5);
+    // Counting up on the way out, the way back counts down, so the ratio stays within 0 … 1 and the
+    // phase keeps its length.
+    auto up = TAnimation::Create(25, 0, 1, 1, 1);
+    up->Start();
+    Delta = 1.0f;
+    std::vector<float> ratios;
+    for (int t = 0; t < 24; ++t) {
+        up->Manage();
+        ratios.push_back(up->GetRatio());
+    }
+    EXPECT_EQ(ratios[5], 0.8f) << "turned 1 past the end: counting down from 4";
+    EXPECT_EQ(up->Reverse, 1) << "back to counting up after the second turn";
+    EXPECT_GE(*std::min_element(ratios.begin(), ratios.end()), 0.0f);
+    EXPECT_LE(*std::max_element(ratios.begin(), ratios.end()), 1.0f);
 }
 
 TEST_F(AnimationTest, StartingAgainAfterPingPongRestoresTheWayItCounted) {

@@ -187,6 +187,21 @@ TEST_F(ParticleTest, PhasesRunInOrderAndTheLastOneEndsTheParticle) {
     EXPECT_EQ(list.Count(), 0);
 }
 
+TEST_F(ParticleTest, ANewPhaseStartsItsCountAfresh) {
+    auto p = Add();
+    p->AddPhase(50)->dx = 1;  // 10 ticks
+    p->AddPhase(50)->dx = 2;
+    p->StartPhases();
+    Delta = 0.75f;
+    int steps = 0;
+    while (p->CurrentPhaseIndex == 0 && steps < 100) list.Manage(), ++steps;
+    EXPECT_EQ(steps, 14) << "10.5 ticks counted";
+    EXPECT_EQ(p->PhaseCounter, 0) << "the half tick past the first phase is not carried";
+    while (list.Count() == 1 && steps < 100) list.Manage(), ++steps;
+    EXPECT_EQ(steps, 28) << "the second phase again takes 14 steps";
+    Delta = 1.0f;
+}
+
 TEST_F(ParticleTest, APhaseCanScaleEachAxisAndFade) {
     auto p = Add();
     auto phase = p->AddPhase(1000);

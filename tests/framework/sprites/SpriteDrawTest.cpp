@@ -148,8 +148,11 @@ TEST_F(SpriteDrawTest, AGlowDrawsTheSpriteAgainInLight) {
     EXPECT_EQ(Drawn()[1].image, sprite.image->image.get()) << "the glow draws the sprite's own picture";
     EXPECT_EQ(Drawn()[1].state.blend, BlendMode::Light);
     EXPECT_EQ(Drawn()[1].state.r, 127);
-    EXPECT_EQ(sprite.AlternativeImage, other) << "the sprite keeps its other picture";
+    EXPECT_FALSE(sprite.AlternativeImage) << "the light pass leaves the sprite without another picture";
     ExpectRestState();
+    sprite.Draw();
+    ASSERT_EQ(Drawn().size(), 4u);
+    EXPECT_EQ(Drawn()[2].image, sprite.image->image.get()) << "so from the next draw on its own shows";
 }
 
 TEST_F(SpriteDrawTest, DrawLightCanUseAnotherPicture) {
@@ -163,6 +166,11 @@ TEST_F(SpriteDrawTest, DrawLightCanUseAnotherPicture) {
     EXPECT_EQ(Drawn()[0].state.b, 0);
     EXPECT_FALSE(sprite.AlternativeImage);
     ExpectRestState();
+    // A picture the sprite had chosen itself is dropped the same way.
+    sprite.AlternativeImage = fixture.Image(12, 12);
+    sprite.DrawLight(1, 1, 1, 1, nullptr);
+    EXPECT_EQ(Drawn()[1].image, sprite.image->image.get());
+    EXPECT_FALSE(sprite.AlternativeImage);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // Sprites: frame animation, movement, scaling, rotation, glow, bounds and hit tests.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "SpriteTestSupport.h"
@@ -49,48 +50,85 @@ TEST_F(SpriteTest, ACountingDownAnimationAlsoAdvancesItsFrames) {
     EXPECT_EQ(sprite.frame, 3);
 }
 
-TEST_F(SpriteTest, ACountedLoopWrapsThenStopsAtTheEndWithoutAFurtherCall) {
+TEST_F(SpriteTest, ACountedLoopWrapsThenStopsAtTheEndWithoutCallingAndIsHeldThere) {
     TSprite sprite;
     sprite.SetupAnim(4, 100, 1, 0, 0, 0, 1);  // 20 ticks
     sprite.LoopCount = 2;
-    int ends = 0;
+    std::vector<int> ends;
     sprite.AnimStoppedFunction = [](TSprite&) { Record("stopped"); };
-    for (int t = 0; t < 100; ++t) ends += sprite.ManageAnim();
-    EXPECT_EQ(Calls("stopped"), 1) << "the wrap";
-    EXPECT_EQ(ends, 2);
+    for (int t = 0; t < 40; ++t) ends.push_back(sprite.ManageAnim());
+    EXPECT_EQ(Calls("stopped"), 1) << "the wrap; the stop on the second arrival calls nothing";
+    EXPECT_EQ(ends[19], 1);
+    EXPECT_EQ(ends[39], 1);
+    EXPECT_EQ(std::count(ends.begin(), ends.end(), 1), 2);
     EXPECT_EQ(sprite.Loop, 0);
     EXPECT_EQ(sprite.AnimCounter, 20);
     EXPECT_EQ(sprite.frame, 3);
+    // Held at its end, each further tick runs into the end again as a pass that does not loop.
+    for (int t = 0; t < 3; ++t) EXPECT_EQ(sprite.ManageAnim(), 1);
+    EXPECT_EQ(Calls("stopped"), 4);
+    EXPECT_EQ(sprite.AnimCounter, 20);
 }
 
-TEST_F(SpriteTest, AnAnimationPlayedOnceReportsItsEndOnce) {
-    TSprite sprite;
-    sprite.SetupAnim(4, 100, 0, 0, 0, 0, 0);
-    int ends = 0;
-    sprite.AnimStoppedFunction = [](TSprite&) { Record("stopped"); };
-    for (int t = 0; t < 60; ++t) ends += sprite.ManageAnim();
-    EXPECT_EQ(Calls("stopped"), 1);
-    EXPECT_EQ(ends, 1);
-    EXPECT_EQ(sprite.frame, 3);
-    EXPECT_GT(sprite.AnimCounter, 0) << "so the last frame is what is drawn";
+TEST_F(SpriteTest, AnAnimationPlayedOnceStopsAtItsEndAndReportsItOnEveryTickAfter) {
+    struct Case {
+        int counterDir, reverse;
+        double rest;
+    };
+    // Counting down it rests just above 0, so the last frame is what is drawn.
+    for (const Case& c : {Case{0, 0, 0.01}, Case{1, 0, 20}, Case{0, 1, 20}, Case{1, 1, 0.01}}) {
+        TSprite sprite;
+        sprite.SetupAnim(4, 100, c.counterDir, c.reverse, 0, 0, 0);  // 20 ticks
+        sprite.AnimStoppedFunction = [](TSprite&) { Record("stopped"); };
+        std::vector<int> ends;
+        for (int t = 0; t < 30; ++t) ends.push_back(sprite.ManageAnim());
+        const auto first = std::find(ends.begin(), ends.end(), 1) - ends.begin();
+        EXPECT_EQ(first, 19) << c.counterDir << c.reverse;
+        EXPECT_EQ(std::count(ends.begin(), ends.end(), 1), 11) << "every tick from the end on";
+        EXPECT_EQ(Calls("stopped"), 11);
+        EXPECT_DOUBLE_EQ(sprite.AnimCounter, c.rest);
+        murkwell::test::hookCalls.clear();
+    }
 }
 
 TEST_F(SpriteTest, APingPongAnimationTurnsAtEachEndWithoutCallingTheFunction) {
-    TSprite sprite;
-    sprite.SetupAnim(4, 100, 1, 0, 0, 1, 1);  // 20 ticks, 5 a frame
-    sprite.AnimStoppedFunction = [](TSprite&) { Record("stopped"); };
-    std::vector<int> frames;
-    for (int t = 0; t < 60; ++t) {
-        sprite.ManageAnim();
-        frames.push_back(sprite.frame);
+    struct Seen {
+        int tick, frame, reverse;
+        double counter;
+    };
+    struct Case {
+        int counterDir;
+        std::vector<Seen> seen;
+    };
+    // 4 frames over 20 ticks, 5 a frame. Counting down through a pass (the counter from 20), AnimReverse
+    // is 1 from the bottom and 0 from the top. Counting up, the way back is again the one against the
+    // pass: 1 from the top, 0 from the bottom, so the frames run back and forth instead of sticking at
+    // an end. Each turn puts the counter a frame's length back from the end.
+    const Case cases[] = {
+        {0, {{18, 3, 0, 1}, {19, 3, 1, 5}, {33, 0, 1, 19}, {34, 1, 0, 15}, {49, 3, 1, 5}}},
+        {1, {{14, 3, 0, 15}, {19, 3, 1, 15}, {20, 2, 1, 14}, {30, 0, 1, 4}, {34, 1, 0, 5}, {40, 2, 0, 11}}},
+    };
+    for (const Case& c : cases) {
+        TSprite sprite;
+        sprite.SetupAnim(4, 100, c.counterDir, 0, 0, 1, 1);
+        sprite.AnimStoppedFunction = [](TSprite&) { Record("stopped"); };
+        std::vector<Seen> run;
+        for (int t = 0; t < 60; ++t) {
+            sprite.ManageAnim();
+            run.push_back({t, sprite.frame, sprite.AnimReverse, sprite.AnimCounter});
+        }
+        for (const Seen& want : c.seen) {
+            const Seen& got = run[want.tick];
+            EXPECT_EQ(got.frame, want.frame) << c.counterDir << " at " << want.tick;
+            EXPECT_EQ(got.reverse, want.reverse) << c.counterDir << " at " << want.tick;
+            EXPECT_DOUBLE_EQ(got.counter, want.counter) << c.counterDir << " at " << want.tick;
+        }
+        const auto [least, most] = std::minmax_element(
+            run.begin(), run.end(), [](const Seen& a, const Seen& b) { return a.frame < b.frame; });
+        EXPECT_EQ(least->frame, 0);
+        EXPECT_EQ(most->frame, 3);
     }
     EXPECT_EQ(Calls("stopped"), 0);
-    EXPECT_EQ(frames[14], 3);
-    EXPECT_EQ(frames[19], 3) << "back a frame's length at the top";
-    EXPECT_EQ(frames[20], 2);
-    EXPECT_EQ(frames[30], 0);
-    EXPECT_EQ(frames[40], 2) << "and up again from the bottom";
-    EXPECT_EQ(*std::max_element(frames.begin(), frames.end()), 3);
 }
 
 TEST_F(SpriteTest, ARandomStartLiesWithinThePass) {
