@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "framework/core/Checked.h"
 #include "framework/core/Game.h"
 #include "framework/core/Globals.h"
 #include "framework/core/Random.h"
@@ -235,7 +236,7 @@ int TGem::DrawNormalGem(float scale) {
 }
 
 int TGem::DrawBonusGem(float scale) {
-    const auto& picture = BonusImages[GemType];
+    const auto& picture = CheckedAt(BonusImages, GemType);
     if (!picture) return 0;
     float s = ScaleX;
     // Items breathe slowly until the mouse comes over them.
