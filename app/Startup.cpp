@@ -90,6 +90,8 @@ std::string WindowTitle() {
 
 int RunMurkwell(platform::Platform& platform, const Options& options, const std::string& dataFolder) {
     StartupStage = 901;
+    // Until the display is open, messages go to the system box.
+    GraphicsOpen = 0;
     // Module-level objects (the image bank, the sound bank, the date names) exist from the start; the
     // desktop composition probe has nothing to find on this platform.
     StartupStage = 903;
