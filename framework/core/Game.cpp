@@ -72,8 +72,7 @@ int TGame::Init(int driverChoice, int /*flag*/) {
     EscapeChannel = audio.AllocChannel();
     StartupStage = 8;
     ProfileFolderStartUp();
-    StartupStage = 8004;
-    // The folders and the settings are all in place.
+    // The folders and the settings are all in place; then Init is done.
     StartupStage = 2;
     StartupStage = 9;
     return 1;

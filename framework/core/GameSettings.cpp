@@ -206,12 +206,15 @@ void TGame::SettingsStartUp() {
 }
 
 void TGame::ProfileFolderStartUp() {
-    if (files::IsFolder(ProfilePath)) return;
-    StartupStage = 8001;
-    std::string error;
-    if (files::CreateFolders(ProfilePath, error)) return;
-    StartupStage = 8002;
-    Message("Cannot create shared profiles folder " + ProfilePath, 1, 1);
+    if (!files::IsFolder(ProfilePath)) {
+        StartupStage = 8001;
+        std::string error;
+        if (!files::CreateFolders(ProfilePath, error)) {
+            StartupStage = 8002;
+            Message("Cannot create shared profiles folder " + ProfilePath, 1, 1);
+        }
+    }
+    StartupStage = 8004;
 }
 
 int TGame::SetDefaultPaths() {
