@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cstdio>
 #include <memory>
+#include "app/Product.h"
 
 #include "framework/core/Game.h"
 #include "framework/core/Globals.h"
@@ -48,24 +49,19 @@ int RunLevelChecker(const std::vector<std::string>& files, const std::string& da
     // pictures; nothing is shown and nothing is written.
     platform::NullPlatform platform("/nonexistent/");
     auto game = std::make_unique<TGame>(platform);
-    Game = game.get();
+    const TGameGuard guard(*game, kMurkwell);
     struct ClearGame {
-        ~ClearGame() {
-            Game = nullptr;
-            ResetBoard();
-        }
+        ~ClearGame() { ResetBoard(); }
     } clearGame;
     // Problems go to the terminal, not to an error log in whatever folder the checker runs in.
     LogErrorsToFile = 0;
     game->DataFolder = dataFolder;
     game->SetDefaultPaths();
-    game->FixedRateLogic.SetDefaultFramerate(200);
-    VirtualWidth = 1024;
-    VirtualHeight = 768;
+    game->FixedRateLogic.SetDefaultFramerate(kMurkwell.LogicRate);
 
     const std::vector<std::string> paths = files.empty() ? LevelFiles(game->LevelsPath) : files;
     if (paths.empty()) {
-        std::fprintf(stderr, "murkwell: no level files in %s\n", game->LevelsPath.c_str());
+        std::fprintf(stderr, "%sno level files in %s\n", MessagePrefix.c_str(), game->LevelsPath.c_str());
         return 1;
     }
     int failed = 0;
@@ -82,7 +78,7 @@ int RunLevelChecker(const std::vector<std::string>& files, const std::string& da
             }
         }
     } catch (const FatalMessage& e) {
-        std::fprintf(stderr, "murkwell: %s\n", e.what());
+        std::fprintf(stderr, "%s%s\n", MessagePrefix.c_str(), e.what());
         return 1;
     }
     std::printf("%zu level%s checked, %d with problems\n", paths.size(), paths.size() == 1 ? "" : "s",

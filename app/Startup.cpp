@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cmath>
 #include <cstdio>
 #include <memory>
 
+#include "app/Product.h"
 #include "app/autoplay/AutoPlayer.h"
 #include "app/autoplay/EventReport.h"
 #include "app/showcase/Showcase.h"
@@ -79,21 +79,19 @@ void StartPlay(const Options& options) {
 }  // namespace
 
 void ScreenPointToWindow(int vx, int vy, int& wx, int& wy) {
-    if (!Game || !Game->UsingVirtualResolution) {
-        wx = vx;
-        wy = vy;
-        return;
-    }
-    wx = static_cast<int>(std::floor((vx + Game->vxOff) / Game->VirtualRatioX + 0.5f));
-    wy = static_cast<int>(std::floor((vy + Game->vyOff) / Game->VirtualRatioY + 0.5f));
+    wx = vx;
+    wy = vy;
+    if (Game) Game->VirtualToWindow(vx, vy, wx, wy);
 }
 
 std::string WindowTitle() {
-    return "Murkwell V" + AppVersion + " - a Tarnfield game";
+    return kMurkwell.ProductName + " V" + AppVersion + " - a Tarnfield game";
 }
 
 int RunMurkwell(platform::Platform& platform, const Options& options, const std::string& dataFolder) {
     StartupStage = 901;
+    // Until the display is open, messages go to the system box.
+    GraphicsOpen = 0;
     // Module-level objects (the image bank, the sound bank, the date names) exist from the start; the
     // desktop composition probe has nothing to find on this platform.
     StartupStage = 903;
@@ -105,21 +103,16 @@ int RunMurkwell(platform::Platform& platform, const Options& options, const std:
     platform::InstanceLock::Result lockResult;
     const auto lock = platform::InstanceLock::Acquire(lockFolder + "Murkwell.lock", lockResult, error);
     if (lockResult == platform::InstanceLock::Result::HeldElsewhere) {
-        std::fprintf(stderr, "murkwell: already running\n");
+        std::fprintf(stderr, "%s: already running\n", kMurkwell.ProgramName.c_str());
         return 0;
     }
     StartupStage = 905;
     LogicDuringFade = 1;
-    VirtualWidth = 1024;
-    VirtualHeight = 768;
     PrecacheImages = 1;
 
     StartupStage = 906;
     auto game = std::make_unique<TGame>(platform);
-    Game = game.get();
-    struct ClearGame {
-        ~ClearGame() { Game = nullptr; }
-    } clearGame;
+    const TGameGuard guard(*game, kMurkwell);
     game->WindowTitle = WindowTitle();
     game->ClsColor = TColor::Create(0, 0, 0, 1.0f);
     game->DataInAppBundle = 1;
@@ -128,6 +121,7 @@ int RunMurkwell(platform::Platform& platform, const Options& options, const std:
     game->DataFolder = dataFolder;
     game->SetDefaultPaths();
     game->SetSubPathWrapper(kSubPath, 1);
+    InstallCrashReport();
 
     try {
         StartupStage = 907;
@@ -136,7 +130,7 @@ int RunMurkwell(platform::Platform& platform, const Options& options, const std:
         StartupStage = 909;
         VersionHousekeeping(*game);
         StartupStage = 910;
-        game->FixedRateLogic.SetDefaultFramerate(200);
+        game->FixedRateLogic.SetDefaultFramerate(kMurkwell.LogicRate);
         StartupStage = 911;
         game->Region = 0;
         game->SubRegion = 0;
@@ -144,8 +138,7 @@ int RunMurkwell(platform::Platform& platform, const Options& options, const std:
         game->WideScreen = 1;
         game->IntroShow = 1;
         game->Fade = 1;
-        game->IniFill();
-        game->Ini.Save(platform.GetClock(), error);
+        game->IniUpdate(0);
         StartupStage = 912;
         SoundBank.SetPath(game->SoundPath);
         ImageBank.SetPath(game->ImagePath);

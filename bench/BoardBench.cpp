@@ -17,8 +17,10 @@
 #include <memory>
 #include <string>
 
+#include "app/Product.h"
 #include "app/autoplay/BoardPlayer.h"
 #include "framework/core/Game.h"
+#include "framework/core/GameGuard.h"
 #include "framework/core/Globals.h"
 #include "framework/core/Random.h"
 #include "framework/core/SoundBank.h"
@@ -53,10 +55,7 @@ double CpuSeconds() {
 // frontier), and the board's rules connected.
 class PlayBench {
 public:
-    explicit PlayBench(int level) : platform_("/nonexistent/"), game_(platform_) {
-        VirtualWidth = 1024;
-        VirtualHeight = 768;
-        Game = &game_;
+    explicit PlayBench(int level) : platform_("/nonexistent/"), game_(platform_), guard_(game_, kMurkwell) {
         game_.FixedRateLogic.Create();
         game_.ChannelsCreate(16);
         game_.Particles = 100;
@@ -80,7 +79,6 @@ public:
         BoardEvents = TBoardEvents{};
         SoundBank.Clear();
         ImageBank.Clear();
-        Game = nullptr;
     }
 
     void Tick() {
@@ -96,6 +94,7 @@ public:
 private:
     platform::NullPlatform platform_;
     TGame game_;
+    TGameGuard guard_;
 };
 
 // Every cell of a 13 × 10 board active, seven colours, refilled from the top.

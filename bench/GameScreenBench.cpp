@@ -9,9 +9,11 @@
 #include <filesystem>
 #include <string>
 
+#include "app/Product.h"
 #include "app/autoplay/AutoPlayer.h"
 #include "framework/core/ChannelArray.h"
 #include "framework/core/Game.h"
+#include "framework/core/GameGuard.h"
 #include "framework/core/Globals.h"
 #include "framework/core/Random.h"
 #include "framework/core/SoundBank.h"
@@ -44,16 +46,14 @@ void BM_GameScreenFrame(benchmark::State& state) {
         state.SkipWithError(error.c_str());
         return;
     }
-    VirtualWidth = 1024;
-    VirtualHeight = 768;
     LogicDuringFade = 1;
     TGame game(*platform);
-    Game = &game;
+    const TGameGuard guard(game, kMurkwell);
     game.DataFolder = std::string(MURKWELL_DATA_DIR) + "/";
     game.SetDefaultPaths();
     game.SetSubPathWrapper("Tarnfield/Murkwell", 1);
     game.Init(0, 1);
-    game.FixedRateLogic.SetDefaultFramerate(200);
+    game.FixedRateLogic.SetDefaultFramerate(kMurkwell.LogicRate);
     game.ChannelsCreate(16);
     // Full screen on the dummy display's 1024 × 768 desktop: the frame is drawn at that size and shown
     // unscaled, as the game starts (a smaller window would add a stretch of the whole frame).
@@ -96,7 +96,6 @@ void BM_GameScreenFrame(benchmark::State& state) {
     KillGameFonts();
     SoundBank.Clear();
     ImageBank.Clear();
-    Game = nullptr;
 }
 BENCHMARK(BM_GameScreenFrame)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
 

@@ -4,7 +4,9 @@
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
+#include "app/Product.h"
 #include "framework/core/Game.h"
+#include "framework/core/GameGuard.h"
 #include "framework/core/Globals.h"
 #include "framework/gfx/GameImage.h"
 #include "framework/screens/Screen.h"
@@ -26,10 +28,8 @@ void BM_IdleScreen(benchmark::State& state) {
         state.SkipWithError(error.c_str());
         return;
     }
-    VirtualWidth = 1024;
-    VirtualHeight = 768;
     TGame game(*platform);
-    Game = &game;
+    const TGameGuard guard(game, kMurkwell);
     // As the game starts on this display: full screen at the desktop's size, the screen unscaled.
     game.FullScreen = 1;
     game.UseDesktopResolution = 1;
@@ -53,7 +53,6 @@ void BM_IdleScreen(benchmark::State& state) {
         cpu += CpuSeconds() - cpuStart;
         wall += (clock.Millisecs() - start) / 1000.0;
     }
-    Game = nullptr;
     state.counters["cpu_percent_of_one_core"] = 100.0 * cpu / wall;
     state.counters["frames_per_second"] = frames / wall;
 }

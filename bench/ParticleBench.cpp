@@ -6,7 +6,9 @@
 #include <memory>
 #include <string>
 
+#include "app/Product.h"
 #include "framework/core/Game.h"
+#include "framework/core/GameGuard.h"
 #include "framework/core/Globals.h"
 #include "framework/core/Random.h"
 #include "framework/gfx/GameImage.h"
@@ -25,10 +27,8 @@ std::shared_ptr<TGameImage> Picture(platform::Graphics& graphics, int size) {
 
 void BM_ParticleTick(benchmark::State& state) {
     platform::NullPlatform platform("/nonexistent/");
-    VirtualWidth = 1024;
-    VirtualHeight = 768;
     TGame game(platform);
-    Game = &game;
+    const TGameGuard guard(game, kMurkwell);
     Delta = 1.0f;
     SeedRandom(7);
     platform::Graphics& graphics = platform.GetGraphics();
@@ -63,7 +63,6 @@ void BM_ParticleTick(benchmark::State& state) {
     state.counters["particles"] = list.Count();
     state.counters["draws_per_tick"] =
         static_cast<double>(platform.TestGraphics().Drawn().images) / static_cast<double>(state.iterations());
-    Game = nullptr;
 }
 BENCHMARK(BM_ParticleTick)->Unit(benchmark::kMicrosecond);
 

@@ -5,6 +5,7 @@
 #include "framework/core/Game.h"
 #include "framework/core/Globals.h"
 #include "framework/core/Messages.h"
+#include "platform/os/FatalSignals.h"
 
 std::string ErrorHandlerText(const std::exception& error) {
     const bool runtime = dynamic_cast<const RuntimeError*>(&error) != nullptr;
@@ -15,15 +16,22 @@ std::string ErrorHandlerText(const std::exception& error) {
 void HandleError(const std::exception& error) {
     const std::string text = ErrorHandlerText(error);
     if (!Game) {
-        std::fprintf(stderr, "Murkwell: %s\n", text.c_str());
+        std::fprintf(stderr, "%s%s\n", MessagePrefix.c_str(), text.c_str());
         return;
     }
     platform::Graphics& graphics = Game->GetPlatform().GetGraphics();
     graphics.Close();
     graphics.ShowPointer(true);
     GraphicsOpen = 0;
-    Game->GetPlatform().GetSystem().ShowMessage("Murkwell", text);
+    Game->GetPlatform().GetSystem().ShowMessage(ProductName, text);
     AppendErrorLog(text);
+}
+
+void InstallCrashReport() {
+    if (!Game) return;
+    platform::InstallFatalSignalHandler({ErrorLogFolder + "ErrorLog.txt",
+                                         Game->MarkerFolder() + "GoodExit.dat", MessagePrefix,
+                                         &StartupStage});
 }
 
 void ExitRoutine() {

@@ -11,3 +11,7 @@ std::string ErrorHandlerText(const std::exception& error);
 void HandleError(const std::exception& error);
 // The orderly end: the good-exit marker, the system pointer back, audio released.
 void ExitRoutine();
+// Makes a fatal signal (a crash of the program itself) end as a run-time error reaching the handler does:
+// an error-log entry with the start-up stage, and the good-exit marker. Called again when the shared data
+// folder changes.
+void InstallCrashReport();

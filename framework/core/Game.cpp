@@ -8,7 +8,9 @@
 #include "framework/core/Globals.h"
 #include "framework/core/Random.h"
 #include "framework/gfx/GameImage.h"
+#include "framework/profile/HighScoreList.h"
 #include "framework/screens/GameFade.h"
+#include "framework/screens/LoadingScreen.h"
 #include "framework/screens/Screen.h"
 #include "framework/ui/MousePointer.h"
 
@@ -21,6 +23,8 @@ TGame::TGame(platform::Platform& platform)
       Mouse(std::make_unique<TMousePointer>()),
       GameFade(std::make_unique<TGameFade>()),
       ExitScreen(std::make_unique<TExitScreen>()),
+      LoadingScreen(std::make_unique<TLoadingScreen>()),
+      HighScores(std::make_unique<THighScoreList>()),
       platform_(platform) {
     FixedRateLogic.Label = "Ticks   ";
     LogicTime.Label = "Logic   ";
@@ -32,6 +36,9 @@ TGame::TGame(platform::Platform& platform)
 
 TGame::~TGame() = default;
 
+// StartupStage names the step reached, so that an error names the step that failed: 1, 1001 to 1004 for
+// the shared folder and the settings, 3 to 7 for the timing, sound driver, timer and channels, 8 to 8004
+// for the profile folder, 2 once the folders and settings are all in place, 9 when done.
 int TGame::Init(int driverChoice, int /*flag*/) {
     StartupStage = 1;
     SeedRandom(FixedSeed.value_or(platform_.GetClock().Millisecs()));
@@ -46,19 +53,28 @@ int TGame::Init(int driverChoice, int /*flag*/) {
     } else {
         ChangeSoundDriver(SoundDriver == "None" ? "FreeAudio" : SoundDriver, 0);
     }
+    StartupStage = 5;
     OSVersion = platform_.GetSystem().OSVersion();
     if (OSVersion != "Windows XP") {
+        StartupStage = 5001;
         SoundDriver = "OpenAL Generic Software";
+        StartupStage = 5002;
         ChangeSoundDriver(SoundDriver, 0);
     }
-    StartupStage = 5;
-    FixedRateLogic.Create();
     StartupStage = 6;
+    FixedRateLogic.Create();
     platform::Audio& audio = platform_.GetAudio();
+    StartupStage = 6001;
     MusicChannel = audio.AllocChannel();
+    StartupStage = 6002;
     SpeechChannel = audio.AllocChannel();
-    EscapeChannel = audio.AllocChannel();
     StartupStage = 7;
+    EscapeChannel = audio.AllocChannel();
+    StartupStage = 8;
+    ProfileFolderStartUp();
+    // The folders and the settings are all in place; then Init is done.
+    StartupStage = 2;
+    StartupStage = 9;
     return 1;
 }
 

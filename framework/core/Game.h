@@ -18,6 +18,8 @@ class TChannelArray;
 class TGameFade;
 class TGameImage;
 class TGameSound;
+class THighScoreList;
+class TLoadingScreen;
 class TMousePointer;
 class TProfile;
 class TScreen;
@@ -62,6 +64,9 @@ public:
     int FadeMusic = 1;
     int FirstTime = 1;
     int InstantExit = 0;
+    // Our addition: set once a close request has been accepted. From then on the exit screen is the
+    // destination of every screen switch, whatever a screen names, so that no later switch undoes it.
+    int ExitRequested = 0;
     int Fade = 1;
     int NoFade = 0;
     int NoDraw = 0;
@@ -121,7 +126,7 @@ public:
     int DataInAppBundle = 0;
     int UseWindowedModeAfterCrash = 1;
     // The program file's name, which names the settings file ("murkwell.ini").
-    std::string ProgramName = "murkwell";
+    std::string ProgramName;
     std::string OSVersion;
 
     // ---- Start-up and loop: operations ---------------------------------------------------------
@@ -172,7 +177,8 @@ public:
     int SetLevelsPath(const std::string& path);
     int SetFontPath(const std::string& path);
 
-    // ---- Display modes and virtual resolution (GameDisplay.cpp) ---------------------------------
+    // ---- Display modes and virtual resolution (DisplayOpen, VirtualResolution, DisplayToggles,
+    //      MouseMapping and ScreenShake.cpp) ----------------------------------------------------------
     std::string WindowTitle;  // set by the program's entry before the display opens
     int ForceWindowedMode = 0;
     int UseDesktopResolution = 0;
@@ -225,6 +231,10 @@ public:
     int SetClientCoords();
     int DoDrawWidescreenBorders();
     int RestoreMouseCoords();
+    // A point of the window in virtual-screen pixels, as the mouse events are mapped, and back again (as
+    // the system mouse is moved).
+    void WindowToVirtual(int wx, int wy, int& vx, int& vy) const;
+    void VirtualToWindow(int vx, int vy, int& wx, int& wy) const;
     // Whether the window has moved since SetWindowCoords (the timer restarts after a drag).
     bool WindowDragged();
     // Whether an installed DirectX version ("9.0c", "11", ...) is 7 or newer.
@@ -321,6 +331,10 @@ public:
     // depends on them; a person at the keyboard has neither.
     Hook AfterTickFunction;
     std::function<void(TScreen&)> ScreenEnteredFunction;
+    // The framework's own message box (600 × 100, drawn over the game, input polled from the platform):
+    // the message function shows its text there while the display is open. Until one is installed, and
+    // whenever the display is closed, the system box serves.
+    std::function<void(const std::string&)> MessageBoxFunction;
     // "YYYY-MM-DD HHNNSS screenshot.png" for the moment given.
     static std::string ScreenshotName(const platform::DateTime& when);
 
@@ -334,7 +348,13 @@ public:
     // ---- Screens (GameScreens.cpp) -------------------------------------------------------------------
     std::unique_ptr<TGameFade> GameFade;
     std::unique_ptr<TScreen> ExitScreen;
+    std::unique_ptr<TLoadingScreen> LoadingScreen;
     int ScreenChange();
+    // Advances the loading bar one step and shows the loading screen at once (loading runs outside the
+    // main loop).
+    int MoveBar();
+
+    std::unique_ptr<THighScoreList> HighScores;
 
     // Where "GoodExit.dat" and "inichanged.dat" live.
     std::string MarkerFolder() const;
@@ -347,8 +367,14 @@ private:
     void PauseSounds();
     void ResumeSounds();
     void ReadFrameworkKeys();
+    // Starts (or keeps) the fade out to the exit screen, giving way any fade in that is running.
+    void LeaveForExit();
     // The shared data folder's settings start-up: folders, defaults copy, load, crash fallback.
     void SettingsStartUp();
+    // The profile folder, made when missing (fatal when it cannot be).
+    void ProfileFolderStartUp();
 
     platform::Platform& platform_;
+    // The settings file exists but could not be read at start-up.
+    bool settingsUnread_ = false;
 };

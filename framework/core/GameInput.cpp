@@ -1,7 +1,6 @@
 // Events into the framework's input state, the keys the framework handles itself, window focus, pausing
 // and the screenshot.
 #include <unistd.h>
-#include <cmath>
 
 #include <algorithm>
 #include <cstdio>
@@ -19,10 +18,6 @@
 #include "platform/codecs/ImageCodec.h"
 
 namespace {
-
-int Round(float v) {
-    return static_cast<int>(std::floor(v + 0.5f));
-}
 
 bool AltHeld() {
     return KeyDown(platform::vk::kLeftAlt) || KeyDown(platform::vk::kRightAlt) || KeyDown(platform::vk::kAlt);
@@ -66,8 +61,8 @@ int TGame::DoPeekEvent() {
                 TerminatedEvent = 1;
                 break;
             case platform::EventType::KeyDown:
-                // Auto-repeat types characters but is not a new press of the key.
-                if (!e.repeat) InputKeyDown(e.key);
+                // The keyboard's auto-repeat counts as a press, as on the desktop it was made for.
+                InputKeyDown(e.key);
                 break;
             case platform::EventType::KeyUp:
                 InputKeyUp(e.key);
@@ -83,9 +78,8 @@ int TGame::DoPeekEvent() {
                 Mouse->Release(e.button);
                 break;
             case platform::EventType::MouseMove:
+                WindowToVirtual(e.x, e.y, Mouse->x, Mouse->y);
                 if (UsingVirtualResolution) {
-                    Mouse->x = Round(e.x * VirtualRatioX) - Round(vxOff);
-                    Mouse->y = Round(e.y * VirtualRatioY) - Round(vyOff);
                     if (FullScreen && WideScreen && CustomMousePointer &&
                         (Mouse->x < 0 || Mouse->y < 0 || Mouse->x >= VirtualWidth ||
                          Mouse->y >= VirtualHeight)) {
@@ -93,9 +87,6 @@ int TGame::DoPeekEvent() {
                         Mouse->y = std::clamp(Mouse->y, 0, VirtualHeight - 1);
                         DoMoveMouse(Mouse->x, Mouse->y);
                     }
-                } else {
-                    Mouse->x = e.x;
-                    Mouse->y = e.y;
                 }
                 break;
             case platform::EventType::MouseWheel:
@@ -119,6 +110,13 @@ int TGame::GameTerminated() {
     InstantExit = 1;
     SaveProfileIfPlaying();
     return -1;
+}
+
+void TGame::LeaveForExit() {
+    // A fade in under way gives way; a fade out under way keeps running and now leads out.
+    if (GameFade->Active && GameFade->Out == 0) GameFade->Finish();
+    GameFade->Init(DefaultFadeTime, 1, MusicChannel, 1, 0, nullptr);
+    DestinationTScreen = ExitScreen.get();
 }
 
 void TGame::SaveProfileIfPlaying() {
@@ -175,13 +173,16 @@ int TGame::CheckWindow() {
 
 int TGame::ReadKeys() {
     if (CheckWindow() == -1) {
-        if (FadeOnExit == 0) return -1;
+        // A second request while leaving ends at once. So does one while paused or suspended: the logic,
+        // and with it the fade, is stopped then, and the request would wait for the player's return.
+        if (FadeOnExit == 0 || ExitRequested || Paused || Suspended) return -1;
         InstantExit = 0;
-        // A fade-in under way gives way: closing the window always leads out (a running fade-out just
-        // changes its destination).
-        if (GameFade->Active && GameFade->Out == 0) GameFade->Finish();
-        GameFade->Init(DefaultFadeTime, 1, MusicChannel, 1, 0, nullptr);
-        DestinationTScreen = ExitScreen.get();
+        ExitRequested = 1;
+        LeaveForExit();
+    } else if (ExitRequested && CurrentTScreen != ExitScreen.get() &&
+               !(GameFade->Out == 1 && (GameFade->Active || GameFade->Done))) {
+        // Something started a fade in after the request (a screen's own reaction to a finished fade).
+        LeaveForExit();
     }
     if (Paused && Mouse->MouseHit()) TogglePause();
     if (BlockKeys) return 0;
@@ -410,7 +411,7 @@ int TGame::TakeScreenshot() {
     // OpenGL pictures are packed tightly; the others are written as they are, without compression.
     const bool saved = Driver == 1 ? platform::SavePng(path, pixels, 9, false, error)
                                    : platform::SavePng(path, pixels, 0, true, error);
-    if (!saved) std::fprintf(stderr, "murkwell: %s\n", error.c_str());
+    if (!saved) std::fprintf(stderr, "%s%s\n", MessagePrefix.c_str(), error.c_str());
     FlushKeys();
     FixedRateLogic.Init();
     return saved ? 1 : 0;

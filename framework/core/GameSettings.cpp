@@ -102,9 +102,14 @@ int TGame::IniUpdateAttempt(int mark, std::string& error) {
 }
 
 int TGame::IniUpdate(int mark) {
+    // A settings file that could not be read is kept from the program's own saves; a change the player
+    // makes is written all the same.
+    if (settingsUnread_ && mark != 1) return 0;
     std::string error;
-    if (Retry(platform_.GetClock(), error, [&](std::string& e) { return IniUpdateAttempt(mark, e) == 1; }))
+    if (Retry(platform_.GetClock(), error, [&](std::string& e) { return IniUpdateAttempt(mark, e) == 1; })) {
+        settingsUnread_ = false;
         return 1;
+    }
     // Said once, not once per attempt: the settings stay in memory and the next change tries again.
     Message("Failed to save file " + Ini.Path(), 0, 0);
     return 0;
@@ -135,7 +140,8 @@ int TGame::CheckGoodExitAttempt(std::string& error) {
         old.FileName = SettingsFileName();
         old.Add("Profile Name", "");
         std::string ignored;
-        old.LoadAttempt(ignored);
+        // A file that exists but cannot be read is left as it is: rewriting it would lose the name.
+        const bool readable = old.LoadAttempt(ignored) || !files::Exists(old.Path());
         const std::string name = old.Lines.front().Value;
 
         std::vector<std::string> lines;
@@ -153,7 +159,7 @@ int TGame::CheckGoodExitAttempt(std::string& error) {
             defaults.IniFill();
             for (const TIniLine& line : defaults.Ini.Lines) text += line.Name + "=" + line.Value + "\n";
         }
-        if (!files::WriteAtomic(SettingsFileName() + ".ini", text, error)) return 0;
+        if (readable && !files::WriteAtomic(SettingsFileName() + ".ini", text, error)) return 0;
     }
     if (UseWindowedModeAfterCrash && UseCorrectPath && files::IsFolder(SubPath))
         UseWindowedModeAfterCrash = 2;
@@ -183,22 +189,32 @@ void TGame::SettingsStartUp() {
     StartupStage = 1004;
     // A file that exists but cannot be read is left as it is, so that nothing it holds is lost; a missing
     // file gets the defaults written out at once.
-    const bool existed = files::Exists(Ini.Path());
-    if (!existed || Ini.Load(platform_.GetClock(), error)) {
-        if (!Ini.Save(platform_.GetClock(), error)) Message("Failed to save file " + Ini.Path(), 0, 0);
-    }
+    const bool readable = !files::Exists(Ini.Path()) || Ini.Load(platform_.GetClock(), error);
+    settingsUnread_ = !readable;
+    if (readable && !Ini.Save(platform_.GetClock(), error))
+        Message("Failed to save file " + Ini.Path(), 0, 0);
     IniExtract();
     if (UseWindowedModeAfterCrash == 2) {
         FullScreen = 0;
         BorderlessWindow = 0;
         IniFill();
-        if (!Ini.Save(platform_.GetClock(), error)) Message("Failed to save file " + Ini.Path(), 0, 0);
+        // This run is windowed either way; only a file that was read is rewritten.
+        if (readable && !Ini.Save(platform_.GetClock(), error))
+            Message("Failed to save file " + Ini.Path(), 0, 0);
         Message("Starting in Windowed mode due to incorrect shutdown.", 0, 1);
     }
-    StartupStage = 2;
-    if (!files::IsFolder(ProfilePath) && !files::CreateFolders(ProfilePath, error)) {
-        Message("Cannot create shared profiles folder " + ProfilePath, 1, 1);
+}
+
+void TGame::ProfileFolderStartUp() {
+    if (!files::IsFolder(ProfilePath)) {
+        StartupStage = 8001;
+        std::string error;
+        if (!files::CreateFolders(ProfilePath, error)) {
+            StartupStage = 8002;
+            Message("Cannot create shared profiles folder " + ProfilePath, 1, 1);
+        }
     }
+    StartupStage = 8004;
 }
 
 int TGame::SetDefaultPaths() {

@@ -13,3 +13,5 @@ int GraphicsOpen = 1;
 int LogErrorsToFile = 1;
 std::string ErrorLogFolder;
 int SystemInputMode = 0;
+std::string ProductName;
+std::string MessagePrefix;

@@ -17,4 +17,8 @@ extern int FlipSync;         // passed to every flip: 1 wait for the vertical bl
 extern int GraphicsOpen;     // messages go to the in-game box while the display is open
 extern int LogErrorsToFile;  // messages flagged for logging are appended to the error log
 extern std::string ErrorLogFolder;
-extern int SystemInputMode;  // 1 while a modal box is up: input queries poll the platform directly
+extern int SystemInputMode;
+// Who the program is, told by the program before anything is shown: the product's name titles every
+// message box; the prefix starts every line written to the standard error stream.
+extern std::string ProductName;
+extern std::string MessagePrefix;  // 1 while a modal box is up: input queries poll the platform directly

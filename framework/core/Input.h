@@ -4,7 +4,9 @@
 #include <string>
 
 // The framework's own keyboard state, filled only by TGame::DoPeekEvent and indexed by Windows
-// virtual-key code.
+// virtual-key code. While SystemInputMode is set (a blocking splash or message box, when the main loop is
+// not taking events) the same queries poll the platform themselves, into a state of their own, so that
+// nothing pressed meanwhile reaches the framework's queue.
 constexpr int kKeyCount = 256;
 constexpr int kMaxPendingCharacters = 256;
 
@@ -20,6 +22,8 @@ int CharactersPending();
 void FlushKeys();
 void FlushMouse();
 void FlushKeysAndMouse();
+// Takes the platform's pending events now when SystemInputMode is set; the mouse queries call it too.
+void PollInSystemInputMode();
 
 // Used by the event handling: a key went down (its hit count grows) or up; a character was typed
 // (dropped when 256 are already waiting).

@@ -36,7 +36,7 @@ void AppendErrorLog(const std::string& text) {
     std::string error;
     const std::string path = ErrorLogFolder + "ErrorLog.txt";
     if (!platform::files::Append(path, ErrorLogEntry(Game->GetPlatform().GetClock().Now(), text), error)) {
-        std::fprintf(stderr, "murkwell: %s\n", error.c_str());
+        std::fprintf(stderr, "%s%s\n", MessagePrefix.c_str(), error.c_str());
     }
 }
 
@@ -46,11 +46,13 @@ void DebugLog(const std::string& text) {
 }
 
 void Message(const std::string& text, int fatal, int log) {
-    if (Game) {
-        // The game's own box needs its fonts; until they are loaded the system box serves.
-        Game->GetPlatform().GetSystem().ShowMessage("Murkwell", text);
+    if (Game && GraphicsOpen && Game->MessageBoxFunction) {
+        // Over the game while the display is open.
+        Game->MessageBoxFunction(text);
+    } else if (Game) {
+        Game->GetPlatform().GetSystem().ShowMessage(ProductName, text);
     } else {
-        std::fprintf(stderr, "Murkwell: %s\n", text.c_str());
+        std::fprintf(stderr, "%s%s\n", MessagePrefix.c_str(), text.c_str());
     }
     if (LogErrorsToFile && log == 1) AppendErrorLog(text);
     if (fatal == 1) throw FatalMessage(text);

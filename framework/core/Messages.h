@@ -18,8 +18,8 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// The message function: shows text (in the game's own box while the display is open, else in a system
-// box; never blocking in headless runs), appends it to the error log when log is 1, and with fatal 1
+// The message function: shows text (in the framework's own box while the display is open, else in a
+// system box; never blocking in headless runs), appends it to the error log when log is 1, and with fatal 1
 // throws FatalMessage so the program ends.
 void Message(const std::string& text, int fatal, int log);
 

@@ -9,7 +9,7 @@
 #include "framework/ui/MousePointer.h"
 
 bool TFade::Skipped() {
-    Game->DoPeekEvent();
+    // The splash runs in system input mode: these queries poll the platform themselves.
     const bool key = AnyKeyHit() != -1;
     const bool click = Game->Mouse->MouseHit() > 0;
     // Closing the window skips as well; the main loop then sees the request and ends the program.

@@ -2,14 +2,18 @@
 
 #include "framework/core/Game.h"
 #include "framework/core/Globals.h"
+#include "framework/core/Input.h"
 #include "framework/gfx/GameImage.h"
 #include "framework/sprites/Shadow.h"
 
+// In system input mode the queries take the platform's events themselves (PollInSystemInputMode).
 int TMousePointer::ButtonDown(int button) const {
+    PollInSystemInputMode();
     return Valid(button) ? down_[button] : 0;
 }
 
 int TMousePointer::MouseHit(int button) {
+    PollInSystemInputMode();
     if (button != 0 && !Valid(button)) return 0;
     const int hits = hits_[button];
     if (button == 0) {
@@ -26,6 +30,7 @@ int TMousePointer::PeekHits(int button) const {
 }
 
 int TMousePointer::GetMb(int button) const {
+    PollInSystemInputMode();
     return button == 0 || Valid(button) ? (down_[button] > 0 ? 1 : 0) : 0;
 }
 

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "framework/core/Checked.h"
 #include "framework/core/Game.h"
 #include "framework/gfx/GameImage.h"
 #include "framework/sprites/Degrees.h"
@@ -48,7 +49,7 @@ int TGem::DrawNormalGem(float scale) {
 }
 
 int TGem::DrawBonusGem(float scale) {
-    const auto& picture = BonusImages[GemType];
+    const auto& picture = CheckedAt(BonusImages, GemType);
     if (!picture) return 0;
     float s = ScaleX;
     // Items breathe slowly until the mouse comes over them.

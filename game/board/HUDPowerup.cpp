@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "framework/core/Checked.h"
 #include "framework/core/Game.h"
 #include "framework/core/SoundBank.h"
 #include "framework/gfx/GameImage.h"
@@ -80,8 +81,9 @@ int THUDPowerup::Draw(int highlight) {
         if (HUDOverlay) HUDOverlay->Draw(x, y, 0);
     }
     const int level = Level();
-    if (PinCount > 0 && level > 0 && HUDPinImages[level - 1])
-        HUDPinImages[level - 1]->Draw(x + 30, y + 30, 0);
+    if (PinCount > 0 && level > 0) {
+        if (const auto& pin = CheckedAt(HUDPinImages, level - 1)) pin->Draw(x + 30, y + 30, 0);
+    }
     return 1;
 }
 

@@ -6,7 +6,9 @@
 #include <cstdlib>
 #include <memory>
 
+#include "app/Product.h"
 #include "framework/core/Game.h"
+#include "framework/core/GameGuard.h"
 #include "framework/core/Globals.h"
 #include "platform/codecs/ImageCodec.h"
 #include "platform/sdl/SdlPlatform.h"
@@ -40,13 +42,8 @@ TEST(DisplayPixels, AWideDisplayShowsThePicturePillarBoxedBetweenItsBorders) {
     ASSERT_TRUE(sdl) << error;
     platform::Graphics& graphics = sdl->GetGraphics();
 
-    VirtualWidth = 1024;
-    VirtualHeight = 768;
     TGame game(*sdl);
-    Game = &game;
-    struct LeaveGlobal {
-        ~LeaveGlobal() { Game = nullptr; }
-    } leave;
+    const TGameGuard guard(game, kMurkwell);
     game.ImagePath = temp.Path() + "/";
     // The dummy driver's desktop is 1024 × 768 and goes full screen at no other size. A borderless window
     // the size of the desktop is what full screen at the desktop's size is here, so the desktop is read

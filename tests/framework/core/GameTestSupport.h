@@ -3,7 +3,9 @@
 #include <memory>
 #include <string>
 
+#include "app/Product.h"
 #include "framework/core/Game.h"
+#include "framework/core/GameGuard.h"
 #include "framework/core/Globals.h"
 #include "platform/null/NullPlatform.h"
 #include "tests/support/TempFolder.h"
@@ -15,13 +17,11 @@ namespace murkwell::test {
 class GameFixture {
 public:
     explicit GameFixture(platform::DisplayMode desktop = {1920, 1080, 32, 60})
-        : platform_(temp_.Path() + "/home/", desktop), game_(std::make_unique<TGame>(platform_)) {
-        Game = game_.get();
-        VirtualWidth = 1024;
-        VirtualHeight = 768;
+        : platform_(temp_.Path() + "/home/", desktop),
+          game_(std::make_unique<TGame>(platform_)),
+          guard_(*game_, kMurkwell) {
         DefaultFadeTime = 300;
     }
-    ~GameFixture() { Game = nullptr; }
 
     TGame& game() { return *game_; }
 
@@ -71,6 +71,7 @@ private:
     TempFolder temp_;
     platform::NullPlatform platform_;
     std::unique_ptr<TGame> game_;
+    TGameGuard guard_;
 };
 
 }  // namespace murkwell::test

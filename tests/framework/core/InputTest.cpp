@@ -62,14 +62,39 @@ TEST_F(InputTest, AKeyHitIsReportedOnce) {
     EXPECT_EQ(KeyDown(vk::kA), 0);
 }
 
-TEST_F(InputTest, AutoRepeatIsNotAPress) {
+TEST_F(InputTest, AutoRepeatCountsAsAnotherPress) {
     platform::Event e;
     e.type = EventType::KeyDown;
     e.key = vk::kA;
+    fixture.platform().TestEvents().Push(e);
     e.repeat = true;
     fixture.platform().TestEvents().Push(e);
     game().DoPeekEvent();
-    EXPECT_EQ(KeyHit(vk::kA), 0);
+    EXPECT_EQ(AnyKeyHit(), -1) << "a count of two is not a single hit";
+    EXPECT_EQ(KeyHit(vk::kA), 1);
+    fixture.platform().TestEvents().Push(e);
+    game().DoPeekEvent();
+    EXPECT_EQ(KeyHit(vk::kA), 1) << "a held key repeats";
+}
+
+TEST_F(InputTest, InSystemInputModeTheQueriesPollThePlatformThemselves) {
+    SystemInputMode = 1;
+    fixture.Push(EventType::KeyDown, (vk::kA + 1));
+    EXPECT_EQ(KeyDown((vk::kA + 1)), 1) << "no DoPeekEvent was needed";
+    EXPECT_EQ(AnyKeyHit(), (vk::kA + 1));
+    fixture.Push(EventType::MouseDown, 0, 1);
+    EXPECT_EQ(game().Mouse->GetMb(1), 1);
+    EXPECT_EQ(game().Mouse->MouseHit(), 1);
+    fixture.Push(EventType::KeyDown, (vk::kA + 2));
+    fixture.Push(EventType::CloseRequest);
+    EXPECT_EQ(KeyHit((vk::kA + 2)), 1);
+    EXPECT_EQ(game().TerminatedEvent, 1) << "a close request is kept for the main loop";
+    fixture.Push(EventType::KeyDown, (vk::kA + 3));
+    SystemInputMode = 0;
+    game().DoPeekEvent();
+    EXPECT_EQ(KeyHit((vk::kA + 3)), 1) << "events not yet polled reach the queue";
+    EXPECT_EQ(KeyHit((vk::kA + 1)), 0) << "keys polled in system input mode do not";
+    EXPECT_EQ(KeyDown((vk::kA + 1)), 0);
 }
 
 TEST_F(InputTest, The257thPendingCharacterIsDropped) {

@@ -182,6 +182,29 @@ TEST_F(SettingsTest, ACrashAfterChangedSettingsWithoutShippedDefaultsKeepsTheNam
     EXPECT_EQ(game().ProfileName, "Ada");
 }
 
+TEST_F(SettingsTest, ACrashDoesNotRewriteASettingsFileThatCannotBeRead) {
+    for (const bool changed : {false, true}) {
+        SCOPED_TRACE(changed ? "settings changed before the crash" : "no change before the crash");
+        GameFixture run;
+        TGame& g = run.game();
+        g.DataFolder = data;
+        g.SetDefaultPaths();
+        g.SetSubPathWrapper("Tarnfield/Murkwell", 1);
+        const std::string path = g.SubPath + "murkwell.ini";
+        // A folder in the file's place cannot be read, whoever runs the test.
+        ASSERT_TRUE(files::CreateFolders(path + "/kept", error));
+        if (changed) Write(g.SubPath + "inichanged.dat", "");
+        g.CheckGoodExit();
+        g.Init(0, 1);
+        EXPECT_EQ(g.FullScreen, 0) << "this run is windowed all the same";
+        EXPECT_EQ(g.UseWindowedModeAfterCrash, 2);
+        EXPECT_EQ(g.IniUpdate(0), 0) << "the program's own saves keep away from it";
+        EXPECT_TRUE(files::IsFolder(path + "/kept")) << "nothing was written over it";
+        for (const std::string& m : run.platform().TestSystem().Messages())
+            EXPECT_EQ(m.find("Failed to save file"), std::string::npos) << m;
+    }
+}
+
 TEST_F(SettingsTest, FoldersThatCannotBeMadeAreFatal) {
     // A file where the shared data folder should be.
     files::CreateFolders(fixture.Folder() + "/home/Tarnfield", error);
@@ -189,6 +212,21 @@ TEST_F(SettingsTest, FoldersThatCannotBeMadeAreFatal) {
     game().CheckGoodExit();
     EXPECT_THROW(game().Init(0, 1), FatalMessage);
     EXPECT_EQ(Messages().back(), "Murkwell: Cannot create shared data folder " + shared);
+    EXPECT_EQ(StartupStage, 1001) << "the stage names the step that failed";
+}
+
+TEST_F(SettingsTest, TheStartUpStageFollowsInitToItsEnd) {
+    // A file where the profile folder should be.
+    Earlier();
+    Write(shared + "profiles", "in the way");
+    game().CheckGoodExit();
+    EXPECT_THROW(game().Init(0, 1), FatalMessage);
+    EXPECT_EQ(Messages().back(), "Murkwell: Cannot create shared profiles folder " + shared + "profiles/");
+    EXPECT_EQ(StartupStage, 8002);
+    ASSERT_TRUE(files::Delete(shared + "profiles", error));
+    game().Init(0, 1);
+    EXPECT_EQ(StartupStage, 9);
+    StartupStage = 0;
 }
 
 TEST_F(SettingsTest, PathsEndInASlashAndThePerUserFolderHoldsTheProfiles) {
@@ -199,6 +237,23 @@ TEST_F(SettingsTest, PathsEndInASlashAndThePerUserFolderHoldsTheProfiles) {
     EXPECT_EQ(ErrorLogFolder, shared);
     game().SetFontPath("x");
     EXPECT_EQ(game().FontPath, "x/");
+}
+
+TEST(Messages, TheFrameworksBoxServesWhileTheDisplayIsOpenElseTheSystemBox) {
+    GameFixture fixture;
+    std::vector<std::string> boxed;
+    const auto& system = fixture.platform().TestSystem().Messages();
+    GraphicsOpen = 1;
+    Message("no box yet", 0, 0);
+    EXPECT_EQ(system.back(), "Murkwell: no box yet") << "until the box is installed";
+    fixture.game().MessageBoxFunction = [&](const std::string& text) { boxed.push_back(text); };
+    Message("over the game", 0, 0);
+    GraphicsOpen = 0;
+    Message("display closed", 0, 0);
+    GraphicsOpen = 1;
+    EXPECT_EQ(boxed, std::vector<std::string>{"over the game"});
+    EXPECT_EQ(system.back(), "Murkwell: display closed");
+    EXPECT_EQ(system.size(), 2u);
 }
 
 TEST(ErrorLog, EntriesAreThreeLines) {

@@ -6,7 +6,9 @@
 #include <algorithm>
 #include <memory>
 
+#include "app/Product.h"
 #include "framework/core/Game.h"
+#include "framework/core/GameGuard.h"
 #include "framework/core/Globals.h"
 #include "framework/gfx/BitmapFont.h"
 #include "framework/gfx/GameFonts.h"
@@ -29,7 +31,7 @@ protected:
         sdl_ = platform::CreateSdlPlatform({true, true}, error);
         ASSERT_TRUE(sdl_) << error;
         game_ = std::make_unique<TGame>(*sdl_);
-        Game = game_.get();
+        guard_.emplace(*game_, kMurkwell);
         ASSERT_TRUE(Graphics().Open({kWidth, kHeight, 0, 60, false, "fonts"}, error)) << error;
         game_->FontPath = std::string(MURKWELL_DATA_DIR) + "/fonts/";
         LoadGameFonts();
@@ -42,7 +44,7 @@ protected:
         FontAverageHeightMinusOne = 1;
         TextAlpha = 1;
         if (sdl_) Graphics().Close();
-        Game = nullptr;
+        guard_.reset();
     }
     platform::Graphics& Graphics() { return sdl_->GetGraphics(); }
     void Clear(int r, int g, int b) {
@@ -57,6 +59,7 @@ protected:
 
     std::unique_ptr<platform::Platform> sdl_;
     std::unique_ptr<TGame> game_;
+    std::optional<TGameGuard> guard_;
 };
 
 // The columns and rows where the letters' own colour shows, not their faint glow or shadow.

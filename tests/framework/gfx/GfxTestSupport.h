@@ -3,10 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "app/Product.h"
 #include "framework/core/Game.h"
+#include "framework/core/GameGuard.h"
 #include "framework/core/Globals.h"
 #include "platform/audio/ClockedOutput.h"
 #include "platform/audio/MixerAudio.h"
@@ -50,14 +53,11 @@ protected:
             std::make_unique<RecordingGraphics>(), std::move(audio),
             std::make_unique<platform::NullEvents>());
         game_ = std::make_unique<TGame>(*platform_);
-        Game = game_.get();
+        guard_.emplace(*game_, kMurkwell);
         savedLogFolder_ = ErrorLogFolder;
         ErrorLogFolder = Folder();
     }
-    ~GfxFixture() override {
-        ErrorLogFolder = savedLogFolder_;
-        Game = nullptr;
-    }
+    ~GfxFixture() override { ErrorLogFolder = savedLogFolder_; }
 
     // Ends in "/".
     std::string Folder() const { return temp_.Path() + "/"; }
@@ -78,6 +78,7 @@ private:
     TempFolder temp_;
     std::unique_ptr<platform::Platform> platform_;
     std::unique_ptr<TGame> game_;
+    std::optional<TGameGuard> guard_;
     std::string savedLogFolder_;
 };
 

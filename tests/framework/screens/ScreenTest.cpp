@@ -6,6 +6,7 @@
 #include "framework/gfx/GameImage.h"
 #include "framework/screens/CrossFade.h"
 #include "framework/screens/GameFade.h"
+#include "framework/screens/LoadingScreen.h"
 #include "framework/screens/Screen.h"
 #include "framework/screens/TransitionEffect.h"
 #include "platform/KeyCodes.h"
@@ -179,6 +180,20 @@ TEST_F(ScreenTest, AScreenWithBothStopsIsKeptAndReenteredWithoutReloading) {
     EXPECT_EQ(std::count(a.calls.begin(), a.calls.end(), "Load"), 0);
     a.ResetStops();
     EXPECT_EQ(a.StopKill + a.StopInit, 0);
+}
+
+TEST_F(ScreenTest, MoveBarAdvancesTheLoadingBarAndShowsItAtOnce) {
+    TLoadingScreen& loading = *game().LoadingScreen;
+    loading.LoadingBar.w = 498;
+    loading.SetSteps(249);
+    const int flips = fixture.platform().TestGraphics().Drawn().flips;
+    for (int i = 0; i < 248; ++i) game().MoveBar();
+    EXPECT_EQ(loading.Finished, 0);
+    EXPECT_FLOAT_EQ(loading.LoadingBar.Position, 496);
+    game().MoveBar();
+    EXPECT_EQ(loading.Finished, 1);
+    EXPECT_FLOAT_EQ(loading.LoadingBar.Position, 498);
+    EXPECT_EQ(fixture.platform().TestGraphics().Drawn().flips - flips, 249) << "each step is shown";
 }
 
 TEST_F(ScreenTest, TheExitScreenEndsTheProgramOnTheNextTick) {

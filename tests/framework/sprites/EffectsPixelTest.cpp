@@ -8,7 +8,9 @@
 #include <cstdlib>
 #include <memory>
 
+#include "app/Product.h"
 #include "framework/core/Game.h"
+#include "framework/core/GameGuard.h"
 #include "framework/core/Globals.h"
 #include "framework/core/Random.h"
 #include "framework/gfx/GameImage.h"
@@ -90,15 +92,13 @@ protected:
         std::string error;
         platform_ = platform::CreateSdlPlatform({true, true}, error);
         ASSERT_TRUE(platform_) << error;
-        VirtualWidth = 1024;
-        VirtualHeight = 768;
         game_ = std::make_unique<TGame>(*platform_);
-        Game = game_.get();
+        guard_.emplace(*game_, kMurkwell);
         Delta = 1.0f;
         SeedRandom(2024);
         ASSERT_TRUE(graphics().Open({1024, 768, 0, 60, false, "effects"}, error)) << error;
     }
-    void TearDown() override { Game = nullptr; }
+    void TearDown() override { guard_.reset(); }
 
     platform::Graphics& graphics() { return platform_->GetGraphics(); }
     std::shared_ptr<TGameImage> Picture(const PixelMap& pixels, int frames = 1, int flags = 0) {
@@ -111,6 +111,7 @@ protected:
 
     std::unique_ptr<platform::Platform> platform_;
     std::unique_ptr<TGame> game_;
+    std::optional<TGameGuard> guard_;
 };
 
 TEST_F(EffectsPixels, ABurstIsDrawnWithItsShadows) {

@@ -6,7 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "app/Product.h"
 #include "framework/core/Game.h"
+#include "framework/core/GameGuard.h"
 #include "framework/core/Globals.h"
 #include "framework/core/Random.h"
 #include "framework/gfx/GameImage.h"
@@ -155,10 +157,7 @@ public:
 // ticks a second and a fixed random seed.
 class SpriteFixture {
 public:
-    SpriteFixture() : game_(std::make_unique<TGame>(platform_)) {
-        Game = game_.get();
-        VirtualWidth = 1024;
-        VirtualHeight = 768;
+    SpriteFixture() : game_(std::make_unique<TGame>(platform_)), guard_(*game_, kMurkwell) {
         Delta = 1.0f;
         SeedRandom(1234);
         hookCalls.clear();
@@ -168,10 +167,7 @@ public:
         game_->FixedRateLogic.Init();
         game_->CurrentTScreen = &screen_;
     }
-    ~SpriteFixture() {
-        Game = nullptr;
-        Delta = 1.0f;
-    }
+    ~SpriteFixture() { Delta = 1.0f; }
 
     TGame& game() { return *game_; }
     RecordingGraphics& graphics() { return platform_.TestGraphics(); }
@@ -204,6 +200,7 @@ public:
 private:
     RecordingPlatform platform_;
     std::unique_ptr<TGame> game_;
+    TGameGuard guard_;
     TickScreen screen_;
 };
 

@@ -7,7 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "app/Product.h"
 #include "framework/core/Game.h"
+#include "framework/core/GameGuard.h"
 #include "framework/core/GameSound.h"
 #include "framework/core/Globals.h"
 #include "framework/screens/Screen.h"
@@ -72,10 +74,10 @@ public:
 // one logic tick with Delta 1, then the drawing.
 class UiTest : public ::testing::Test {
 protected:
-    UiTest() : platform_(temp_.Path() + "/home/"), game_(std::make_unique<TGame>(platform_)) {
-        Game = game_.get();
-        VirtualWidth = 1024;
-        VirtualHeight = 768;
+    UiTest()
+        : platform_(temp_.Path() + "/home/"),
+          game_(std::make_unique<TGame>(platform_)),
+          guard_(*game_, kMurkwell) {
         DefaultFadeTime = 300;
         Delta = 1.0f;
         TGame& g = *game_;
@@ -96,10 +98,7 @@ protected:
         g.FontPath = data + "/fonts/";
         screen.PreStart();
     }
-    ~UiTest() override {
-        DraggedButton = nullptr;
-        Game = nullptr;
-    }
+    ~UiTest() override { DraggedButton = nullptr; }
 
     TGame& game() { return *game_; }
     RecordingGraphics& graphics() { return platform_.TestGraphics(); }
@@ -161,6 +160,7 @@ private:
     TempFolder temp_;
     UiPlatform platform_;
     std::unique_ptr<TGame> game_;
+    TGameGuard guard_;
     int mx_ = 0, my_ = 0;
 };
 

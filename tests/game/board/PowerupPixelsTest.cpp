@@ -4,7 +4,9 @@
 
 #include <memory>
 
+#include "app/Product.h"
 #include "framework/core/Game.h"
+#include "framework/core/GameGuard.h"
 #include "framework/core/Globals.h"
 #include "framework/gfx/ImageBank.h"
 #include "game/board/HUDPowerupRow.h"
@@ -24,7 +26,7 @@ protected:
         sdl_ = platform::CreateSdlPlatform({true, true}, error);
         ASSERT_TRUE(sdl_) << error;
         game_ = std::make_unique<TGame>(*sdl_);
-        Game = game_.get();
+        guard_.emplace(*game_, kMurkwell);
         ASSERT_TRUE(sdl_->GetGraphics().Open({kWidth, kHeight, 0, 60, false, "slots"}, error)) << error;
         ImageBank.SetPath(std::string(MURKWELL_DATA_DIR) + "/graphics/");
         LoadHUDPowerupPictures();
@@ -34,7 +36,7 @@ protected:
         SaveData = TSaveData{};
         ImageBank.Clear();
         if (sdl_) sdl_->GetGraphics().Close();
-        Game = nullptr;
+        guard_.reset();
     }
     // The slot drawn alone on grey, its centre at (300, 300).
     platform::PixelMap Draw(int charge, bool bought, int highlight) {
@@ -64,6 +66,7 @@ protected:
 
     std::unique_ptr<platform::Platform> sdl_;
     std::unique_ptr<TGame> game_;
+    std::optional<TGameGuard> guard_;
 };
 
 TEST_F(PowerupPixelsTest, ASlotIsEmptyFillingOrFullAndGlowsUnderTheMouse) {
