@@ -13,6 +13,7 @@ set(ASSETGEN_GROUPS
     items
     layout
     loading
+    map
     particles
     powerups
     music_gameend
