@@ -26,6 +26,7 @@ set(ASSETGEN_GROUPS
     music_levelend
     music_title
     settings
+    shop
     sfx_board
     sfx_bombs
     sfx_powerups

@@ -1,0 +1,218 @@
+// The pictures of the menu screens, as the build made them: the level map's path runs through every dot,
+// the shop's scene pieces stand inside the screen without hiding each other, the title's clouds tile, and
+// each picture has the size and handle its screen draws it with.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "platform/codecs/ImageCodec.h"
+#include "tools/assetgen/MapDots.h"
+#include "tools/assetgen/ShopScene.h"
+
+namespace murkwell::test {
+namespace {
+
+using platform::PixelMap;
+
+PixelMap Load(const std::string& relative) {
+    PixelMap picture;
+    std::string error;
+    EXPECT_TRUE(platform::LoadImageFile(std::string(MURKWELL_DATA_DIR) + "/" + relative, picture, error))
+        << relative << ": " << error;
+    return picture;
+}
+
+double Brightness(platform::Rgba c) {
+    return (c.r + c.g + c.b) / 3.0;
+}
+
+// The mean brightness of the square of side 2r + 1 about (x, y).
+double MeanBrightness(const PixelMap& p, int x, int y, int r) {
+    double sum = 0;
+    int count = 0;
+    for (int dy = -r; dy <= r; ++dy) {
+        for (int dx = -r; dx <= r; ++dx) {
+            const int px = std::clamp(x + dx, 0, p.Width() - 1), py = std::clamp(y + dy, 0, p.Height() - 1);
+            sum += Brightness(p.At(px, py));
+            ++count;
+        }
+    }
+    return sum / count;
+}
+
+// --- the level map ---------------------------------------------------------------------------------
+
+namespace md = assetgen::mapdots;
+
+TEST(MapPictures, TheMapIsATallOpaquePaintingThatHoldsEveryDot) {
+    const PixelMap map = Load("graphics/Backgrounds/MapBackground.jpg");
+    EXPECT_EQ(map.Width(), md::kMapWidth);
+    EXPECT_EQ(map.Height(), md::kMapHeight);
+    EXPECT_GT(map.Height(), 768);
+    for (int level = 1; level <= 100; ++level) {
+        const md::Centre c = md::CentreOf(level);
+        EXPECT_GE(c.x - 24, 0) << level;
+        EXPECT_LE(c.x + 24, map.Width()) << level;
+        // The bottom bar covers the lowest 120 pixels of the screen; scrolled to the bottom, the first dot
+        // still shows above it.
+        EXPECT_LE(c.y + 24, map.Height() - 120) << level;
+    }
+}
+
+// The path is painted as a pale ribbon of moonlit dirt, far brighter than the night ground round it: a
+// dot centre lies on it when the 5 x 5 pixels about the centre are as bright as the path's middle, and the
+// ground well beside the path stays dark.
+TEST(MapPictures, EveryDotCentreLiesOnThePaintedPath) {
+    const PixelMap map = Load("graphics/Backgrounds/MapBackground.jpg");
+    constexpr double kPathBrightness = 120;
+    for (int level = 1; level <= 100; ++level) {
+        const md::Centre c = md::CentreOf(level);
+        EXPECT_GE(MeanBrightness(map, static_cast<int>(c.x), static_cast<int>(c.y), 2), kPathBrightness)
+            << "the dot of level " << level << " is off the path";
+    }
+    double sum = 0;
+    int count = 0;
+    for (int y = 0; y < map.Height(); y += 7) {
+        for (int x = 0; x < map.Width(); x += 7) {
+            sum += Brightness(map.At(x, y));
+            ++count;
+        }
+    }
+    EXPECT_LT(sum / count, kPathBrightness / 2) << "the map is too bright to pick the path out";
+}
+
+struct Size {
+    const char* path;
+    int width, height;
+};
+
+TEST(MapPictures, PiecesHaveTheSizesTheirHandlesAssume) {
+    const Size sizes[] = {
+        {"graphics/Map/MapDot.png", md::kDotSize, md::kDotSize},
+        {"graphics/Map/MapDotMO.png", md::kDotSize, md::kDotSize},
+        {"graphics/Map/MapDotInactive.png", md::kDotSize, md::kDotSize},
+        {"graphics/MapScreen/LockedMO.png", md::kDotSize, md::kDotSize},
+        {"graphics/Map/MapDotSpecial.png", md::kSpecialDotSize, md::kSpecialDotSize},
+        {"graphics/Map/MapDotSpecialMO.png", md::kSpecialDotSize, md::kSpecialDotSize},
+        {"graphics/Map/MapDotSpecialInactive.png", md::kSpecialDotSize, md::kSpecialDotSize},
+        {"graphics/MapScreen/BottomPanel.png", 1024, 120},
+        {"graphics/MapScreen/CheckBox.png", 36, 36},
+        {"graphics/MapScreen/CheckBoxMO.png", 36, 36},
+        {"graphics/MapScreen/CheckMark.png", 36, 36},
+        {"graphics/MapScreen/Cursor.png", 40, 52},
+        {"graphics/MapScreen/CursorMO.png", 40, 52},
+    };
+    for (const Size& s : sizes) {
+        const PixelMap p = Load(s.path);
+        EXPECT_EQ(p.Width(), s.width) << s.path;
+        EXPECT_EQ(p.Height(), s.height) << s.path;
+    }
+    // The dots are drawn about their middles, so a dot's weight sits there and nothing is cut at its edge.
+    for (const char* name : {"MapDot", "MapDotSpecial", "MapDotInactive"}) {
+        const PixelMap p = Load(std::string("graphics/Map/") + name + ".png");
+        for (int i = 0; i < p.Width(); ++i) {
+            EXPECT_LE(p.At(i, 0).a, 8) << name;
+            EXPECT_LE(p.At(0, i).a, 8) << name;
+        }
+        EXPECT_EQ(p.At(p.Width() / 2, p.Height() / 2).a, 255) << name;
+    }
+}
+
+// --- the shop --------------------------------------------------------------------------------------
+
+namespace ss = assetgen::shopscene;
+
+PixelMap ItemPicture(const ss::Item& item) {
+    return Load(std::string("graphics/ShopScreen/items/") + item.file + ".png");
+}
+
+// Two items are of one chain when one replaces the other, directly or through later stages.
+bool SameChain(int a, int b) {
+    const auto reaches = [](int from, int to) {
+        for (int id = ss::ItemById(from).replacedBy; id; id = ss::ItemById(id).replacedBy) {
+            if (id == to) return true;
+        }
+        return false;
+    };
+    return reaches(a, b) || reaches(b, a);
+}
+
+TEST(ShopPictures, EveryScenePieceLiesInsideTheScreenAtItsCorner) {
+    for (const ss::Item& item : ss::kItems) {
+        const PixelMap p = ItemPicture(item);
+        EXPECT_GT(p.Width(), 0) << item.file;
+        EXPECT_LE(item.x + p.Width(), 1024) << item.file;
+        EXPECT_LE(item.y + p.Height(), 768) << item.file;
+    }
+    const PixelMap back = Load("graphics/Backgrounds/shopBack.png");
+    EXPECT_EQ(back.Width(), 1024);
+    EXPECT_EQ(back.Height(), 768);
+}
+
+// The rule: an item's focal area is the solid part (alpha 200 or more) of the middle half of its solid
+// bounding box. Of two items that can stand in the scene together (any two not of one chain), the one
+// drawn later may cover at most a quarter of the earlier one's focal area with its own solid pixels.
+// Mist is never solid, so it may veil anything.
+TEST(ShopPictures, ItemsSeenTogetherLeaveEachOthersFocalAreasInSight) {
+    constexpr int kSolid = 200;
+    struct Placed {
+        const ss::Item* item;
+        PixelMap picture;
+        int x0, y0, x1, y1;  // the focal area's bounds in the picture
+    };
+    std::vector<Placed> placed;
+    for (int id : ss::kDrawOrder) {
+        const ss::Item& item = ss::ItemById(id);
+        Placed p{&item, ItemPicture(item), 1 << 20, 1 << 20, -1, -1};
+        for (int y = 0; y < p.picture.Height(); ++y) {
+            for (int x = 0; x < p.picture.Width(); ++x) {
+                if (p.picture.At(x, y).a < kSolid) continue;
+                p.x0 = std::min(p.x0, x), p.y0 = std::min(p.y0, y);
+                p.x1 = std::max(p.x1, x), p.y1 = std::max(p.y1, y);
+            }
+        }
+        const int w = p.x1 - p.x0, h = p.y1 - p.y0;
+        p.x0 += w / 4, p.x1 -= w / 4, p.y0 += h / 4, p.y1 -= h / 4;
+        placed.push_back(std::move(p));
+    }
+    const auto solidAt = [&](const Placed& p, int sx, int sy) {
+        const int x = sx - p.item->x, y = sy - p.item->y;
+        return x >= 0 && y >= 0 && x < p.picture.Width() && y < p.picture.Height() && p.picture.At(x, y).a >= kSolid;
+    };
+    for (size_t a = 0; a < placed.size(); ++a) {
+        const Placed& under = placed[a];
+        if (under.x1 < under.x0) continue;  // nothing solid: mist
+        for (size_t b = a + 1; b < placed.size(); ++b) {
+            const Placed& over = placed[b];
+            if (SameChain(under.item->id, over.item->id)) continue;
+            int focal = 0, covered = 0;
+            for (int y = under.y0; y <= under.y1; ++y) {
+                for (int x = under.x0; x <= under.x1; ++x) {
+                    if (under.picture.At(x, y).a < kSolid) continue;
+                    ++focal;
+                    covered += solidAt(over, x + under.item->x, y + under.item->y);
+                }
+            }
+            EXPECT_LE(covered, focal / 4) << over.item->file << " hides " << under.item->file;
+        }
+    }
+}
+
+TEST(ShopPictures, EveryItemButtonHasItsPressedLookAtOneSize) {
+    for (const ss::Item& item : ss::kItems) {
+        if (item.scenery) continue;
+        const std::string stem = std::string("graphics/ShopScreen/saleImages/") + item.saleFile;
+        const PixelMap up = Load(stem + ".png"), down = Load(stem + " down.png");
+        EXPECT_EQ(up.Width(), 104) << stem;
+        EXPECT_EQ(up.Height(), 104) << stem;
+        EXPECT_EQ(down.Width(), up.Width()) << stem;
+        EXPECT_EQ(down.Height(), up.Height()) << stem;
+    }
+}
+
+}  // namespace
+}  // namespace murkwell::test

@@ -1,0 +1,155 @@
+// The menu screens composed from the finished pictures, placed and layered as their screens draw them: the
+// level map at three scroll positions (locked, open, special, hovered and current dots), the shop with
+// nothing, half and everything bought, the title screen with its layers, and the options and instructions
+// screens with their widgets. Positions the game leaves free are the ones these screens are drawn for.
+
+#include <cmath>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/files/Files.h"
+#include "tools/assetgen/FontOutline.h"
+#include "tools/assetgen/MapDots.h"
+#include "tools/assetgen/ShopScene.h"
+#include "tools/assetgen/StyleKit.h"
+#include "tools/assetgen/preview/Compose.h"
+#include "tools/assetgen/preview/Preview.h"
+
+namespace assetgen::preview {
+namespace {
+
+namespace files = platform::files;
+constexpr int kScreenW = 1024, kScreenH = 768;
+const Colour kCaption = Hex(0xf6d27e), kWhite = Hex(0xf0e7d3);
+
+Canvas Blank() {
+    Canvas canvas(kScreenW, kScreenH);
+    cairo_set_source_rgb(canvas.Cr(), 0, 0, 0);
+    cairo_paint(canvas.Cr());
+    return canvas;
+}
+
+// A menu button with its caption, top-left at (x, y).
+void Button(cairo_t* cr, Pictures& pictures, const OutlineFont& font, const std::string& image, double x,
+            double y, const std::string& caption, bool hover = false) {
+    const std::string path = "menus/" + image + (hover ? "MO" : "") + ".png";
+    At(cr, pictures.Get(path), x + 3, y + 3, 0.4, true);
+    At(cr, pictures.Get(path), x, y);
+    if (!caption.empty()) {
+        Text(cr, font, caption, x + pictures.Width(path) / 2.0, y + pictures.Height(path) / 2.0 + 8, 22,
+             kCaption);
+    }
+}
+
+// --- the level map ---------------------------------------------------------------------------------
+
+struct MapState {
+    double scrollY;
+    int unlocked, current, hovered;
+};
+
+Canvas MapScreen(Pictures& pictures, const OutlineFont& font, const MapState& s) {
+    using namespace mapdots;
+    Canvas canvas = Blank();
+    cairo_t* cr = canvas.Cr();
+    At(cr, pictures.Get("graphics/Backgrounds/MapBackground.jpg"), 0, s.scrollY);
+    const auto dot = [&](int level, bool onTop) {
+        if ((level == s.current) != onTop) return;
+        const bool special = IsSpecial(level), open = level <= s.unlocked, hover = level == s.hovered;
+        std::string name = special ? "MapDotSpecial" : "MapDot";
+        if (!open) name += "Inactive";
+        else if (hover) name += "MO";
+        const std::string path = open || !hover || special ? "graphics/Map/" + name + ".png"
+                                                           : "graphics/MapScreen/LockedMO.png";
+        const Centre c = CentreOf(level);
+        const double scale = level == s.current ? 1.15 : 1;
+        if (level == s.current) {
+            Centred(cr, pictures.Get("graphics/MapScreen/CurrentLevel.png"), c.x, c.y + s.scrollY, {.scale = 1.1});
+        }
+        cairo_surface_t* surface = pictures.Get(path);
+        Centred(cr, surface, c.x, c.y + s.scrollY, {.scale = scale, .shadow = true});
+        if (hover) Centred(cr, surface, c.x, c.y + s.scrollY, {.alpha = 0.5, .scale = scale, .light = true});
+        if (level == s.current) {
+            At(cr, pictures.Get("graphics/MapScreen/Cursor.png"), c.x - 20, c.y + s.scrollY - 78);
+        }
+    };
+    for (int level = 1; level <= 100; ++level) dot(level, false);
+    dot(s.current, true);
+    At(cr, pictures.Get("graphics/MapScreen/TopPanel.png"), 252, 0);
+    Text(cr, font, "Choose a Night", 512, 47, 28, kCaption);
+    At(cr, pictures.Get("graphics/ShopScreen/GoldPanel.png"), 776, 4);
+    Text(cr, font, "Gold 01250", 920, 45, 22, kCaption);
+    At(cr, pictures.Get("graphics/MapScreen/BottomPanel.png"), 0, 648);
+    Text(cr, font, "Level " + std::to_string(s.current), 456, 689 + 12, 24, kWhite);
+    At(cr, pictures.Get("graphics/MapScreen/CheckBox.png"), 614, 671);
+    At(cr, pictures.Get("graphics/MapScreen/CheckMark.png"), 616, 668);
+    Text(cr, font, "Timed", 700, 698, 22, kWhite);
+    Button(cr, pictures, font, "MapScreenButton", 18, 680, "Back");
+    Button(cr, pictures, font, "MapScreenButton", 794, 680, "Play", true);
+    Button(cr, pictures, font, "Map screen YourHouse", 8, 548, "");
+    return canvas;
+}
+
+void MakeMap(Pictures& pictures, const OutlineFont& font, const std::string& out) {
+    const double bottom = kScreenH - mapdots::kMapHeight;
+    Save(MapScreen(pictures, font, {bottom, 7, 7, 5}), files::Join(out, "map-mockup-bottom.png"));
+    Save(MapScreen(pictures, font, {-560, 62, 45, 47}), files::Join(out, "map-mockup-middle.png"));
+    Save(MapScreen(pictures, font, {0, 100, 93, 97}), files::Join(out, "map-mockup-top.png"));
+}
+
+// --- the shop --------------------------------------------------------------------------------------
+
+Canvas ShopScreen(Pictures& pictures, const OutlineFont& font, const std::set<int>& bought) {
+    using namespace shopscene;
+    Canvas canvas = Blank();
+    cairo_t* cr = canvas.Cr();
+    At(cr, pictures.Get("graphics/Backgrounds/shopBack.png"), 0, 0);
+    for (int id : kDrawOrder) {
+        const Item& item = ItemById(id);
+        const bool shown = item.scenery || bought.count(id);
+        if (!shown || (item.replacedBy && bought.count(item.replacedBy))) continue;
+        At(cr, pictures.Get(std::string("graphics/ShopScreen/items/") + item.file + ".png"), item.x, item.y);
+    }
+    // The bar: the next three items for sale.
+    std::vector<const Item*> offered;
+    for (const Item& item : kItems) {
+        if (!item.scenery && !bought.count(item.id)) offered.push_back(&item);
+    }
+    for (size_t i = 0; i < offered.size() && i < 3; ++i) {
+        const std::string path = std::string("graphics/ShopScreen/saleImages/") + offered[i]->saleFile +
+                                 (i == 1 ? " down.png" : ".png");
+        Centred(cr, pictures.Get(path), i * 120.0 + 392, 712, {.shadow = true});
+    }
+    if (offered.size() > 3) {
+        Button(cr, pictures, font, "arrowL", 290, 672, "");
+        Button(cr, pictures, font, "arrowR", 670, 672, "");
+    }
+    Button(cr, pictures, font, "DecorationMapButton", 16, 684, "Map");
+    Button(cr, pictures, font, "eyeButton", 868, 690, "");
+    Button(cr, pictures, font, "rollerButton", 944, 690, "");
+    At(cr, pictures.Get("graphics/ShopScreen/GoldPanel.png"), 776, 4);
+    Text(cr, font, "Gold 04200", 920, 45, 22, kCaption);
+    return canvas;
+}
+
+void MakeShop(Pictures& pictures, const OutlineFont& font, const std::string& out) {
+    std::set<int> none, half, all;
+    for (int id = 1; id <= 38; ++id) all.insert(id);
+    // Half way through the game: the early items and the first stages of the power-ups.
+    for (int id : {1, 2, 3, 5, 7, 9, 13, 15, 18, 19, 20, 22, 24, 25, 27, 30, 31, 33, 34, 36}) half.insert(id);
+    Save(ShopScreen(pictures, font, none), files::Join(out, "shop-mockup-none.png"));
+    Save(ShopScreen(pictures, font, half), files::Join(out, "shop-mockup-half.png"));
+    Save(ShopScreen(pictures, font, all), files::Join(out, "shop-mockup-all.png"));
+}
+
+}  // namespace
+
+void MakeSceneMockups(const std::string& dataRoot, const std::string& outFolder) {
+    Pictures pictures(dataRoot);
+    const OutlineFont font(kTextFont);
+    MakeMap(pictures, font, outFolder);
+    MakeShop(pictures, font, outFolder);
+}
+
+}  // namespace assetgen::preview
