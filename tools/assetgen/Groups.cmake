@@ -35,6 +35,7 @@ set(ASSETGEN_GROUPS
     sfx_ui
     splash
     splashsound
+    title
     tutorial
     vaults
     village

@@ -214,5 +214,70 @@ TEST(ShopPictures, EveryItemButtonHasItsPressedLookAtOneSize) {
     }
 }
 
+// --- the title ---------------------------------------------------------------------------------------
+
+// How far apart two columns of a picture are: the mean difference of their premultiplied pixels.
+double ColumnDistance(const PixelMap& p, int a, int b) {
+    double sum = 0;
+    for (int y = 0; y < p.Height(); ++y) {
+        const platform::Rgba u = p.At(a, y), v = p.At(b, y);
+        sum += std::abs(u.r * u.a - v.r * v.a) / 255.0 + std::abs(u.g * u.a - v.g * v.a) / 255.0 +
+               std::abs(u.b * u.a - v.b * v.a) / 255.0 + std::abs(u.a - v.a);
+    }
+    return sum / p.Height();
+}
+
+TEST(TitlePictures, TheCloudsTileWithoutASeam) {
+    const PixelMap clouds = Load("graphics/TitleScreen/clouds.png");
+    ASSERT_GE(clouds.Width(), 1024);
+    // Side by side, the last column runs on into the first as smoothly as any two neighbours inside.
+    double inside = 0;
+    for (int x = 0; x + 1 < clouds.Width(); ++x) inside = std::max(inside, ColumnDistance(clouds, x, x + 1));
+    const double seam = ColumnDistance(clouds, clouds.Width() - 1, 0);
+    EXPECT_LE(seam, inside);
+    EXPECT_LT(seam, 12);
+    // And there are clouds to see.
+    double cover = 0;
+    for (int x = 0; x < clouds.Width(); x += 4) cover += clouds.At(x, clouds.Height() / 2).a;
+    EXPECT_GT(cover / (clouds.Width() / 4), 20);
+}
+
+// A turned picture's pivot is its foot: something solid stands there, and its top corners are empty, so
+// nothing is cut off as it sways.
+TEST(TitlePictures, TurnedLayersStandOnTheirPivots) {
+    struct Pivot {
+        const char* file;
+        int width, height, px, py;
+    };
+    const Pivot pivots[] = {{"trTree", 420, 620, 210, 612}, {"hand", 110, 170, 55, 164}};
+    for (const Pivot& p : pivots) {
+        const PixelMap picture = Load(std::string("graphics/TitleScreen/") + p.file + ".png");
+        EXPECT_EQ(picture.Width(), p.width) << p.file;
+        EXPECT_EQ(picture.Height(), p.height) << p.file;
+        EXPECT_EQ(picture.At(p.px, p.py - 2).a, 255) << p.file << " does not stand on its pivot";
+        EXPECT_LE(picture.At(0, 0).a, 8) << p.file;
+        EXPECT_LE(picture.At(p.width - 1, 0).a, 8) << p.file;
+    }
+}
+
+TEST(TitlePictures, LayersHaveTheirSizes) {
+    const Size sizes[] = {
+        {"graphics/TitleScreen/background.png", 1024, 768}, {"graphics/TitleScreen/foreground.png", 1024, 768},
+        {"graphics/TitleScreen/lightning.png", 200, 470},   {"graphics/TitleScreen/crow_right.png", 96, 96},
+        {"graphics/TitleScreen/crow_left.png", 96, 96},     {"graphics/TitleScreen/crow_blink.png", 96, 96},
+        {"graphics/TitleScreen/crow_caw.png", 96, 96},      {"graphics/TitleScreen/redeyeblink.png", 64, 28},
+        {"graphics/TitleScreen/logo.png", 640, 230},
+    };
+    for (const Size& s : sizes) {
+        const PixelMap p = Load(s.path);
+        EXPECT_EQ(p.Width(), s.width) << s.path;
+        EXPECT_EQ(p.Height(), s.height) << s.path;
+    }
+    // The foreground frames the scene and leaves the middle, where the menu stands, clear.
+    const PixelMap fore = Load("graphics/TitleScreen/foreground.png");
+    EXPECT_EQ(fore.At(512, 400).a, 0);
+    EXPECT_EQ(fore.At(512, 760).a, 255);
+}
+
 }  // namespace
 }  // namespace murkwell::test

@@ -4,6 +4,7 @@
 // screens with their widgets. Positions the game leaves free are the ones these screens are drawn for.
 
 #include <cmath>
+#include <numbers>
 #include <set>
 #include <string>
 #include <vector>
@@ -143,6 +144,48 @@ void MakeShop(Pictures& pictures, const OutlineFont& font, const std::string& ou
     Save(ShopScreen(pictures, font, all), files::Join(out, "shop-mockup-all.png"));
 }
 
+// --- the title ---------------------------------------------------------------------------------------
+
+// A picture turned by degrees about its pivot (px, py), with the pivot drawn at (x, y).
+void Turned(cairo_t* cr, cairo_surface_t* surface, double px, double py, double x, double y, double degrees) {
+    cairo_save(cr);
+    cairo_translate(cr, x, y);
+    cairo_rotate(cr, degrees * std::numbers::pi / 180);
+    cairo_set_source_surface(cr, surface, -px, -py);
+    cairo_paint(cr);
+    cairo_restore(cr);
+}
+
+Canvas TitleScreen(Pictures& pictures, const OutlineFont& font, double cloudsX, double lightningX,
+                   const std::string& crow) {
+    const auto layer = [](const std::string& name) { return "graphics/TitleScreen/" + name + ".png"; };
+    Canvas canvas = Blank();
+    cairo_t* cr = canvas.Cr();
+    At(cr, pictures.Get(layer("background")), 0, 0);
+    At(cr, pictures.Get(layer("clouds")), cloudsX, 0);
+    At(cr, pictures.Get(layer("clouds")), cloudsX - 1024, 0);
+    if (lightningX >= 0) At(cr, pictures.Get(layer("lightning")), lightningX, 0);
+    Turned(cr, pictures.Get(layer("trTree")), 210, 612, 870, 716, -3);
+    Turned(cr, pictures.Get(layer("hand")), 55, 164, 262, 716, 10);
+    At(cr, pictures.Get(layer("foreground")), 0, 0);
+    At(cr, pictures.Get(layer(crow)), 108, 418);
+    At(cr, pictures.Get(layer("redeyeblink")), 934, 606);
+    At(cr, pictures.Get(layer("logo")), 192, 24);
+    const char* buttons[][2] = {{"buttonplay", "Play"},
+                                {"buttonchangeplayer", "Change Player"},
+                                {"buttonoptions", "Options"},
+                                {"buttonexit", "Exit"}};
+    for (int i = 0; i < 4; ++i) Button(cr, pictures, font, buttons[i][0], 358, 300 + i * 82, buttons[i][1], i == 0);
+    Text(cr, font, "Welcome back,", 512, 262, 20, Hex(0xc8c8c8));
+    return canvas;
+}
+
+void MakeTitle(Pictures& pictures, const OutlineFont& font, const std::string& out) {
+    Save(TitleScreen(pictures, font, 0, 412, "crow_right"), files::Join(out, "title-mockup.png"));
+    // Clouds half way through their wrap, a later strike elsewhere, the crow cawing.
+    Save(TitleScreen(pictures, font, 530, 40, "crow_caw"), files::Join(out, "title-mockup-later.png"));
+}
+
 }  // namespace
 
 void MakeSceneMockups(const std::string& dataRoot, const std::string& outFolder) {
@@ -150,6 +193,7 @@ void MakeSceneMockups(const std::string& dataRoot, const std::string& outFolder)
     const OutlineFont font(kTextFont);
     MakeMap(pictures, font, outFolder);
     MakeShop(pictures, font, outFolder);
+    MakeTitle(pictures, font, outFolder);
 }
 
 }  // namespace assetgen::preview
