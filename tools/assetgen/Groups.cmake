@@ -10,6 +10,7 @@ set(ASSETGEN_GROUPS
     gems
     hud
     icon
+    intro
     items
     layout
     loading

@@ -279,5 +279,31 @@ TEST(TitlePictures, LayersHaveTheirSizes) {
     EXPECT_EQ(fore.At(512, 760).a, 255);
 }
 
+// --- the intro ---------------------------------------------------------------------------------------
+
+// Each sliding layer is wide enough to cover the screen through its whole slide (its travel is its width
+// less the screen's), and the still ones fill or fit the screen.
+TEST(IntroPictures, LayersCoverTheScreenThroughTheirSlides) {
+    const Size sizes[] = {
+        {"graphics/Intro/background.png", 1024, 768}, {"graphics/Intro/Glowing Crypt.png", 360, 300},
+        {"graphics/Intro/layer4.png", 1300, 360},     {"graphics/Intro/layer3.png", 1400, 400},
+        {"graphics/Intro/layer2.png", 1600, 500},     {"graphics/Intro/layer1.png", 1800, 768},
+        {"graphics/Intro/newspaper.png", 600, 440},
+    };
+    for (const Size& s : sizes) {
+        const PixelMap p = Load(s.path);
+        EXPECT_EQ(p.Width(), s.width) << s.path;
+        EXPECT_EQ(p.Height(), s.height) << s.path;
+    }
+    const PixelMap back = Load("graphics/Intro/background.png");
+    EXPECT_EQ(back.At(0, 0).a, 255);
+    EXPECT_EQ(back.At(1023, 767).a, 255);
+    // The layers stand on their bottom edge all along their width.
+    for (const char* name : {"layer4", "layer3", "layer2", "layer1"}) {
+        const PixelMap p = Load(std::string("graphics/Intro/") + name + ".png");
+        for (int x = 0; x < p.Width(); x += 50) EXPECT_EQ(p.At(x, p.Height() - 1).a, 255) << name << " at " << x;
+    }
+}
+
 }  // namespace
 }  // namespace murkwell::test

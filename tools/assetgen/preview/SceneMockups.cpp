@@ -186,6 +186,29 @@ void MakeTitle(Pictures& pictures, const OutlineFont& font, const std::string& o
     Save(TitleScreen(pictures, font, 530, 40, "crow_caw"), files::Join(out, "title-mockup-later.png"));
 }
 
+// --- the intro ---------------------------------------------------------------------------------------
+
+// The intro at t (0 … 1) of its journey: every layer between its first and last place.
+Canvas IntroScreen(Pictures& pictures, double t, bool paper) {
+    const auto layer = [](const std::string& name) { return "graphics/Intro/" + name + ".png"; };
+    const auto lerp = [t](double a, double b) { return a + (b - a) * t; };
+    Canvas canvas = Blank();
+    cairo_t* cr = canvas.Cr();
+    At(cr, pictures.Get(layer("background")), 0, 0);
+    Centred(cr, pictures.Get(layer("Glowing Crypt")), 512, 390, {.scale = lerp(0.8, 1.1)});
+    At(cr, pictures.Get(layer("layer4")), lerp(0, -276), lerp(420, 410));
+    At(cr, pictures.Get(layer("layer3")), lerp(0, -376), lerp(440, 430));
+    At(cr, pictures.Get(layer("layer2")), lerp(0, -576), lerp(360, 340));
+    At(cr, pictures.Get(layer("layer1")), lerp(0, -776), lerp(80, 0));
+    if (paper) Centred(cr, pictures.Get(layer("newspaper")), 512, 384, {.angle = -3});
+    return canvas;
+}
+
+void MakeIntro(Pictures& pictures, const std::string& out) {
+    Save(IntroScreen(pictures, 0, true), files::Join(out, "intro-mockup-start.png"));
+    Save(IntroScreen(pictures, 1, false), files::Join(out, "intro-mockup-end.png"));
+}
+
 }  // namespace
 
 void MakeSceneMockups(const std::string& dataRoot, const std::string& outFolder) {
@@ -194,6 +217,7 @@ void MakeSceneMockups(const std::string& dataRoot, const std::string& outFolder)
     MakeMap(pictures, font, outFolder);
     MakeShop(pictures, font, outFolder);
     MakeTitle(pictures, font, outFolder);
+    MakeIntro(pictures, outFolder);
 }
 
 }  // namespace assetgen::preview
