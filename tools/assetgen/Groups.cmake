@@ -15,6 +15,7 @@ set(ASSETGEN_GROUPS
     layout
     loading
     map
+    menuscreens
     particles
     powerups
     music_gameend

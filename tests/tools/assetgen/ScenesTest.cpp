@@ -305,5 +305,36 @@ TEST(IntroPictures, LayersCoverTheScreenThroughTheirSlides) {
     }
 }
 
+// --- the options and instructions screens ----------------------------------------------------------
+
+TEST(MenuScreenPictures, BackgroundsAndWidgetsHaveTheirSizes) {
+    const Size sizes[] = {
+        {"graphics/Backgrounds/OptionsBackground.jpg", 1024, 768},
+        {"graphics/Backgrounds/InstructionsBackground.jpg", 1024, 768},
+        {"menus/OptionsScreen/slider.png", 284, 28},
+        {"menus/OptionsScreen/Dot.png", 36, 36},
+        {"menus/OptionsScreen/CheckBox.png", 36, 36},
+        {"menus/OptionsScreen/CheckBoxMO.png", 36, 36},
+        {"menus/OptionsScreen/CheckMark.png", 36, 36},
+    };
+    for (const Size& s : sizes) {
+        const PixelMap p = Load(s.path);
+        EXPECT_EQ(p.Width(), s.width) << s.path;
+        EXPECT_EQ(p.Height(), s.height) << s.path;
+    }
+}
+
+// The instructions' four boards stand at the screen's corners: down the left edge of each runs its gilt
+// rim, brighter than the night outside the board and the enamel inside it.
+TEST(MenuScreenPictures, InstructionBoardsStandAtTheirCorners) {
+    const PixelMap p = Load("graphics/Backgrounds/InstructionsBackground.jpg");
+    const int corners[][2] = {{113, 160}, {570, 160}, {113, 410}, {570, 410}};
+    for (const auto& c : corners) {
+        const double rim = MeanBrightness(p, c[0] + 2, c[1] + 110, 1);
+        EXPECT_GT(rim, MeanBrightness(p, c[0] - 12, c[1] + 110, 1) + 30) << c[0] << "," << c[1];
+        EXPECT_GT(rim, MeanBrightness(p, c[0] + 300, c[1] + 200, 1) + 30) << c[0] << "," << c[1];
+    }
+}
+
 }  // namespace
 }  // namespace murkwell::test

@@ -226,35 +226,15 @@ platform::PixelMap Newspaper() {
     return canvas.ToPixelMap();
 }
 
-struct Layer {
-    const char* file;
-    std::function<platform::PixelMap()> draw;
-};
-
-const std::vector<Layer> kLayers = {
-    {"background.png", Background}, {"Glowing Crypt.png", GlowingCrypt}, {"layer4.png", HillsLayer},
-    {"layer3.png", VillageLayer},   {"layer2.png", TreesLayer},          {"layer1.png", NearLayer},
-    {"newspaper.png", Newspaper},
-};
-
-std::string PathOf(const Layer& layer) {
-    return std::string("graphics/Intro/") + layer.file;
-}
-
-std::vector<std::string> Required() {
-    std::vector<std::string> paths;
-    for (const Layer& layer : kLayers) paths.push_back(PathOf(layer));
-    return paths;
-}
-
-const GroupRegistration kIntroGroup({
-    .name = "intro",
-    .required = Required(),
-    .make =
-        [](DataFolder& out) {
-            for (const Layer& layer : kLayers) WritePicture(out, PathOf(layer), layer.draw());
-        },
-});
+const GroupRegistration kIntroGroup(sc::BackdropGroup("intro", {
+    {"graphics/Intro/background.png", Background},
+    {"graphics/Intro/Glowing Crypt.png", GlowingCrypt},
+    {"graphics/Intro/layer4.png", HillsLayer},
+    {"graphics/Intro/layer3.png", VillageLayer},
+    {"graphics/Intro/layer2.png", TreesLayer},
+    {"graphics/Intro/layer1.png", NearLayer},
+    {"graphics/Intro/newspaper.png", Newspaper},
+}));
 
 }  // namespace
 }  // namespace assetgen

@@ -526,75 +526,26 @@ platform::PixelMap GoldBox() {
     return canvas.ToPixelMap();
 }
 
-// The map's check box: a small gilt-rimmed well, and a tick in lantern gold that overhangs it.
-platform::PixelMap CheckBox(bool hover) {
-    Canvas canvas(36, 36);
-    const auto box = [](cairo_t* c) { RoundedRect(c, 4, 4, 28, 28, 6); };
-    if (hover) SoftGlow(canvas, box, 2.5, pal::LanternAmber.WithAlpha(0.8));
-    chrome::Panel(canvas, box, {.rim = 2.5, .shadow = 0});
-    chrome::Recess(canvas, [](cairo_t* c) { RoundedRect(c, 9, 9, 18, 18, 4); });
-    return canvas.ToPixelMap();
-}
-
-platform::PixelMap CheckMark() {
-    Canvas canvas(36, 36);
-    const auto tick = [](cairo_t* c) {
-        cairo_move_to(c, 7, 19);
-        cairo_line_to(c, 15, 27);
-        cairo_line_to(c, 31, 6);
-        cairo_line_to(c, 33, 9);
-        cairo_line_to(c, 15, 32);
-        cairo_line_to(c, 5, 22);
-        cairo_close_path(c);
-    };
-    SoftGlow(canvas, tick, 2, pal::LanternAmber.WithAlpha(0.7));
-    RoundedBody(canvas, tick, {pal::Moonlight, pal::CandleGold, pal::Ember}, 0.5, 0.2);
-    return canvas.ToPixelMap();
-}
-
-struct Piece {
-    std::string path;
-    std::function<platform::PixelMap()> draw;
-};
-
-const std::vector<Piece>& Pieces() {
-    static const std::vector<Piece> pieces = {
-        {"graphics/Backgrounds/MapBackground.jpg", MapBackground},
-        {"graphics/Map/MapDot.png", [] { return DotPicture(DotLook::Open, false); }},
-        {"graphics/Map/MapDotMO.png", [] { return DotPicture(DotLook::Hover, false); }},
-        {"graphics/Map/MapDotInactive.png", [] { return DotPicture(DotLook::Locked, false); }},
-        {"graphics/Map/MapDotSpecial.png", [] { return DotPicture(DotLook::Open, true); }},
-        {"graphics/Map/MapDotSpecialMO.png", [] { return DotPicture(DotLook::Hover, true); }},
-        {"graphics/Map/MapDotSpecialInactive.png", [] { return DotPicture(DotLook::Locked, true); }},
-        {"graphics/MapScreen/LockedMO.png", [] { return DotPicture(DotLook::LockedHover, false); }},
-        {"graphics/MapScreen/CurrentLevel.png", CurrentLevelRing},
-        {"graphics/MapScreen/Cursor.png", [] { return Pointer(false); }},
-        {"graphics/MapScreen/CursorMO.png", [] { return Pointer(true); }},
-        {"graphics/MapScreen/TopPanel.png", TopPanel},
-        {"graphics/MapScreen/BottomPanel.png", BottomPanel},
-        {"graphics/MapScreen/GoldBox.png", GoldBox},
-        {"graphics/ShopScreen/GoldPanel.png", GoldPanel},
-        {"graphics/MapScreen/CheckBox.png", [] { return CheckBox(false); }},
-        {"graphics/MapScreen/CheckBoxMO.png", [] { return CheckBox(true); }},
-        {"graphics/MapScreen/CheckMark.png", CheckMark},
-    };
-    return pieces;
-}
-
-std::vector<std::string> Required() {
-    std::vector<std::string> paths;
-    for (const Piece& p : Pieces()) paths.push_back(p.path);
-    return paths;
-}
-
-const GroupRegistration kMapGroup({
-    .name = "map",
-    .required = Required(),
-    .make =
-        [](DataFolder& out) {
-            for (const Piece& p : Pieces()) WritePicture(out, p.path, p.draw());
-        },
-});
+const GroupRegistration kMapGroup(scenery::BackdropGroup("map", {
+    {"graphics/Backgrounds/MapBackground.jpg", MapBackground},
+    {"graphics/Map/MapDot.png", [] { return DotPicture(DotLook::Open, false); }},
+    {"graphics/Map/MapDotMO.png", [] { return DotPicture(DotLook::Hover, false); }},
+    {"graphics/Map/MapDotInactive.png", [] { return DotPicture(DotLook::Locked, false); }},
+    {"graphics/Map/MapDotSpecial.png", [] { return DotPicture(DotLook::Open, true); }},
+    {"graphics/Map/MapDotSpecialMO.png", [] { return DotPicture(DotLook::Hover, true); }},
+    {"graphics/Map/MapDotSpecialInactive.png", [] { return DotPicture(DotLook::Locked, true); }},
+    {"graphics/MapScreen/LockedMO.png", [] { return DotPicture(DotLook::LockedHover, false); }},
+    {"graphics/MapScreen/CurrentLevel.png", CurrentLevelRing},
+    {"graphics/MapScreen/Cursor.png", [] { return Pointer(false); }},
+    {"graphics/MapScreen/CursorMO.png", [] { return Pointer(true); }},
+    {"graphics/MapScreen/TopPanel.png", TopPanel},
+    {"graphics/MapScreen/BottomPanel.png", BottomPanel},
+    {"graphics/MapScreen/GoldBox.png", GoldBox},
+    {"graphics/ShopScreen/GoldPanel.png", GoldPanel},
+    {"graphics/MapScreen/CheckBox.png", [] { return chrome::CheckBoxPicture(false); }},
+    {"graphics/MapScreen/CheckBoxMO.png", [] { return chrome::CheckBoxPicture(true); }},
+    {"graphics/MapScreen/CheckMark.png", chrome::CheckMarkPicture},
+}));
 
 }  // namespace
 }  // namespace assetgen

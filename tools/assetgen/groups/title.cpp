@@ -298,44 +298,20 @@ platform::PixelMap Logo() {
     return canvas.ToPixelMap();
 }
 
-struct Layer {
-    const char* file;
-    std::function<platform::PixelMap()> draw;
-};
-
-const std::vector<Layer> kLayers = {
-    {"background.png", Background},
-    {"clouds.png", Clouds},
-    {"lightning.png", Lightning},
-    {"trTree.png", Tree},
-    {"hand.png", Hand},
-    {"foreground.png", Foreground},
-    {"crow_right.png", [] { return Crow(CrowLook::Right); }},
-    {"crow_left.png", [] { return Crow(CrowLook::Left); }},
-    {"crow_blink.png", [] { return Crow(CrowLook::Blink); }},
-    {"crow_caw.png", [] { return Crow(CrowLook::Caw); }},
-    {"redeyeblink.png", RedEyes},
-    {"logo.png", Logo},
-};
-
-std::string PathOf(const Layer& layer) {
-    return std::string("graphics/TitleScreen/") + layer.file;
-}
-
-std::vector<std::string> Required() {
-    std::vector<std::string> paths;
-    for (const Layer& layer : kLayers) paths.push_back(PathOf(layer));
-    return paths;
-}
-
-const GroupRegistration kTitleGroup({
-    .name = "title",
-    .required = Required(),
-    .make =
-        [](DataFolder& out) {
-            for (const Layer& layer : kLayers) WritePicture(out, PathOf(layer), layer.draw());
-        },
-});
+const GroupRegistration kTitleGroup(sc::BackdropGroup("title", {
+    {"graphics/TitleScreen/background.png", Background},
+    {"graphics/TitleScreen/clouds.png", Clouds},
+    {"graphics/TitleScreen/lightning.png", Lightning},
+    {"graphics/TitleScreen/trTree.png", Tree},
+    {"graphics/TitleScreen/hand.png", Hand},
+    {"graphics/TitleScreen/foreground.png", Foreground},
+    {"graphics/TitleScreen/crow_right.png", [] { return Crow(CrowLook::Right); }},
+    {"graphics/TitleScreen/crow_left.png", [] { return Crow(CrowLook::Left); }},
+    {"graphics/TitleScreen/crow_blink.png", [] { return Crow(CrowLook::Blink); }},
+    {"graphics/TitleScreen/crow_caw.png", [] { return Crow(CrowLook::Caw); }},
+    {"graphics/TitleScreen/redeyeblink.png", RedEyes},
+    {"graphics/TitleScreen/logo.png", Logo},
+}));
 
 }  // namespace
 }  // namespace assetgen

@@ -209,6 +209,59 @@ void MakeIntro(Pictures& pictures, const std::string& out) {
     Save(IntroScreen(pictures, 1, false), files::Join(out, "intro-mockup-end.png"));
 }
 
+// --- the options and instructions screens ----------------------------------------------------------
+
+Canvas OptionsScreen(Pictures& pictures, const OutlineFont& font) {
+    const auto piece = [](const std::string& name) { return "menus/OptionsScreen/" + name + ".png"; };
+    Canvas canvas = Blank();
+    cairo_t* cr = canvas.Cr();
+    At(cr, pictures.Get("graphics/Backgrounds/OptionsBackground.jpg"), 0, 0);
+    Text(cr, font, "Options", 512, 108, 40, kCaption);
+    const char* sliders[] = {"Music", "Sound"};
+    const double values[] = {0.7, 0.35};
+    for (int i = 0; i < 2; ++i) {
+        const double y = 220 + i * 95, x = (kScreenW - 284) / 2.0;
+        Text(cr, font, sliders[i], 512, y - 4, 20, kWhite);
+        At(cr, pictures.Get(piece("slider")), x, y);
+        Centred(cr, pictures.Get(piece("Dot")), x + 10 + 264 * values[i], y + 14 - 5, {.shadow = true});
+    }
+    const char* boxes[] = {"Full Screen", "Show Tips", "Custom Pointer"};
+    for (int i = 0; i < 3; ++i) {
+        const double y = 421 + i * 47;
+        Text(cr, font, boxes[i], 440, y + 25, 22, kWhite);
+        At(cr, pictures.Get(piece(i == 1 ? "CheckBoxMO" : "CheckBox")), 592, y);
+        if (i != 2) At(cr, pictures.Get(piece("CheckMark")), 594, y - 3);
+    }
+    // The menu, OK and credits 200 pixels apart, is centred and raised 5 pixels; OK sits 9 lower.
+    const double left = (kScreenW - (200 + pictures.Width("menus/button.png"))) / 2.0;
+    Button(cr, pictures, font, "OK", left, 620 + 9 - 5, "");
+    Button(cr, pictures, font, "button", left + 200, 620 - 5, "Credits");
+    return canvas;
+}
+
+Canvas InstructionsScreen(Pictures& pictures, const OutlineFont& font) {
+    Canvas canvas = Blank();
+    cairo_t* cr = canvas.Cr();
+    At(cr, pictures.Get("graphics/Backgrounds/InstructionsBackground.jpg"), 0, 0);
+    Text(cr, font, "How to Play", 512, 90, 32, kCaption);
+    const double corners[][2] = {{113, 160}, {570, 160}, {113, 410}, {570, 410}};
+    const char* lines[] = {"Swap two neighbours", "Break the armour", "Free the locked gems", "Bring the skull down"};
+    for (int i = 0; i < 4; ++i) {
+        const double x = corners[i][0], y = corners[i][1];
+        Centred(cr, pictures.Get("graphics/Gems/gems.png"), x + 76, y + 110,
+                {.cellW = 66, .cellH = 66, .frame = i * 3});
+        Text(cr, font, lines[i], x + 282, y + 100, 20, kWhite);
+        Text(cr, font, "to make a row of three.", x + 282, y + 128, 18, kWhite);
+    }
+    Button(cr, pictures, font, "OK", 448, 672, "");
+    return canvas;
+}
+
+void MakeMenuScreens(Pictures& pictures, const OutlineFont& font, const std::string& out) {
+    Save(OptionsScreen(pictures, font), files::Join(out, "options-mockup.png"));
+    Save(InstructionsScreen(pictures, font), files::Join(out, "instructions-mockup.png"));
+}
+
 }  // namespace
 
 void MakeSceneMockups(const std::string& dataRoot, const std::string& outFolder) {
@@ -218,6 +271,7 @@ void MakeSceneMockups(const std::string& dataRoot, const std::string& outFolder)
     MakeShop(pictures, font, outFolder);
     MakeTitle(pictures, font, outFolder);
     MakeIntro(pictures, outFolder);
+    MakeMenuScreens(pictures, font, outFolder);
 }
 
 }  // namespace assetgen::preview
