@@ -37,6 +37,7 @@ set(ASSETGEN_GROUPS
     sfx_ui
     splash
     splashsound
+    story
     title
     tutorial
     vaults

@@ -336,5 +336,25 @@ TEST(MenuScreenPictures, InstructionBoardsStandAtTheirCorners) {
     }
 }
 
+// --- the story pictures ------------------------------------------------------------------------------
+
+// Every chapter story and found thing has its framed painting: solid inside, rounded corners clear.
+TEST(StoryPictures, EveryMessageHasItsFramedPainting) {
+    std::vector<std::string> names;
+    for (int n = 1; n <= 11; ++n) names.push_back("story" + std::to_string(n));
+    for (const char* found : {"pumpkin", "candelabra1", "lantern1", "pumpkin2", "cat1", "lightning1", "well1",
+                              "crystal ball1", "gravebed", "spider web1", "mist1", "candelabra2", "cauldron"}) {
+        names.push_back(std::string("Found ") + found);
+    }
+    for (const std::string& name : names) {
+        const PixelMap p = Load("graphics/DialogImages/" + name + ".png");
+        EXPECT_EQ(p.Width(), 200) << name;
+        EXPECT_EQ(p.Height(), 160) << name;
+        EXPECT_EQ(p.At(0, 0).a, 0) << name;
+        EXPECT_EQ(p.At(199, 159).a, 0) << name;
+        EXPECT_EQ(p.At(100, 80).a, 255) << name;
+    }
+}
+
 }  // namespace
 }  // namespace murkwell::test
