@@ -482,4 +482,32 @@ void GroundTorch(Canvas& c, const Fire& fire) {
     Flame(c, {w / 2, 40}, 34, fire, 0.05);
 }
 
+void LitDoorway(cairo_t* cr, Point base, double halfWidth, double height, Colour top, Colour bottom) {
+    cairo_move_to(cr, base.x - halfWidth, base.y);
+    cairo_line_to(cr, base.x - halfWidth, base.y - height + halfWidth);
+    cairo_arc(cr, base.x, base.y - height + halfWidth, halfWidth, kPi, 2 * kPi);
+    cairo_line_to(cr, base.x + halfWidth, base.y);
+    cairo_close_path(cr);
+    SetSource(cr, LinearGradient(0, base.y - height, 0, base.y, {{0, top}, {1, bottom}}));
+    cairo_fill(cr);
+}
+
+void Crypt(Canvas& canvas, Point base, double w, Colour stone, Colour rim) {
+    cairo_t* cr = canvas.Cr();
+    const double x = base.x, y = base.y, top = y - 0.7 * w;
+    sc::Halo(cr, {x, y - 0.3 * w}, 1.2 * w, pal::CandleGold.WithAlpha(0.25));
+    const auto body = [=](cairo_t* c) {
+        cairo_rectangle(c, x - w / 2, top, w, 0.7 * w);
+        Polygon(c, {{x - 0.6 * w, top + 2}, {x + 0.6 * w, top + 2}, {x, top - 0.45 * w}});
+        cairo_rectangle(c, x - 0.055 * w, top - 0.65 * w, 0.11 * w, 0.22 * w);
+        cairo_rectangle(c, x - 0.135 * w, top - 0.58 * w, 0.27 * w, 0.07 * w);
+    };
+    sc::Silhouette(canvas, body, stone, rim, 1.6);
+    const double half = 0.16 * w;
+    LitDoorway(cr, base, half, 0.5 * w, pal::Moonlight, pal::CandleGold);
+    Polygon(cr, {{x - half, y}, {x + half, y}, {x + 0.45 * w, y + 0.25 * w}, {x - 0.45 * w, y + 0.25 * w}});
+    SetSource(cr, pal::CandleGold.WithAlpha(0.35));
+    cairo_fill(cr);
+}
+
 }  // namespace assetgen::churchyard

@@ -62,5 +62,11 @@ void BigWell(Canvas& c, bool glowing);
 void LanternPost(Canvas& c, const Fire& fire);
 // A torch thrust into the ground, flaring.
 void GroundTorch(Canvas& c, const Fire& fire);
+// A doorway standing on base, half its width either side, height tall to the top of its arch, filled
+// with light that runs from top at the arch to bottom at the sill.
+void LitDoorway(cairo_t* cr, Point base, double halfWidth, double height, Colour top, Colour bottom);
+// The crypt on Crypt Hill, width wide and standing on base: a stone house with a pitched roof and a cross,
+// its arched door ajar and golden light spilling down the ground before it.
+void Crypt(Canvas& canvas, Point base, double width, Colour stone, Colour rim);
 
 }  // namespace assetgen::churchyard

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/codecs/ImageCodec.h"
+#include "tests/tools/assetgen/AssetgenTestSupport.h"
 #include "tools/assetgen/MapDots.h"
 #include "tools/assetgen/ShopScene.h"
 
@@ -18,13 +19,7 @@ namespace {
 
 using platform::PixelMap;
 
-PixelMap Load(const std::string& relative) {
-    PixelMap picture;
-    std::string error;
-    EXPECT_TRUE(platform::LoadImageFile(std::string(MURKWELL_DATA_DIR) + "/" + relative, picture, error))
-        << relative << ": " << error;
-    return picture;
-}
+constexpr auto Load = LoadBuiltPicture;
 
 double Brightness(platform::Rgba c) {
     return (c.r + c.g + c.b) / 3.0;

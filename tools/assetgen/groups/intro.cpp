@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "tools/assetgen/Chrome.h"
+#include "tools/assetgen/Churchyard.h"
 #include "tools/assetgen/DataFolder.h"
 #include "tools/assetgen/FontOutline.h"
 #include "tools/assetgen/Group.h"
@@ -61,24 +62,7 @@ platform::PixelMap GlowingCrypt() {
             cairo_close_path(c);
         },
         Hex(0x1a1830), pal::CandleGold.WithAlpha(0.6), 2);
-    const auto hill = [](cairo_t* c) {
-        cairo_rectangle(c, 120, 150, 120, 100);
-        Polygon(c, {{108, 154}, {252, 154}, {180, 96}});
-        cairo_rectangle(c, 174, 62, 12, 36);
-        cairo_rectangle(c, 164, 72, 32, 8);
-    };
-    sc::Silhouette(canvas, hill, Hex(0x1a1830), pal::CandleGold.WithAlpha(0.6), 2);
-    // The door ajar, and light spilling from every crack.
-    cairo_move_to(cr, 160, 250);
-    cairo_line_to(cr, 160, 206);
-    cairo_arc(cr, 180, 206, 20, kPi, 2 * kPi);
-    cairo_line_to(cr, 200, 250);
-    cairo_close_path(cr);
-    SetSource(cr, LinearGradient(0, 186, 0, 250, {{0, pal::Moonlight}, {1, pal::CandleGold}}));
-    cairo_fill(cr);
-    Polygon(cr, {{160, 250}, {200, 250}, {250, 290}, {110, 290}});
-    SetSource(cr, pal::CandleGold.WithAlpha(0.35));
-    cairo_fill(cr);
+    churchyard::Crypt(canvas, {180, 250}, 120, Hex(0x1a1830), pal::CandleGold.WithAlpha(0.6));
     for (double x : {130.0, 228.0}) {
         cairo_rectangle(cr, x, 170, 3, 60);
         SetSource(cr, pal::CandleGold.WithAlpha(0.8));

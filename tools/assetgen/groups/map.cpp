@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "tools/assetgen/Chrome.h"
+#include "tools/assetgen/Churchyard.h"
 #include "tools/assetgen/DataFolder.h"
 #include "tools/assetgen/Group.h"
 #include "tools/assetgen/MapDots.h"
@@ -261,13 +262,7 @@ void Keep(Canvas& canvas) {
     };
     sc::Silhouette(canvas, walls, Hex(0x1a1c2e), pal::Mist.WithAlpha(0.5), 1.5);
     sc::Halo(cr, {246, 930}, 50, pal::LanternAmber.WithAlpha(0.4));
-    cairo_move_to(cr, 230, 950);
-    cairo_line_to(cr, 230, 920);
-    cairo_arc(cr, 246, 920, 16, kPi, 2 * kPi);
-    cairo_line_to(cr, 262, 950);
-    cairo_close_path(cr);
-    SetSource(cr, LinearGradient(0, 904, 0, 950, {{0, pal::Ember}, {1, pal::LanternAmber}}));
-    cairo_fill(cr);
+    churchyard::LitDoorway(cr, {246, 950}, 16, 46, pal::Ember, pal::LanternAmber);
     sc::Windows(canvas, {{172, 800, 8, 14, true}, {306, 810, 8, 14, true}, {240, 760, 10, 16, true}},
                 fire::kWarm, pal::Ink);
 }
@@ -350,27 +345,9 @@ void Fair(Canvas& canvas) {
     cairo_fill(cr);
 }
 
-// The crypt at the top of Crypt Hill, its door ajar and golden light spilling out.
+// The crypt at the top of Crypt Hill, inside the last turn of the path.
 void Crypt(Canvas& canvas) {
-    cairo_t* cr = canvas.Cr();
-    sc::Halo(cr, {840, 320}, 110, pal::CandleGold.WithAlpha(0.25));
-    const auto body = [](cairo_t* c) {
-        cairo_rectangle(c, 795, 290, 90, 60);
-        Polygon(c, {{786, 292}, {894, 292}, {840, 252}});
-        cairo_rectangle(c, 835, 236, 10, 20);
-        cairo_rectangle(c, 828, 242, 24, 6);
-    };
-    sc::Silhouette(canvas, body, Hex(0x2a2c44), pal::Moonlight.WithAlpha(0.6), 1.6);
-    cairo_move_to(cr, 826, 350);
-    cairo_line_to(cr, 826, 318);
-    cairo_arc(cr, 840, 318, 14, kPi, 2 * kPi);
-    cairo_line_to(cr, 854, 350);
-    cairo_close_path(cr);
-    SetSource(cr, LinearGradient(0, 304, 0, 350, {{0, pal::CandleGold}, {1, pal::Moonlight}}));
-    cairo_fill(cr);
-    Polygon(cr, {{826, 350}, {854, 350}, {880, 372}, {800, 372}});
-    SetSource(cr, pal::CandleGold.WithAlpha(0.35));
-    cairo_fill(cr);
+    churchyard::Crypt(canvas, {840, 350}, 90, Hex(0x2a2c44), pal::Moonlight.WithAlpha(0.6));
 }
 
 // Circles kept free of small things: the landmarks.

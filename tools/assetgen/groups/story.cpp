@@ -318,26 +318,10 @@ void CryptDoor(Canvas& c) {
     Backdrop(c, Sky::Night, 0xa10);
     cairo_t* cr = c.Cr();
     sc::Halo(cr, {100, 110}, 80, pal::CandleGold.WithAlpha(0.45));
-    sc::Silhouette(
-        c,
-        [](cairo_t* x) {
-            cairo_rectangle(x, 40, 50, 120, 90);
-            Polygon(x, {{32, 52}, {168, 52}, {100, 14}});
-        },
-        Hex(0x2a2c44), pal::Moonlight.WithAlpha(0.6), 1.4);
-    cairo_move_to(cr, 80, 140);
-    cairo_line_to(cr, 80, 96);
-    cairo_arc(cr, 100, 96, 20, kPi, 2 * kPi);
-    cairo_line_to(cr, 120, 140);
-    cairo_close_path(cr);
-    SetSource(cr, LinearGradient(0, 76, 0, 140, {{0, pal::Moonlight}, {1, pal::CandleGold}}));
-    cairo_fill(cr);
+    cy::Crypt(c, {100, 140}, 120, Hex(0x2a2c44), pal::Moonlight.WithAlpha(0.6));
     // The door swung in, a dark leaf against the light.
     Polygon(cr, {{80, 140}, {80, 94}, {92, 98}, {92, 144}});
     SetSource(cr, cy::kWood.dark);
-    cairo_fill(cr);
-    Polygon(cr, {{80, 140}, {120, 140}, {160, 160}, {40, 160}});
-    SetSource(cr, pal::CandleGold.WithAlpha(0.4));
     cairo_fill(cr);
 }
 

@@ -286,14 +286,7 @@ platform::PixelMap RedEyes() {
 
 platform::PixelMap Logo() {
     Canvas canvas(640, 230);
-    static const OutlineFont font(fonts::kStorybook);
-    Letters(canvas, font, U"Murkwell", 320, 160,
-            {.size = 150,
-             .tracking = 0.03,
-             .fill = {Hex(0xfffbe8), pal::CandleGold, Hex(0xb4561a)},
-             .ink = 6,
-             .glow = pal::LanternAmber.WithAlpha(0.55),
-             .glowSigma = 14});
+    GameName(canvas, 320, 160);
     chrome::Rule(canvas, {130, 196}, {510, 196});
     return canvas.ToPixelMap();
 }
