@@ -222,12 +222,21 @@ platform::PixelMap SaleButton(const platform::PixelMap& item, bool down) {
     chrome::PanelStyle style{.rim = 3.5, .shadow = 3};
     if (down) style.enamel = {Mix(chrome::kEnamel.light, pal::Heather, 0.3), Mix(chrome::kEnamel.mid, pal::Violet, 0.5), chrome::kEnamel.dark};
     chrome::Panel(canvas, disc, style);
+    // The item's visible part, not its whole picture, is fitted to the plate.
+    int x0 = item.Width(), y0 = item.Height(), x1 = 0, y1 = 0;
+    for (int y = 0; y < item.Height(); ++y) {
+        for (int x = 0; x < item.Width(); ++x) {
+            if (item.At(x, y).a < 40) continue;
+            x0 = std::min(x0, x), y0 = std::min(y0, y), x1 = std::max(x1, x + 1), y1 = std::max(y1, y + 1);
+        }
+    }
+    if (x1 <= x0) x0 = y0 = 0, x1 = item.Width(), y1 = item.Height();
     const Surface picture = ToSurface(item);
-    const double fit = std::min(64.0 / item.Width(), 64.0 / item.Height());
+    const double fit = std::min(72.0 / (x1 - x0), 72.0 / (y1 - y0));
     cairo_save(cr);
     disc(cr);
     cairo_clip(cr);
-    cairo_translate(cr, kC - item.Width() * fit / 2, kC - item.Height() * fit / 2 + (down ? 1 : 0));
+    cairo_translate(cr, kC - (x0 + x1) / 2.0 * fit, kC - (y0 + y1) / 2.0 * fit + (down ? 1 : 0));
     cairo_scale(cr, fit, fit);
     cairo_set_source_surface(cr, picture.get(), 0, 0);
     cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_GOOD);
