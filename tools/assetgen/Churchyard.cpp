@@ -42,13 +42,18 @@ void Candelabra(Canvas& c, const Fire& fire, double scale) {
     const double w = c.Width(), h = c.Height(), mid = w / 2;
     FootShadow(c, mid, h - 6, 24 * scale);
     const auto frame = [=](cairo_t* x) {
-        Polygon(x, {{mid - 16 * scale, h - 4}, {mid + 16 * scale, h - 4}, {mid + 4, h - 16 * scale}, {mid - 4, h - 16 * scale}});
+        Polygon(x, {{mid - 16 * scale, h - 4},
+                    {mid + 16 * scale, h - 4},
+                    {mid + 4, h - 16 * scale},
+                    {mid - 4, h - 16 * scale}});
         cairo_rectangle(x, mid - 2.5, 56 * scale, 5, h - 60 * scale);
         // The arms: a shallow cup from one outer candle to the other.
         cairo_move_to(x, mid - 26 * scale, 46 * scale);
-        cairo_curve_to(x, mid - 26 * scale, 74 * scale, mid + 26 * scale, 74 * scale, mid + 26 * scale, 46 * scale);
+        cairo_curve_to(x, mid - 26 * scale, 74 * scale, mid + 26 * scale, 74 * scale, mid + 26 * scale,
+                       46 * scale);
         cairo_line_to(x, mid + 22 * scale, 46 * scale);
-        cairo_curve_to(x, mid + 22 * scale, 68 * scale, mid - 22 * scale, 68 * scale, mid - 22 * scale, 46 * scale);
+        cairo_curve_to(x, mid + 22 * scale, 68 * scale, mid - 22 * scale, 68 * scale, mid - 22 * scale,
+                       46 * scale);
         cairo_close_path(x);
     };
     RoundedBody(c, frame, kBrass, 0.5, 0.3);
@@ -122,8 +127,10 @@ void Web(Canvas& c, bool spider) {
         for (int i = 0; i <= spokes; ++i) {
             const double a = i * 2 * kPi / spokes, rr = r * k;
             const double sagged = rr * (i % 2 ? 0.94 : 1);
-            if (i == 0) cairo_move_to(cr, cx + sagged * std::cos(a), cy + sagged * std::sin(a));
-            else cairo_line_to(cr, cx + sagged * std::cos(a), cy + sagged * std::sin(a));
+            if (i == 0)
+                cairo_move_to(cr, cx + sagged * std::cos(a), cy + sagged * std::sin(a));
+            else
+                cairo_line_to(cr, cx + sagged * std::cos(a), cy + sagged * std::sin(a));
         }
     }
     cairo_stroke(cr);
@@ -153,12 +160,22 @@ void Coffin(Canvas& c, int stage) {
     FootShadow(c, w / 2, h - 10, w * 0.5);
     const double top = h * 0.25, bottom = h - 10;
     const auto box = [=](cairo_t* x) {
-        Polygon(x, {{8, top + 10}, {w * 0.3, top}, {w - 8, top + 6}, {w - 8, bottom - 6}, {w * 0.3, bottom}, {8, bottom - 12}});
+        Polygon(x, {{8, top + 10},
+                    {w * 0.3, top},
+                    {w - 8, top + 6},
+                    {w - 8, bottom - 6},
+                    {w * 0.3, bottom},
+                    {8, bottom - 12}});
     };
     RoundedBody(c, box, kWood, 0.3, 0.4);
     // The lid, slid aside, and what the stage adds: iron bands, then a glowing cross and candles.
     const auto lid = [=](cairo_t* x) {
-        Polygon(x, {{14, top - 2}, {w * 0.32, top - 14}, {w - 14, top - 8}, {w - 20, top + 8}, {w * 0.32, top + 4}, {18, top + 10}});
+        Polygon(x, {{14, top - 2},
+                    {w * 0.32, top - 14},
+                    {w - 14, top - 8},
+                    {w - 20, top + 8},
+                    {w * 0.32, top + 4},
+                    {18, top + 10}});
     };
     RoundedBody(c, lid, {Hex(0xb08a66), Hex(0x5e402c), Hex(0x22140c)}, 0.5, 0.3);
     if (stage >= 2) {
@@ -193,7 +210,8 @@ void Broom(Canvas& c, int stage) {
                   (stage == 3 ? fire::kSpirit.flame : pal::CandleGold).WithAlpha(0.9));
         }
     }
-    RoundedBody(c, [=](cairo_t* x) { RoundedRect(x, -len * 0.5, -3, len * 1.5, 6, 3); }, kWood, 0.5, 0.3);
+    RoundedBody(
+        c, [=](cairo_t* x) { RoundedRect(x, -len * 0.5, -3, len * 1.5, 6, 3); }, kWood, 0.5, 0.3);
     const auto bristles = [=](cairo_t* x) {
         Polygon(x, {{-len * 0.45, -5}, {-len * 0.45, 5}, {-len, 16}, {-len - 6, 2}, {-len, -14}});
     };
@@ -215,10 +233,13 @@ void Cage(Canvas& c, int stage) {
     const Colour glow = stage == 1 ? Hex(0x8fb8ff) : stage == 2 ? Hex(0x9a5cf0) : Hex(0xc8a0ff);
     const double ball = half * 0.6;
     sc::Halo(cr, {cx, bottom - ball - 6}, ball * (2.2 + stage * 0.4), glow.WithAlpha(0.45));
-    RoundedBody(c, [=](cairo_t* x) {
-        cairo_new_sub_path(x);
-        cairo_arc(x, cx, bottom - ball - 6, ball, 0, 2 * kPi);
-    }, {pal::Moonlight, glow, Mix(glow, pal::Ink, 0.6)}, 0.9, 0.3);
+    RoundedBody(
+        c,
+        [=](cairo_t* x) {
+            cairo_new_sub_path(x);
+            cairo_arc(x, cx, bottom - ball - 6, ball, 0, 2 * kPi);
+        },
+        {pal::Moonlight, glow, Mix(glow, pal::Ink, 0.6)}, 0.9, 0.3);
     // The bars: a dome of iron in front of the ball.
     const auto bars = [=](cairo_t* x) {
         for (int k = -3; k <= 3; ++k) {
@@ -248,9 +269,7 @@ void LightningTree(Canvas& c, int stage) {
     cairo_t* cr = c.Cr();
     const double w = c.Width(), h = c.Height(), trunkX = 226;
     FootShadow(c, trunkX, h - 10, 60);
-    const auto tree = [=](cairo_t* x) {
-        sc::BareTree(x, {trunkX, h - 8}, h * 0.92, -0.15, 0x5c0);
-    };
+    const auto tree = [=](cairo_t* x) { sc::BareTree(x, {trunkX, h - 8}, h * 0.92, -0.15, 0x5c0); };
     sc::Silhouette(c, tree, Hex(0x0c0e16), pal::Mist.WithAlpha(0.45), 1.6);
     if (stage >= 2) {
         // A lightning rod lashed up the trunk, its tip above the crown.
@@ -341,7 +360,8 @@ void Cauldron(Canvas& c) {
     cairo_fill(cr);
     for (int i = 0; i < 5; ++i) {
         cairo_new_sub_path(cr);
-        cairo_arc(cr, cx + random.Range(-36, 36), pot - 22 + random.Range(-4, 3), random.Range(2, 5), 0, 2 * kPi);
+        cairo_arc(cr, cx + random.Range(-36, 36), pot - 22 + random.Range(-4, 3), random.Range(2, 5), 0,
+                  2 * kPi);
     }
     SetSource(cr, Hex(0xe8ffd0).WithAlpha(0.8));
     cairo_fill(cr);
@@ -364,7 +384,9 @@ void Tarnfield(Canvas& c) {
         Polygon(x, {{cx - 28, h - 198}, {cx + 28, h - 198}, {cx, h - 246}});
         for (double side : {-1.0, 1.0}) {
             cairo_rectangle(x, cx + side * 74 - 10, h - 130, 20, 126);
-            Polygon(x, {{cx + side * 74 - 13, h - 128}, {cx + side * 74 + 13, h - 128}, {cx + side * 74, h - 156}});
+            Polygon(
+                x,
+                {{cx + side * 74 - 13, h - 128}, {cx + side * 74 + 13, h - 128}, {cx + side * 74, h - 156}});
         }
     };
     sc::Silhouette(c, body, Hex(0x1a1c30), pal::Moonlight.WithAlpha(0.5), 1.5);
@@ -384,7 +406,8 @@ void Gravebed(Canvas& c) {
         cairo_close_path(x);
     };
     RoundedBody(c, mound, {Hex(0x6a8a4a), Hex(0x2e4a22), Hex(0x0e1a0c)}, 0.2, 0.3);
-    RoundedBody(c, [=](cairo_t* x) { RoundedRect(x, w - 44, h - 84, 30, 64, 12); }, kStone, 0.4, 0.3);
+    RoundedBody(
+        c, [=](cairo_t* x) { RoundedRect(x, w - 44, h - 84, 30, 64, 12); }, kStone, 0.4, 0.3);
     Random random(0x5f1);
     for (int i = 0; i < 26; ++i) {
         const Point p{random.Range(24, w - 56), h - random.Range(16, 36)};
@@ -415,8 +438,12 @@ void CrossStone(Canvas& c, bool grand) {
     FootShadow(c, w / 2, h - 6, w * 0.45);
     Prop(c, 0, h - w - 2, w, [&](Canvas& k) { Gravestone(k, grand ? &fire::kSpirit : nullptr); });
     if (grand) {
-        sc::Silhouette(c, [=](cairo_t* x) { sc::Headstone(x, {w / 2, h - w * 0.75}, w * 0.28, h - w * 0.75, 1, 0); },
-                       kStone.mid, pal::Moonlight.WithAlpha(0.6), 1.4);
+        sc::Silhouette(
+            c,
+            [=](cairo_t* x) {
+                sc::Headstone(x, {w / 2, h - w * 0.75}, w * 0.28, h - w * 0.75, 1, 0);
+            },
+            kStone.mid, pal::Moonlight.WithAlpha(0.6), 1.4);
     }
 }
 
@@ -432,7 +459,8 @@ void CurvedStone(Canvas& c, int stage) {
         cairo_close_path(x);
     };
     RoundedBody(c, stone, stage == 3 ? Tones{Hex(0xd8d4e8), Hex(0x8a88a8), Hex(0x2a2a44)} : kStone, 0.4, 0.4);
-    InnerShadow(c, [=](cairo_t* x) { RoundedRect(x, w / 2 - 14, h * 0.36, 28, 8, 2); }, 1.5, pal::Ink.WithAlpha(0.7));
+    InnerShadow(
+        c, [=](cairo_t* x) { RoundedRect(x, w / 2 - 14, h * 0.36, 28, 8, 2); }, 1.5, pal::Ink.WithAlpha(0.7));
     cairo_rectangle(cr, w * 0.3, h * 0.55, w * 0.4, 3);
     cairo_rectangle(cr, w * 0.3, h * 0.62, w * 0.32, 3);
     SetSource(cr, pal::Ink.WithAlpha(0.45));
@@ -477,8 +505,14 @@ void GroundTorch(Canvas& c, const Fire& fire) {
     const double w = c.Width(), h = c.Height();
     FootShadow(c, w / 2, h - 6, 14);
     sc::Halo(cr, {w / 2, 30}, 26, fire.halo.WithAlpha(0.5));
-    RoundedBody(c, [=](cairo_t* x) { Polygon(x, {{w / 2 - 5, 44}, {w / 2 + 5, 44}, {w / 2 + 2.5, h - 6}, {w / 2 - 2.5, h - 6}}); }, kWood, 0.4, 0.4);
-    RoundedBody(c, [=](cairo_t* x) { RoundedRect(x, w / 2 - 8, 36, 16, 12, 3); }, kIron, 0.4, 0.3);
+    RoundedBody(
+        c,
+        [=](cairo_t* x) {
+            Polygon(x, {{w / 2 - 5, 44}, {w / 2 + 5, 44}, {w / 2 + 2.5, h - 6}, {w / 2 - 2.5, h - 6}});
+        },
+        kWood, 0.4, 0.4);
+    RoundedBody(
+        c, [=](cairo_t* x) { RoundedRect(x, w / 2 - 8, 36, 16, 12, 3); }, kIron, 0.4, 0.3);
     Flame(c, {w / 2, 40}, 34, fire, 0.05);
 }
 

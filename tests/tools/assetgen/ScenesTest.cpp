@@ -176,7 +176,8 @@ TEST(ShopPictures, ItemsSeenTogetherLeaveEachOthersFocalAreasInSight) {
     }
     const auto solidAt = [&](const Placed& p, int sx, int sy) {
         const int x = sx - p.item->x, y = sy - p.item->y;
-        return x >= 0 && y >= 0 && x < p.picture.Width() && y < p.picture.Height() && p.picture.At(x, y).a >= kSolid;
+        return x >= 0 && y >= 0 && x < p.picture.Width() && y < p.picture.Height() &&
+               p.picture.At(x, y).a >= kSolid;
     };
     for (size_t a = 0; a < placed.size(); ++a) {
         const Placed& under = placed[a];
@@ -257,10 +258,14 @@ TEST(TitlePictures, TurnedLayersStandOnTheirPivots) {
 
 TEST(TitlePictures, LayersHaveTheirSizes) {
     const Size sizes[] = {
-        {"graphics/TitleScreen/background.png", 1024, 768}, {"graphics/TitleScreen/foreground.png", 1024, 768},
-        {"graphics/TitleScreen/lightning.png", 200, 470},   {"graphics/TitleScreen/crow_right.png", 96, 96},
-        {"graphics/TitleScreen/crow_left.png", 96, 96},     {"graphics/TitleScreen/crow_blink.png", 96, 96},
-        {"graphics/TitleScreen/crow_caw.png", 96, 96},      {"graphics/TitleScreen/redeyeblink.png", 64, 28},
+        {"graphics/TitleScreen/background.png", 1024, 768},
+        {"graphics/TitleScreen/foreground.png", 1024, 768},
+        {"graphics/TitleScreen/lightning.png", 200, 470},
+        {"graphics/TitleScreen/crow_right.png", 96, 96},
+        {"graphics/TitleScreen/crow_left.png", 96, 96},
+        {"graphics/TitleScreen/crow_blink.png", 96, 96},
+        {"graphics/TitleScreen/crow_caw.png", 96, 96},
+        {"graphics/TitleScreen/redeyeblink.png", 64, 28},
         {"graphics/TitleScreen/logo.png", 640, 230},
     };
     for (const Size& s : sizes) {
@@ -296,7 +301,8 @@ TEST(IntroPictures, LayersCoverTheScreenThroughTheirSlides) {
     // The layers stand on their bottom edge all along their width.
     for (const char* name : {"layer4", "layer3", "layer2", "layer1"}) {
         const PixelMap p = Load(std::string("graphics/Intro/") + name + ".png");
-        for (int x = 0; x < p.Width(); x += 50) EXPECT_EQ(p.At(x, p.Height() - 1).a, 255) << name << " at " << x;
+        for (int x = 0; x < p.Width(); x += 50)
+            EXPECT_EQ(p.At(x, p.Height() - 1).a, 255) << name << " at " << x;
     }
 }
 
@@ -337,8 +343,9 @@ TEST(MenuScreenPictures, InstructionBoardsStandAtTheirCorners) {
 TEST(StoryPictures, EveryMessageHasItsFramedPainting) {
     std::vector<std::string> names;
     for (int n = 1; n <= 11; ++n) names.push_back("story" + std::to_string(n));
-    for (const char* found : {"pumpkin", "candelabra1", "lantern1", "pumpkin2", "cat1", "lightning1", "well1",
-                              "crystal ball1", "gravebed", "spider web1", "mist1", "candelabra2", "cauldron"}) {
+    for (const char* found :
+         {"pumpkin", "candelabra1", "lantern1", "pumpkin2", "cat1", "lightning1", "well1", "crystal ball1",
+          "gravebed", "spider web1", "mist1", "candelabra2", "cauldron"}) {
         names.push_back(std::string("Found ") + found);
     }
     for (const std::string& name : names) {

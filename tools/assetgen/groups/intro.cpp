@@ -87,8 +87,13 @@ platform::PixelMap VillageLayer() {
     std::vector<sc::Window> windows;
     for (double x = 10; x < 1380;) {
         const double w = random.Range(50, 90), h = random.Range(50, 80), ground = 300 + random.Range(-10, 10);
-        houses.push_back({.x = x, .ground = ground, .width = w, .height = h, .roof = random.Range(26, 44),
-                          .lean = random.Range(-0.04, 0.04), .chimney = random.Uniform() < 0.6});
+        houses.push_back({.x = x,
+                          .ground = ground,
+                          .width = w,
+                          .height = h,
+                          .roof = random.Range(26, 44),
+                          .lean = random.Range(-0.04, 0.04),
+                          .chimney = random.Uniform() < 0.6});
         windows.push_back({x + w * 0.3, ground - h * 0.6, w * 0.15, h * 0.22, random.Uniform() < 0.75});
         x += w + random.Range(10, 90);
     }
@@ -106,18 +111,24 @@ platform::PixelMap VillageLayer() {
 platform::PixelMap TreesLayer() {
     Canvas canvas(1600, 500);
     const Colour body = Hex(0x0c0c1c), rim = Hex(0xb0a0d0).WithAlpha(0.4);
-    sc::Silhouette(canvas, [](cairo_t* c) { sc::Hills(c, 1600, 500, 420, 20, 380, 0x8d2); }, body, rim, 1.3);
+    sc::Silhouette(
+        canvas, [](cairo_t* c) { sc::Hills(c, 1600, 500, 420, 20, 380, 0x8d2); }, body, rim, 1.3);
     sc::Silhouette(
         canvas,
         [](cairo_t* c) {
             // Seeded afresh on every call: the rim light draws the path twice.
             Random random(0x8d1);
             for (double x = 60; x < 1560; x += random.Range(180, 320)) {
-                if (random.Uniform() < 0.5) sc::Conifer(c, {x, 440}, random.Range(160, 260), random.Range(60, 90), static_cast<uint32_t>(random.Next()));
-                else sc::BareTree(c, {x, 440}, random.Range(200, 320), random.Range(-0.2, 0.2), static_cast<uint32_t>(random.Next()));
+                if (random.Uniform() < 0.5)
+                    sc::Conifer(c, {x, 440}, random.Range(160, 260), random.Range(60, 90),
+                                static_cast<uint32_t>(random.Next()));
+                else
+                    sc::BareTree(c, {x, 440}, random.Range(200, 320), random.Range(-0.2, 0.2),
+                                 static_cast<uint32_t>(random.Next()));
             }
             for (double x = 30; x < 1580; x += random.Range(40, 90)) {
-                sc::Headstone(c, {x, 446}, random.Range(14, 22), random.Range(22, 36), static_cast<int>(random.Next() % 3), random.Range(-0.12, 0.12));
+                sc::Headstone(c, {x, 446}, random.Range(14, 22), random.Range(22, 36),
+                              static_cast<int>(random.Next() % 3), random.Range(-0.12, 0.12));
             }
         },
         body, rim, 1.3);
@@ -141,7 +152,8 @@ platform::PixelMap NearLayer() {
         [](cairo_t* c) {
             Random random(0x8e4);
             for (double x = 100; x < 1760; x += random.Range(300, 500)) {
-                sc::BareTree(c, {x, 700}, random.Range(420, 600), random.Range(-0.25, 0.25), static_cast<uint32_t>(random.Next()));
+                sc::BareTree(c, {x, 700}, random.Range(420, 600), random.Range(-0.25, 0.25),
+                             static_cast<uint32_t>(random.Next()));
             }
         },
         body, rim, 1.5);
@@ -162,20 +174,19 @@ platform::PixelMap Newspaper() {
     constexpr int kPw = 600, kPh = 440;
     Canvas canvas(kPw, kPh);
     cairo_t* cr = canvas.Cr();
-    const auto sheet = [](cairo_t* c) {
-        Polygon(c, {{24, 30}, {570, 18}, {578, 410}, {30, 420}});
-    };
+    const auto sheet = [](cairo_t* c) { Polygon(c, {{24, 30}, {570, 18}, {578, 410}, {30, 420}}); };
     DropShadow(canvas, sheet, 8, 8, pal::Ink.WithAlpha(0.6));
     sheet(cr);
-    SetSource(cr, RadialGradient(220, 140, 40, 520, {{0, Hex(0xf4ecd6)}, {0.7, Hex(0xd8ccb0)}, {1, Hex(0xa89a7c)}}));
+    SetSource(cr, RadialGradient(220, 140, 40, 520,
+                                 {{0, Hex(0xf4ecd6)}, {0.7, Hex(0xd8ccb0)}, {1, Hex(0xa89a7c)}}));
     cairo_fill(cr);
     cairo_save(cr);
     cairo_translate(cr, 300, 220);
     cairo_rotate(cr, -0.02);
     cairo_translate(cr, -300, -220);
     const OutlineFont title(fonts::kStorybook), body(fonts::kStorybookItalic);
-    const auto line = [&](const OutlineFont& font, const std::u32string& text, double centreX, double baseline,
-                          double size, Colour colour) {
+    const auto line = [&](const OutlineFont& font, const std::u32string& text, double centreX,
+                          double baseline, double size, Colour colour) {
         OutlineFont::Setting setting;
         setting.size = size;
         font.AppendPath(cr, text, centreX - font.Width(text, setting) / 2, baseline, setting);
@@ -204,21 +215,23 @@ platform::PixelMap Newspaper() {
     // Creases catch the moon along one side and shade on the other.
     for (double x : {210.0, 400.0}) {
         cairo_rectangle(cr, x, 24, 3, 392);
-        SetSource(cr, LinearGradient(x, 0, x + 3, 0, {{0, pal::Ink.WithAlpha(0.15)}, {1, pal::Moonlight.WithAlpha(0.3)}}));
+        SetSource(cr, LinearGradient(x, 0, x + 3, 0,
+                                     {{0, pal::Ink.WithAlpha(0.15)}, {1, pal::Moonlight.WithAlpha(0.3)}}));
         cairo_fill(cr);
     }
     return canvas.ToPixelMap();
 }
 
-const GroupRegistration kIntroGroup(sc::BackdropGroup("intro", {
-    {"graphics/Intro/background.png", Background},
-    {"graphics/Intro/Glowing Crypt.png", GlowingCrypt},
-    {"graphics/Intro/layer4.png", HillsLayer},
-    {"graphics/Intro/layer3.png", VillageLayer},
-    {"graphics/Intro/layer2.png", TreesLayer},
-    {"graphics/Intro/layer1.png", NearLayer},
-    {"graphics/Intro/newspaper.png", Newspaper},
-}));
+const GroupRegistration kIntroGroup(sc::BackdropGroup("intro",
+                                                      {
+                                                          {"graphics/Intro/background.png", Background},
+                                                          {"graphics/Intro/Glowing Crypt.png", GlowingCrypt},
+                                                          {"graphics/Intro/layer4.png", HillsLayer},
+                                                          {"graphics/Intro/layer3.png", VillageLayer},
+                                                          {"graphics/Intro/layer2.png", TreesLayer},
+                                                          {"graphics/Intro/layer1.png", NearLayer},
+                                                          {"graphics/Intro/newspaper.png", Newspaper},
+                                                      }));
 
 }  // namespace
 }  // namespace assetgen

@@ -88,9 +88,10 @@ void Ground(Canvas& canvas) {
     }
     // The sky behind Crypt Hill, and the hill itself.
     cairo_rectangle(cr, 0, 0, kW, 170);
-    SetSource(cr, LinearGradient(0, 0, 0, 170,
-                                 {{0, Hex(0x080a20)}, {0.7, Hex(0x1c1c4c).WithAlpha(0.9)},
-                                  {1, Hex(0x1c1c4c).WithAlpha(0)}}));
+    SetSource(
+        cr, LinearGradient(
+                0, 0, 0, 170,
+                {{0, Hex(0x080a20)}, {0.7, Hex(0x1c1c4c).WithAlpha(0.9)}, {1, Hex(0x1c1c4c).WithAlpha(0)}}));
     cairo_fill(cr);
     sc::Stars(canvas, 0, 120, 60, 0x3a2, 0.8);
     sc::Moon(canvas, {110, 62}, 34, 1.1);
@@ -110,10 +111,10 @@ void PaintPath(Canvas& canvas) {
         cairo_stroke(cr);
         cairo_restore(cr);
     };
-    stroke(40, pal::Ink.WithAlpha(0.35), 3, 4);   // the shadow of its banks
-    stroke(32, Hex(0x3a3226));                    // trodden edges
-    stroke(24, Hex(0x8c7a5c));                    // the moonlit dirt
-    stroke(12, Hex(0xb8a47e), -1.5, -1.5);        // worn pale down the middle
+    stroke(40, pal::Ink.WithAlpha(0.35), 3, 4);  // the shadow of its banks
+    stroke(32, Hex(0x3a3226));                   // trodden edges
+    stroke(24, Hex(0x8c7a5c));                   // the moonlit dirt
+    stroke(12, Hex(0xb8a47e), -1.5, -1.5);       // worn pale down the middle
     // Pebbles along both banks.
     Random random(0x3a3);
     const std::vector<Point> along = Flatten(PathCurve, 900);
@@ -157,12 +158,18 @@ void Lamp(Canvas& canvas, Point base, double height) {
 void Cottage(Canvas& canvas, Point base, double width, uint32_t seed) {
     Random random(seed);
     const double h = width * random.Range(0.7, 0.95);
-    const sc::House house{.x = base.x - width / 2, .ground = base.y, .width = width, .height = h,
-                          .roof = width * 0.5, .lean = random.Range(-0.05, 0.05), .chimney = true};
-    sc::Silhouette(canvas, [&](cairo_t* c) { sc::HousePath(c, house); }, Hex(0x141626),
-                   pal::Mist.WithAlpha(0.45), 1.2);
-    sc::Windows(canvas, {{base.x - width * 0.25, base.y - h * 0.6, width * 0.18, h * 0.22, true},
-                         {base.x + width * 0.1, base.y - h * 0.6, width * 0.18, h * 0.22, random.Uniform() < 0.7}},
+    const sc::House house{.x = base.x - width / 2,
+                          .ground = base.y,
+                          .width = width,
+                          .height = h,
+                          .roof = width * 0.5,
+                          .lean = random.Range(-0.05, 0.05),
+                          .chimney = true};
+    sc::Silhouette(
+        canvas, [&](cairo_t* c) { sc::HousePath(c, house); }, Hex(0x141626), pal::Mist.WithAlpha(0.45), 1.2);
+    sc::Windows(canvas,
+                {{base.x - width * 0.25, base.y - h * 0.6, width * 0.18, h * 0.22, true},
+                 {base.x + width * 0.1, base.y - h * 0.6, width * 0.18, h * 0.22, random.Uniform() < 0.7}},
                 fire::kWarm, pal::Ink);
 }
 
@@ -171,8 +178,10 @@ void Tree(Canvas& canvas, Point base, double height, uint32_t seed, bool fir) {
     sc::Silhouette(
         canvas,
         [&](cairo_t* c) {
-            if (fir) sc::Conifer(c, base, height, height * 0.45, seed);
-            else sc::BareTree(c, base, height, 0, seed);
+            if (fir)
+                sc::Conifer(c, base, height, height * 0.45, seed);
+            else
+                sc::BareTree(c, base, height, 0, seed);
         },
         body, pal::Mist.WithAlpha(0.35), 1.1);
 }
@@ -190,8 +199,9 @@ void Rock(Canvas& canvas, Point at, double size, uint32_t seed) {
         const double a = i * 2 * kPi / 7, r = size * random.Range(0.7, 1);
         p.push_back({at.x + r * std::cos(a), at.y + r * std::sin(a) * 0.6});
     }
-    RoundedBody(canvas, [&](cairo_t* c) { ClosedCurve(c, p); },
-                {Hex(0x8a8aa0), Hex(0x4a4a60), Hex(0x1c1c2a)}, 0.2, 0.2);
+    RoundedBody(
+        canvas, [&](cairo_t* c) { ClosedCurve(c, p); }, {Hex(0x8a8aa0), Hex(0x4a4a60), Hex(0x1c1c2a)}, 0.2,
+        0.2);
 }
 
 void Wisp(Canvas& canvas, Point at) {
@@ -206,7 +216,9 @@ void Pennant(Canvas& canvas, Point base, double height, uint32_t seed) {
     cairo_rectangle(cr, base.x - 1, base.y - height, 2, height);
     SetSource(cr, pal::Ink);
     cairo_fill(cr);
-    Polygon(cr, {{base.x + 1, base.y - height}, {base.x + 16, base.y - height + 5}, {base.x + 1, base.y - height + 10}});
+    Polygon(cr, {{base.x + 1, base.y - height},
+                 {base.x + 16, base.y - height + 5},
+                 {base.x + 1, base.y - height + 10}});
     SetSource(cr, colours[random.Next() % 3]);
     cairo_fill(cr);
 }
@@ -215,23 +227,43 @@ void Pennant(Canvas& canvas, Point base, double height, uint32_t seed) {
 void ChapterThing(Canvas& canvas, int chapter, Point base, Random& random) {
     const uint32_t seed = static_cast<uint32_t>(random.Next());
     switch (chapter) {
-        case 0: SmallPumpkin(canvas, {base.x, base.y - 8}, random.Range(16, 24)); break;
+        case 0:
+            SmallPumpkin(canvas, {base.x, base.y - 8}, random.Range(16, 24));
+            break;
         case 1:
-            if (random.Uniform() < 0.5) Lamp(canvas, base, random.Range(26, 34));
-            else SmallPumpkin(canvas, {base.x, base.y - 7}, 16);
+            if (random.Uniform() < 0.5)
+                Lamp(canvas, base, random.Range(26, 34));
+            else
+                SmallPumpkin(canvas, {base.x, base.y - 7}, 16);
             break;
-        case 2: Cottage(canvas, base, random.Range(34, 46), seed); break;
-        case 3: Tree(canvas, base, random.Range(40, 64), seed, random.Uniform() < 0.5); break;
-        case 4: Rock(canvas, base, random.Range(8, 14), seed); break;
+        case 2:
+            Cottage(canvas, base, random.Range(34, 46), seed);
+            break;
+        case 3:
+            Tree(canvas, base, random.Range(40, 64), seed, random.Uniform() < 0.5);
+            break;
+        case 4:
+            Rock(canvas, base, random.Range(8, 14), seed);
+            break;
         case 5:
-            if (random.Uniform() < 0.6) Rock(canvas, base, random.Range(6, 10), seed);
-            else Wisp(canvas, {base.x, base.y - 14});
+            if (random.Uniform() < 0.6)
+                Rock(canvas, base, random.Range(6, 10), seed);
+            else
+                Wisp(canvas, {base.x, base.y - 14});
             break;
-        case 6: Grave(canvas, base, random.Range(16, 24), static_cast<int>(random.Next() % 3), random.Range(-0.15, 0.15)); break;
-        case 7: Wisp(canvas, {base.x, base.y - random.Range(6, 20)}); break;
-        case 8: Pennant(canvas, base, random.Range(20, 30), seed); break;
+        case 6:
+            Grave(canvas, base, random.Range(16, 24), static_cast<int>(random.Next() % 3),
+                  random.Range(-0.15, 0.15));
+            break;
+        case 7:
+            Wisp(canvas, {base.x, base.y - random.Range(6, 20)});
+            break;
+        case 8:
+            Pennant(canvas, base, random.Range(20, 30), seed);
+            break;
         default:
-            Grave(canvas, base, random.Range(16, 26), static_cast<int>(random.Next() % 3), random.Range(-0.2, 0.2));
+            Grave(canvas, base, random.Range(16, 26), static_cast<int>(random.Next() % 3),
+                  random.Range(-0.2, 0.2));
             break;
     }
 }
@@ -320,7 +352,11 @@ void Mistmere(Canvas& canvas) {
 void Fair(Canvas& canvas) {
     cairo_t* cr = canvas.Cr();
     const auto tent = [&](double x, double base, double w, Colour stripe) {
-        Polygon(cr, {{x - w / 2, base}, {x + w / 2, base}, {x + w / 2, base - w * 0.5}, {x, base - w}, {x - w / 2, base - w * 0.5}});
+        Polygon(cr, {{x - w / 2, base},
+                     {x + w / 2, base},
+                     {x + w / 2, base - w * 0.5},
+                     {x, base - w},
+                     {x - w / 2, base - w * 0.5}});
         SetSource(cr, Hex(0x2a2040));
         cairo_fill(cr);
         for (int k = -2; k <= 2; k += 2) {
@@ -402,8 +438,10 @@ void Dot(Canvas& canvas, DotLook look, bool special) {
     };
     const bool open = look == DotLook::Open || look == DotLook::Hover;
     const bool hover = look == DotLook::Hover || look == DotLook::LockedHover;
-    if (open) SoftGlow(canvas, disc, hover ? 4 : 2.5, pal::LanternAmber.WithAlpha(hover ? 0.95 : 0.6));
-    else if (hover) SoftGlow(canvas, disc, 3, pal::Mist.WithAlpha(0.6));
+    if (open)
+        SoftGlow(canvas, disc, hover ? 4 : 2.5, pal::LanternAmber.WithAlpha(hover ? 0.95 : 0.6));
+    else if (hover)
+        SoftGlow(canvas, disc, 3, pal::Mist.WithAlpha(0.6));
     const Tones tones = open ? Tones{pal::Moonlight, hover ? pal::CandleGold : pal::LanternAmber, pal::Ember}
                              : Tones{Hex(0xa0a4b8), Hex(0x5a5e74), Hex(0x22243a)};
     chrome::Panel(canvas, disc, {.rim = 2.5, .shadow = 0, .enamel = tones});
@@ -421,10 +459,13 @@ void Dot(Canvas& canvas, DotLook look, bool special) {
         SetSource(cr, pal::Ink.WithAlpha(0.85));
         cairo_fill(cr);
     }
-    Gloss(canvas, [=](cairo_t* x) {
-        cairo_new_sub_path(x);
-        cairo_arc(x, c, c, r - 3, 0, 2 * kPi);
-    }, open ? 0.35 : 0.15, 0.5);
+    Gloss(
+        canvas,
+        [=](cairo_t* x) {
+            cairo_new_sub_path(x);
+            cairo_arc(x, c, c, r - 3, 0, 2 * kPi);
+        },
+        open ? 0.35 : 0.15, 0.5);
 }
 
 platform::PixelMap DotPicture(DotLook look, bool special) {
@@ -503,26 +544,27 @@ platform::PixelMap GoldBox() {
     return canvas.ToPixelMap();
 }
 
-const GroupRegistration kMapGroup(scenery::BackdropGroup("map", {
-    {"graphics/Backgrounds/MapBackground.jpg", MapBackground},
-    {"graphics/Map/MapDot.png", [] { return DotPicture(DotLook::Open, false); }},
-    {"graphics/Map/MapDotMO.png", [] { return DotPicture(DotLook::Hover, false); }},
-    {"graphics/Map/MapDotInactive.png", [] { return DotPicture(DotLook::Locked, false); }},
-    {"graphics/Map/MapDotSpecial.png", [] { return DotPicture(DotLook::Open, true); }},
-    {"graphics/Map/MapDotSpecialMO.png", [] { return DotPicture(DotLook::Hover, true); }},
-    {"graphics/Map/MapDotSpecialInactive.png", [] { return DotPicture(DotLook::Locked, true); }},
-    {"graphics/MapScreen/LockedMO.png", [] { return DotPicture(DotLook::LockedHover, false); }},
-    {"graphics/MapScreen/CurrentLevel.png", CurrentLevelRing},
-    {"graphics/MapScreen/Cursor.png", [] { return Pointer(false); }},
-    {"graphics/MapScreen/CursorMO.png", [] { return Pointer(true); }},
-    {"graphics/MapScreen/TopPanel.png", TopPanel},
-    {"graphics/MapScreen/BottomPanel.png", BottomPanel},
-    {"graphics/MapScreen/GoldBox.png", GoldBox},
-    {"graphics/ShopScreen/GoldPanel.png", GoldPanel},
-    {"graphics/MapScreen/CheckBox.png", [] { return chrome::CheckBoxPicture(false); }},
-    {"graphics/MapScreen/CheckBoxMO.png", [] { return chrome::CheckBoxPicture(true); }},
-    {"graphics/MapScreen/CheckMark.png", chrome::CheckMarkPicture},
-}));
+const GroupRegistration kMapGroup(scenery::BackdropGroup(
+    "map", {
+               {"graphics/Backgrounds/MapBackground.jpg", MapBackground},
+               {"graphics/Map/MapDot.png", [] { return DotPicture(DotLook::Open, false); }},
+               {"graphics/Map/MapDotMO.png", [] { return DotPicture(DotLook::Hover, false); }},
+               {"graphics/Map/MapDotInactive.png", [] { return DotPicture(DotLook::Locked, false); }},
+               {"graphics/Map/MapDotSpecial.png", [] { return DotPicture(DotLook::Open, true); }},
+               {"graphics/Map/MapDotSpecialMO.png", [] { return DotPicture(DotLook::Hover, true); }},
+               {"graphics/Map/MapDotSpecialInactive.png", [] { return DotPicture(DotLook::Locked, true); }},
+               {"graphics/MapScreen/LockedMO.png", [] { return DotPicture(DotLook::LockedHover, false); }},
+               {"graphics/MapScreen/CurrentLevel.png", CurrentLevelRing},
+               {"graphics/MapScreen/Cursor.png", [] { return Pointer(false); }},
+               {"graphics/MapScreen/CursorMO.png", [] { return Pointer(true); }},
+               {"graphics/MapScreen/TopPanel.png", TopPanel},
+               {"graphics/MapScreen/BottomPanel.png", BottomPanel},
+               {"graphics/MapScreen/GoldBox.png", GoldBox},
+               {"graphics/ShopScreen/GoldPanel.png", GoldPanel},
+               {"graphics/MapScreen/CheckBox.png", [] { return chrome::CheckBoxPicture(false); }},
+               {"graphics/MapScreen/CheckBoxMO.png", [] { return chrome::CheckBoxPicture(true); }},
+               {"graphics/MapScreen/CheckMark.png", chrome::CheckMarkPicture},
+           }));
 
 }  // namespace
 }  // namespace assetgen

@@ -48,7 +48,8 @@ void Night(Canvas& canvas, uint32_t seed) {
             sc::Hills(c, kW, kH, 690, 20, 300, seed + 2);
             sc::BareTree(c, {60, 700}, 420, 0.15, seed + 3);
             sc::BareTree(c, {980, 700}, 380, -0.2, seed + 4);
-            for (double x : {180.0, 300.0, 720.0, 860.0}) sc::Headstone(c, {x, 700}, 26, 40, static_cast<int>(x) % 3, 0.05);
+            for (double x : {180.0, 300.0, 720.0, 860.0})
+                sc::Headstone(c, {x, 700}, 26, 40, static_cast<int>(x) % 3, 0.05);
         },
         Hex(0x07080f), Hex(0xb0a0d0).WithAlpha(0.35), 1.4);
     sc::Mist(canvas, 690, 40, pal::Mist, 0.3, seed + 5);
@@ -57,8 +58,8 @@ void Night(Canvas& canvas, uint32_t seed) {
 
 void Board(Canvas& canvas, double x, double y, double w, double h) {
     chrome::Panel(canvas, [=](cairo_t* c) { RoundedRect(c, x, y, w, h, 18); }, {.rim = 4, .shadow = 6});
-    for (const auto& [corner, quadrant] :
-         std::vector<std::pair<Point, int>>{{{x, y}, 0}, {{x + w, y}, 1}, {{x + w, y + h}, 2}, {{x, y + h}, 3}}) {
+    for (const auto& [corner, quadrant] : std::vector<std::pair<Point, int>>{
+             {{x, y}, 0}, {{x + w, y}, 1}, {{x + w, y + h}, 2}, {{x, y + h}, 3}}) {
         chrome::CornerScroll(canvas, corner, quadrant, 34);
     }
 }
@@ -122,15 +123,16 @@ platform::PixelMap Dot() {
     return canvas.ToPixelMap();
 }
 
-const GroupRegistration kMenuScreensGroup(sc::BackdropGroup("menuscreens", {
-    {"graphics/Backgrounds/OptionsBackground.jpg", OptionsBackground},
-    {"graphics/Backgrounds/InstructionsBackground.jpg", InstructionsBackground},
-    {"menus/OptionsScreen/CheckBox.png", [] { return chrome::CheckBoxPicture(false); }},
-    {"menus/OptionsScreen/CheckBoxMO.png", [] { return chrome::CheckBoxPicture(true); }},
-    {"menus/OptionsScreen/CheckMark.png", chrome::CheckMarkPicture},
-    {"menus/OptionsScreen/slider.png", Slider},
-    {"menus/OptionsScreen/Dot.png", Dot},
-}));
+const GroupRegistration kMenuScreensGroup(sc::BackdropGroup(
+    "menuscreens", {
+                       {"graphics/Backgrounds/OptionsBackground.jpg", OptionsBackground},
+                       {"graphics/Backgrounds/InstructionsBackground.jpg", InstructionsBackground},
+                       {"menus/OptionsScreen/CheckBox.png", [] { return chrome::CheckBoxPicture(false); }},
+                       {"menus/OptionsScreen/CheckBoxMO.png", [] { return chrome::CheckBoxPicture(true); }},
+                       {"menus/OptionsScreen/CheckMark.png", chrome::CheckMarkPicture},
+                       {"menus/OptionsScreen/slider.png", Slider},
+                       {"menus/OptionsScreen/Dot.png", Dot},
+                   }));
 
 }  // namespace
 }  // namespace assetgen

@@ -46,7 +46,10 @@ using namespace churchyard;
 platform::PixelMap ShopBack() {
     Canvas canvas(kW, kH);
     cairo_t* cr = canvas.Cr();
-    sc::Sky(canvas, {{0, Hex(0x080b24)}, {0.3, Hex(0x1a2050)}, {0.52, Hex(0x3c3470)}, {0.6, Hex(0x2a2850)},
+    sc::Sky(canvas, {{0, Hex(0x080b24)},
+                     {0.3, Hex(0x1a2050)},
+                     {0.52, Hex(0x3c3470)},
+                     {0.6, Hex(0x2a2850)},
                      {1, Hex(0x0e1418)}});
     sc::Stars(canvas, 0, 330, 150, 0x5a1, 0.9);
     sc::Moon(canvas, {180, 110}, 50, 1.3);
@@ -56,7 +59,8 @@ platform::PixelMap ShopBack() {
         Hex(0xb0a8e0).WithAlpha(0.35), 1.2);
     // The churchyard wall and the ground inside it.
     cairo_rectangle(cr, 0, 430, kW, kH - 430);
-    SetSource(cr, LinearGradient(0, 430, 0, kH, {{0, Hex(0x1a2a24)}, {0.4, Hex(0x14221c)}, {1, Hex(0x070b0a)}}));
+    SetSource(cr,
+              LinearGradient(0, 430, 0, kH, {{0, Hex(0x1a2a24)}, {0.4, Hex(0x14221c)}, {1, Hex(0x070b0a)}}));
     cairo_fill(cr);
     Random random(0x5a4);
     for (int i = 0; i < 90; ++i) {
@@ -70,7 +74,8 @@ platform::PixelMap ShopBack() {
     cairo_line_to(cr, 620, kH);
     cairo_curve_to(cr, 580, 600, 540, 520, 520, 430);
     cairo_close_path(cr);
-    SetSource(cr, LinearGradient(0, 430, 0, kH, {{0, Hex(0x4a4a58).WithAlpha(0.5)}, {1, Hex(0x2a2a30).WithAlpha(0.6)}}));
+    SetSource(cr, LinearGradient(0, 430, 0, kH,
+                                 {{0, Hex(0x4a4a58).WithAlpha(0.5)}, {1, Hex(0x2a2a30).WithAlpha(0.6)}}));
     cairo_fill(cr);
     const auto wall = [](cairo_t* c) {
         cairo_rectangle(c, 0, 402, 455, 30);
@@ -120,7 +125,10 @@ void Mist(Canvas& c, double alpha, uint32_t seed) {
 void Foreground(Canvas& c) {
     cairo_t* cr = c.Cr();
     cairo_rectangle(cr, 0, 640, kW, kH - 640);
-    SetSource(cr, LinearGradient(0, 640, 0, kH, {{0, pal::Ink.WithAlpha(0)}, {0.4, pal::Ink.WithAlpha(0.65)}, {1, pal::Ink.WithAlpha(0.9)}}));
+    SetSource(
+        cr, LinearGradient(
+                0, 640, 0, kH,
+                {{0, pal::Ink.WithAlpha(0)}, {0.4, pal::Ink.WithAlpha(0.65)}, {1, pal::Ink.WithAlpha(0.9)}}));
     cairo_fill(cr);
     sc::Silhouette(
         c,
@@ -149,11 +157,18 @@ void Foreground(Canvas& c) {
 
 const std::map<int, Look>& Looks() {
     static const std::map<int, Look> looks = {
-        {1, {76, 64, [](Canvas& c) { FootShadow(c, 38, 58, 30); Prop(c, 6, 0, 64, [](Canvas& k) { Pumpkin(k, fire::kWarm); }); }}},
-        {2, {100, 84, [](Canvas& c) {
-             FootShadow(c, 50, 78, 44);
-             Prop(c, 4, 4, 80, [](Canvas& k) { Pumpkin(k, fire::kSpirit); });
-         }}},
+        {1,
+         {76, 64,
+          [](Canvas& c) {
+              FootShadow(c, 38, 58, 30);
+              Prop(c, 6, 0, 64, [](Canvas& k) { Pumpkin(k, fire::kWarm); });
+          }}},
+        {2,
+         {100, 84,
+          [](Canvas& c) {
+              FootShadow(c, 50, 78, 44);
+              Prop(c, 4, 4, 80, [](Canvas& k) { Pumpkin(k, fire::kSpirit); });
+          }}},
         {3, {72, 120, [](Canvas& c) { LanternPost(c, fire::kWarm); }}},
         {4, {80, 140, [](Canvas& c) { LanternPost(c, fire::kSpirit); }}},
         {5, {72, 140, [](Canvas& c) { Candelabra(c, fire::kWarm, 1); }}},
@@ -161,12 +176,15 @@ const std::map<int, Look>& Looks() {
         {7, {50, 120, [](Canvas& c) { GroundTorch(c, fire::kWarm); }}},
         {8, {54, 130, [](Canvas& c) { GroundTorch(c, fire::kSpirit); }}},
         {9, {70, 76, [](Canvas& c) { Cat(c, 2, 4, 1, fire::kWarm); }}},
-        {10, {96, 86, [](Canvas& c) {
-             cairo_t* cr = c.Cr();
-             RoundedBody(c, [](cairo_t* x) { RoundedRect(x, 0, 70, 96, 10, 5); }, kWood, 0.3, 0.3);
-             (void)cr;
-             Cat(c, 18, 4, 0.95, fire::kSpirit);
-         }}},
+        {10,
+         {96, 86,
+          [](Canvas& c) {
+              cairo_t* cr = c.Cr();
+              RoundedBody(
+                  c, [](cairo_t* x) { RoundedRect(x, 0, 70, 96, 10, 5); }, kWood, 0.3, 0.3);
+              (void)cr;
+              Cat(c, 18, 4, 0.95, fire::kSpirit);
+          }}},
         {11, {kW, 200, [](Canvas& c) { Mist(c, 0.45, 0x620); }}},
         {12, {kW, 240, [](Canvas& c) { Mist(c, 0.55, 0x622); }}},
         {13, {230, 70, [](Canvas& c) { PumpkinLights(c, 6, fire::kWarm); }}},
@@ -220,7 +238,9 @@ platform::PixelMap SaleButton(const platform::PixelMap& item, bool down) {
     };
     if (down) SoftGlow(canvas, disc, 3, pal::LanternAmber.WithAlpha(0.9));
     chrome::PanelStyle style{.rim = 3.5, .shadow = 3};
-    if (down) style.enamel = {Mix(chrome::kEnamel.light, pal::Heather, 0.3), Mix(chrome::kEnamel.mid, pal::Violet, 0.5), chrome::kEnamel.dark};
+    if (down)
+        style.enamel = {Mix(chrome::kEnamel.light, pal::Heather, 0.3),
+                        Mix(chrome::kEnamel.mid, pal::Violet, 0.5), chrome::kEnamel.dark};
     chrome::Panel(canvas, disc, style);
     // The item's visible part, not its whole picture, is fitted to the plate.
     int x0 = item.Width(), y0 = item.Height(), x1 = 0, y1 = 0;
@@ -242,10 +262,13 @@ platform::PixelMap SaleButton(const platform::PixelMap& item, bool down) {
     cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_GOOD);
     cairo_paint(cr);
     cairo_restore(cr);
-    Gloss(canvas, [](cairo_t* x) {
-        cairo_new_sub_path(x);
-        cairo_arc(x, kC, kC, kR - 4, 0, 2 * kPi);
-    }, down ? 0.08 : 0.18, 0.45);
+    Gloss(
+        canvas,
+        [](cairo_t* x) {
+            cairo_new_sub_path(x);
+            cairo_arc(x, kC, kC, kR - 4, 0, 2 * kPi);
+        },
+        down ? 0.08 : 0.18, 0.45);
     if (down) InnerShadow(canvas, disc, 4, pal::Ink.WithAlpha(0.8), 2.5);
     return canvas.ToPixelMap();
 }

@@ -79,8 +79,10 @@ void Ghost(Canvas& c, Point at, double size, double sway) {
     sc::Halo(cr, at, size * 1.4, pal::Mist.WithAlpha(0.4));
     const auto sheet = [=](cairo_t* x) {
         cairo_move_to(x, at.x - size * 0.5, at.y + size * 0.8);
-        cairo_curve_to(x, at.x - size * 0.6, at.y - size * 0.2, at.x - size * 0.5, at.y - size, at.x, at.y - size);
-        cairo_curve_to(x, at.x + size * 0.5, at.y - size, at.x + size * 0.6, at.y - size * 0.2, at.x + size * 0.5 + sway, at.y + size * 0.8);
+        cairo_curve_to(x, at.x - size * 0.6, at.y - size * 0.2, at.x - size * 0.5, at.y - size, at.x,
+                       at.y - size);
+        cairo_curve_to(x, at.x + size * 0.5, at.y - size, at.x + size * 0.6, at.y - size * 0.2,
+                       at.x + size * 0.5 + sway, at.y + size * 0.8);
         for (int k = 0; k < 3; ++k) {
             const double x0 = at.x + size * 0.5 + sway - (k + 1) * size / 3;
             cairo_line_to(x, x0 + size / 6, at.y + size * 0.6);
@@ -103,7 +105,8 @@ void Skeleton(Canvas& c, Point feet, double h) {
         cairo_arc(x, feet.x, feet.y - 88 * s, 9 * s, 0, 2 * kPi);
         RoundedRect(x, feet.x - 5 * s, feet.y - 82 * s, 10 * s, 6 * s, 2 * s);
         RoundedRect(x, feet.x - 1.5 * s, feet.y - 76 * s, 3 * s, 36 * s, 1.5 * s);
-        for (int k = 0; k < 4; ++k) RoundedRect(x, feet.x - 10 * s, feet.y - (72 - k * 7) * s, 20 * s, 3 * s, 1.5 * s);
+        for (int k = 0; k < 4; ++k)
+            RoundedRect(x, feet.x - 10 * s, feet.y - (72 - k * 7) * s, 20 * s, 3 * s, 1.5 * s);
         RoundedRect(x, feet.x - 9 * s, feet.y - 42 * s, 18 * s, 5 * s, 2 * s);
         for (int side : {-1, 1}) {
             cairo_save(x);
@@ -149,8 +152,10 @@ void Text(cairo_t* cr, const OutlineFont& font, const std::u32string& text, doub
 void Gazette(Canvas& c) {
     Backdrop(c, Sky::Night, 0xa01);
     cairo_t* cr = c.Cr();
-    for (int i = 0; i < 4; ++i) cy::Prop(c, 8 + i * 48.0, kGround - 18 + (i % 2) * 6, 28, [](Canvas& k) { Pumpkin(k, fire::kWarm); });
-    RoundedBody(c, [](cairo_t* x) { cairo_rectangle(x, 96, 40, 8, 96); }, cy::kWood, 0.3, 0.3);
+    for (int i = 0; i < 4; ++i)
+        cy::Prop(c, 8 + i * 48.0, kGround - 18 + (i % 2) * 6, 28, [](Canvas& k) { Pumpkin(k, fire::kWarm); });
+    RoundedBody(
+        c, [](cairo_t* x) { cairo_rectangle(x, 96, 40, 8, 96); }, cy::kWood, 0.3, 0.3);
     cairo_save(cr);
     cairo_translate(cr, 100, 62);
     cairo_rotate(cr, -0.06);
@@ -173,10 +178,12 @@ void LanternLane(Canvas& c) {
         c,
         [](cairo_t* x) {
             sc::HousePath(x, {.x = 4, .ground = kGround, .width = 46, .height = 44, .roof = 26});
-            sc::HousePath(x, {.x = 150, .ground = kGround, .width = 46, .height = 50, .roof = 24, .lean = 0.04});
+            sc::HousePath(x,
+                          {.x = 150, .ground = kGround, .width = 46, .height = 50, .roof = 24, .lean = 0.04});
         },
         Hex(0x151628), pal::Mist.WithAlpha(0.4), 1);
-    sc::Windows(c, {{18, kGround - 30, 8, 10, true}, {166, kGround - 34, 8, 10, true}}, fire::kWarm, pal::Ink);
+    sc::Windows(c, {{18, kGround - 30, 8, 10, true}, {166, kGround - 34, 8, 10, true}}, fire::kWarm,
+                pal::Ink);
     for (int i = 0; i < 3; ++i) {
         const double s = 1 - i * 0.25;
         Place(c, 60 + i * 34, kGround - 100 * s, static_cast<int>(44 * s) + 4, static_cast<int>(100 * s),
@@ -220,7 +227,8 @@ void Dungeon(Canvas& c) {
     SetSource(cr, cy::kStone.dark);
     cairo_fill(cr);
     cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
-    for (double x : {24.0, 152.0}) Place(c, x, 40, 26, 70, [](Canvas& k) { cy::GroundTorch(k, fire::kWarm); });
+    for (double x : {24.0, 152.0})
+        Place(c, x, 40, 26, 70, [](Canvas& k) { cy::GroundTorch(k, fire::kWarm); });
     Skeleton(c, {100, 150}, 96);
 }
 
@@ -231,7 +239,8 @@ void TarnDance(Canvas& c) {
     SetSource(cr, Hex(0x05060f));
     cairo_fill(cr);
     Random random(0xa61);
-    for (int i = 0; i < 14; ++i) Glint(cr, {random.Range(20, 180), random.Range(130, 150)}, random.Range(1, 2.5), pal::Moonlight);
+    for (int i = 0; i < 14; ++i)
+        Glint(cr, {random.Range(20, 180), random.Range(130, 150)}, random.Range(1, 2.5), pal::Moonlight);
     Ghost(c, {58, 80}, 26, 4);
     Ghost(c, {104, 66}, 30, -5);
     Ghost(c, {150, 84}, 24, 3);
@@ -241,10 +250,13 @@ void StoppedClock(Canvas& c) {
     Backdrop(c, Sky::Indoors, 0);
     cairo_t* cr = c.Cr();
     const Point m{100, 64};
-    RoundedBody(c, [=](cairo_t* x) {
-        cairo_new_sub_path(x);
-        cairo_arc(x, m.x, m.y, 46, 0, 2 * kPi);
-    }, cy::kBrass, 0.6, 0.3);
+    RoundedBody(
+        c,
+        [=](cairo_t* x) {
+            cairo_new_sub_path(x);
+            cairo_arc(x, m.x, m.y, 46, 0, 2 * kPi);
+        },
+        cy::kBrass, 0.6, 0.3);
     cairo_new_sub_path(cr);
     cairo_arc(cr, m.x, m.y, 38, 0, 2 * kPi);
     SetSource(cr, pal::Bone);
@@ -257,7 +269,8 @@ void StoppedClock(Canvas& c) {
     cairo_fill(cr);
     // A minute to dawn: five fifty-nine.
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-    for (const auto& [angle, length, width] : {std::tuple{(5 + 59 / 60.0) * kPi / 6, 20.0, 3.5}, std::tuple{59 * kPi / 30, 30.0, 2.0}}) {
+    for (const auto& [angle, length, width] :
+         {std::tuple{(5 + 59 / 60.0) * kPi / 6, 20.0, 3.5}, std::tuple{59 * kPi / 30, 30.0, 2.0}}) {
         cairo_move_to(cr, m.x, m.y);
         cairo_line_to(cr, m.x + length * std::sin(angle), m.y - length * std::cos(angle));
         cairo_set_line_width(cr, width);
@@ -307,10 +320,13 @@ void Fair(Canvas& c) {
     for (int k = 0; k < 11; ++k) sc::Halo(cr, {42 + k * 11.6, 66}, 4, pal::CandleGold);
     // A skeleton horse's head on each side of the pole, bobbing.
     for (int side : {-1, 1}) {
-        RoundedBody(c, [=](cairo_t* x) {
-            Ellipse(x, 100 + side * 34, 100 - side * 6, 14, 8, side * 0.4);
-            RoundedRect(x, 100 + side * 34 - 1.5, 70, 3, 40, 1.5);
-        }, kBone, 0.4, 0.3);
+        RoundedBody(
+            c,
+            [=](cairo_t* x) {
+                Ellipse(x, 100 + side * 34, 100 - side * 6, 14, 8, side * 0.4);
+                RoundedRect(x, 100 + side * 34 - 1.5, 70, 3, 40, 1.5);
+            },
+            kBone, 0.4, 0.3);
     }
 }
 
@@ -360,11 +376,19 @@ void CrystalBall(Canvas& c) {
     Backdrop(c, Sky::Indoors, 0);
     cairo_t* cr = c.Cr();
     sc::Halo(cr, {100, 70}, 70, Hex(0x8fb8ff).WithAlpha(0.4));
-    RoundedBody(c, [](cairo_t* x) { Polygon(x, {{76, 150}, {124, 150}, {112, 112}, {88, 112}}); }, cy::kWood, 0.3, 0.4);
-    RoundedBody(c, [](cairo_t* x) {
-        cairo_new_sub_path(x);
-        cairo_arc(x, 100, 72, 42, 0, 2 * kPi);
-    }, {pal::Moonlight, Hex(0x8fb8ff), Hex(0x2a3a7a)}, 0.9, 0.3);
+    RoundedBody(
+        c,
+        [](cairo_t* x) {
+            Polygon(x, {{76, 150}, {124, 150}, {112, 112}, {88, 112}});
+        },
+        cy::kWood, 0.3, 0.4);
+    RoundedBody(
+        c,
+        [](cairo_t* x) {
+            cairo_new_sub_path(x);
+            cairo_arc(x, 100, 72, 42, 0, 2 * kPi);
+        },
+        {pal::Moonlight, Hex(0x8fb8ff), Hex(0x2a3a7a)}, 0.9, 0.3);
     // In its depths, a tiny figure with a lantern like morning.
     sc::Halo(cr, {108, 78}, 12, Hex(0xffd080));
     cairo_rectangle(cr, 96, 70, 6, 16);
@@ -408,22 +432,32 @@ const std::vector<Painting> kPaintings = {
     {"story9", Fair},
     {"story10", CryptDoor},
     {"story11", Gloam},
-    {"Found pumpkin", Found(Sky::Night, 0xb01, 64, 56, [](Canvas& k) { cy::Prop(k, 0, -6, 64, [](Canvas& p) { Pumpkin(p, fire::kWarm); }); })},
-    {"Found candelabra1", Found(Sky::Night, 0xb02, 72, 130, [](Canvas& k) { cy::Candelabra(k, fire::kWarm, 1); })},
+    {"Found pumpkin",
+     Found(Sky::Night, 0xb01, 64, 56,
+           [](Canvas& k) { cy::Prop(k, 0, -6, 64, [](Canvas& p) { Pumpkin(p, fire::kWarm); }); })},
+    {"Found candelabra1",
+     Found(Sky::Night, 0xb02, 72, 130, [](Canvas& k) { cy::Candelabra(k, fire::kWarm, 1); })},
     {"Found lantern1", Found(Sky::Night, 0xb03, 64, 120, [](Canvas& k) { cy::LanternPost(k, fire::kWarm); })},
-    {"Found pumpkin2", Found(Sky::Night, 0xb04, 72, 64, [](Canvas& k) { cy::Prop(k, 0, -6, 72, [](Canvas& p) { Pumpkin(p, fire::kSpirit); }); })},
-    {"Found cat1", Found(Sky::Night, 0xb05, 120, 132, [](Canvas& k) {
-         Place(k, 0, 12, 120, 120, [](Canvas& w) { cy::BigWell(w, false); });
-         cy::Cat(k, 32, 0, 0.75, fire::kWarm);
-     })},
-    {"Found lightning1", Found(Sky::Night, 0xb06, 100, 160, [](Canvas& k) { Shrunk(k, 300, 480, [](Canvas& t) { cy::LightningTree(t, 3); }); })},
+    {"Found pumpkin2",
+     Found(Sky::Night, 0xb04, 72, 64,
+           [](Canvas& k) { cy::Prop(k, 0, -6, 72, [](Canvas& p) { Pumpkin(p, fire::kSpirit); }); })},
+    {"Found cat1", Found(Sky::Night, 0xb05, 120, 132,
+                         [](Canvas& k) {
+                             Place(k, 0, 12, 120, 120, [](Canvas& w) { cy::BigWell(w, false); });
+                             cy::Cat(k, 32, 0, 0.75, fire::kWarm);
+                         })},
+    {"Found lightning1",
+     Found(Sky::Night, 0xb06, 100, 160,
+           [](Canvas& k) { Shrunk(k, 300, 480, [](Canvas& t) { cy::LightningTree(t, 3); }); })},
     {"Found well1", Found(Sky::Night, 0xb07, 110, 120, [](Canvas& k) { cy::BigWell(k, true); })},
     {"Found crystal ball1", CrystalBall},
     {"Found gravebed", Found(Sky::Night, 0xb09, 160, 92, cy::Gravebed)},
     {"Found spider web1", Found(Sky::Night, 0xb10, 120, 130, [](Canvas& k) { cy::Web(k, true); })},
     {"Found mist1", MistCat},
-    {"Found candelabra2", Found(Sky::Night, 0xb12, 84, 140, [](Canvas& k) { cy::Candelabra(k, fire::kSpirit, 1.15); })},
-    {"Found cauldron", Found(Sky::Night, 0xb13, 66, 160, [](Canvas& k) { Shrunk(k, 132, 330, cy::Cauldron); })},
+    {"Found candelabra2",
+     Found(Sky::Night, 0xb12, 84, 140, [](Canvas& k) { cy::Candelabra(k, fire::kSpirit, 1.15); })},
+    {"Found cauldron",
+     Found(Sky::Night, 0xb13, 66, 160, [](Canvas& k) { Shrunk(k, 132, 330, cy::Cauldron); })},
 };
 
 // The painting in a frame: rounded, with a gilt edge and the frame's shadow falling inside it.
@@ -440,7 +474,9 @@ platform::PixelMap Framed(const Painting& painting) {
     InnerShadow(canvas, frame, 5, pal::Ink.WithAlpha(0.8), 2);
     frame(cr);
     cairo_set_line_width(cr, 3);
-    SetSource(cr, LinearGradient(0, 0, kW, kH, {{0, chrome::kGilt.light}, {0.5, chrome::kGilt.mid}, {1, chrome::kGilt.dark}}));
+    SetSource(cr,
+              LinearGradient(0, 0, kW, kH,
+                             {{0, chrome::kGilt.light}, {0.5, chrome::kGilt.mid}, {1, chrome::kGilt.dark}}));
     cairo_stroke(cr);
     return canvas.ToPixelMap();
 }
@@ -448,7 +484,8 @@ platform::PixelMap Framed(const Painting& painting) {
 Group StoryGroup() {
     std::vector<sc::Backdrop> pictures;
     for (const Painting& p : kPaintings) {
-        pictures.push_back({std::string("graphics/DialogImages/") + p.name + ".png", [&p] { return Framed(p); }});
+        pictures.push_back(
+            {std::string("graphics/DialogImages/") + p.name + ".png", [&p] { return Framed(p); }});
     }
     return sc::BackdropGroup("story", std::move(pictures));
 }

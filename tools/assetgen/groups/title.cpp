@@ -44,7 +44,10 @@ const Tones kBone{Hex(0xf6efdc), Hex(0xc8bca0), Hex(0x5a5040)};
 
 platform::PixelMap Background() {
     Canvas canvas(kW, kH);
-    sc::Sky(canvas, {{0, Hex(0x070920)}, {0.35, Hex(0x161c4c)}, {0.62, Hex(0x3a2f6c)}, {0.78, Hex(0x5a3c72)},
+    sc::Sky(canvas, {{0, Hex(0x070920)},
+                     {0.35, Hex(0x161c4c)},
+                     {0.62, Hex(0x3a2f6c)},
+                     {0.78, Hex(0x5a3c72)},
                      {1, Hex(0x1a1430)}});
     sc::Stars(canvas, 0, 420, 200, 0x7a1, 1);
     sc::Moon(canvas, {160, 150}, 70, 1.5);
@@ -91,8 +94,8 @@ platform::PixelMap Clouds() {
         cairo_rectangle(cr, 0, 0, kBlend, kCloudH);
         cairo_clip(cr);
         cairo_set_source_surface(cr, wide.Surface(), shifted ? -kW : 0, 0);
-        const Pattern ramp = LinearGradient(0, 0, kBlend, 0,
-                                            {{0, {0, 0, 0, shifted ? 1.0 : 0.0}}, {1, {0, 0, 0, shifted ? 0.0 : 1.0}}});
+        const Pattern ramp = LinearGradient(
+            0, 0, kBlend, 0, {{0, {0, 0, 0, shifted ? 1.0 : 0.0}}, {1, {0, 0, 0, shifted ? 0.0 : 1.0}}});
         cairo_mask(cr, ramp.get());
         cairo_restore(cr);
     }
@@ -291,20 +294,21 @@ platform::PixelMap Logo() {
     return canvas.ToPixelMap();
 }
 
-const GroupRegistration kTitleGroup(sc::BackdropGroup("title", {
-    {"graphics/TitleScreen/background.png", Background},
-    {"graphics/TitleScreen/clouds.png", Clouds},
-    {"graphics/TitleScreen/lightning.png", Lightning},
-    {"graphics/TitleScreen/trTree.png", Tree},
-    {"graphics/TitleScreen/hand.png", Hand},
-    {"graphics/TitleScreen/foreground.png", Foreground},
-    {"graphics/TitleScreen/crow_right.png", [] { return Crow(CrowLook::Right); }},
-    {"graphics/TitleScreen/crow_left.png", [] { return Crow(CrowLook::Left); }},
-    {"graphics/TitleScreen/crow_blink.png", [] { return Crow(CrowLook::Blink); }},
-    {"graphics/TitleScreen/crow_caw.png", [] { return Crow(CrowLook::Caw); }},
-    {"graphics/TitleScreen/redeyeblink.png", RedEyes},
-    {"graphics/TitleScreen/logo.png", Logo},
-}));
+const GroupRegistration kTitleGroup(sc::BackdropGroup(
+    "title", {
+                 {"graphics/TitleScreen/background.png", Background},
+                 {"graphics/TitleScreen/clouds.png", Clouds},
+                 {"graphics/TitleScreen/lightning.png", Lightning},
+                 {"graphics/TitleScreen/trTree.png", Tree},
+                 {"graphics/TitleScreen/hand.png", Hand},
+                 {"graphics/TitleScreen/foreground.png", Foreground},
+                 {"graphics/TitleScreen/crow_right.png", [] { return Crow(CrowLook::Right); }},
+                 {"graphics/TitleScreen/crow_left.png", [] { return Crow(CrowLook::Left); }},
+                 {"graphics/TitleScreen/crow_blink.png", [] { return Crow(CrowLook::Blink); }},
+                 {"graphics/TitleScreen/crow_caw.png", [] { return Crow(CrowLook::Caw); }},
+                 {"graphics/TitleScreen/redeyeblink.png", RedEyes},
+                 {"graphics/TitleScreen/logo.png", Logo},
+             }));
 
 }  // namespace
 }  // namespace assetgen

@@ -1,8 +1,8 @@
 #include "tools/assetgen/preview/Compose.h"
 
 #include <numbers>
-#include <string>
 #include <stdexcept>
+#include <string>
 
 #include "platform/codecs/ImageCodec.h"
 #include "platform/files/Files.h"

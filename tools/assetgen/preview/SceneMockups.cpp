@@ -59,14 +59,17 @@ Canvas MapScreen(Pictures& pictures, const OutlineFont& font, const MapState& s)
         if ((level == s.current) != onTop) return;
         const bool special = IsSpecial(level), open = level <= s.unlocked, hover = level == s.hovered;
         std::string name = special ? "MapDotSpecial" : "MapDot";
-        if (!open) name += "Inactive";
-        else if (hover) name += "MO";
-        const std::string path = open || !hover || special ? "graphics/Map/" + name + ".png"
-                                                           : "graphics/MapScreen/LockedMO.png";
+        if (!open)
+            name += "Inactive";
+        else if (hover)
+            name += "MO";
+        const std::string path =
+            open || !hover || special ? "graphics/Map/" + name + ".png" : "graphics/MapScreen/LockedMO.png";
         const Centre c = CentreOf(level);
         const double scale = level == s.current ? 1.15 : 1;
         if (level == s.current) {
-            Centred(cr, pictures.Get("graphics/MapScreen/CurrentLevel.png"), c.x, c.y + s.scrollY, {.scale = 1.1});
+            Centred(cr, pictures.Get("graphics/MapScreen/CurrentLevel.png"), c.x, c.y + s.scrollY,
+                    {.scale = 1.1});
         }
         cairo_surface_t* surface = pictures.Get(path);
         Centred(cr, surface, c.x, c.y + s.scrollY, {.scale = scale, .shadow = true});
@@ -175,7 +178,8 @@ Canvas TitleScreen(Pictures& pictures, const OutlineFont& font, double cloudsX, 
                                 {"buttonchangeplayer", "Change Player"},
                                 {"buttonoptions", "Options"},
                                 {"buttonexit", "Exit"}};
-    for (int i = 0; i < 4; ++i) Button(cr, pictures, font, buttons[i][0], 358, 300 + i * 82, buttons[i][1], i == 0);
+    for (int i = 0; i < 4; ++i)
+        Button(cr, pictures, font, buttons[i][0], 358, 300 + i * 82, buttons[i][1], i == 0);
     Text(cr, font, "Welcome back,", 512, 262, 20, Hex(0xc8c8c8));
     return canvas;
 }
@@ -245,7 +249,8 @@ Canvas InstructionsScreen(Pictures& pictures, const OutlineFont& font) {
     At(cr, pictures.Get("graphics/Backgrounds/InstructionsBackground.jpg"), 0, 0);
     Text(cr, font, "How to Play", 512, 90, 32, kCaption);
     const double corners[][2] = {{113, 160}, {570, 160}, {113, 410}, {570, 410}};
-    const char* lines[] = {"Swap two neighbours", "Break the armour", "Free the locked gems", "Bring the skull down"};
+    const char* lines[] = {"Swap two neighbours", "Break the armour", "Free the locked gems",
+                           "Bring the skull down"};
     for (int i = 0; i < 4; ++i) {
         const double x = corners[i][0], y = corners[i][1];
         Centred(cr, pictures.Get("graphics/Gems/gems.png"), x + 76, y + 110,
