@@ -117,6 +117,33 @@ TEST(MapPictures, PiecesHaveTheSizesTheirHandlesAssume) {
     }
 }
 
+// The mean colour of the solid pixels (alpha 200 or more).
+platform::Rgba MeanSolidColour(const PixelMap& p) {
+    double r = 0, g = 0, b = 0;
+    int n = 0;
+    for (int y = 0; y < p.Height(); ++y) {
+        for (int x = 0; x < p.Width(); ++x) {
+            const platform::Rgba c = p.At(x, y);
+            if (c.a < 200) continue;
+            r += c.r, g += c.g, b += c.b, ++n;
+        }
+    }
+    if (n == 0) return {0, 0, 0, 0};
+    return {static_cast<uint8_t>(r / n), static_cast<uint8_t>(g / n), static_cast<uint8_t>(b / n), 255};
+}
+
+// Open dots burn with lantern light and locked ones are cold stone in the same gilt rim, so progress reads
+// at a glance; the hovered look is brighter than the plain one.
+TEST(MapPictures, OpenDotsAreWarmAndLockedOnesCold) {
+    for (const std::string stem : {"graphics/Map/MapDot", "graphics/Map/MapDotSpecial"}) {
+        const platform::Rgba open = MeanSolidColour(Load(stem + ".png"));
+        const platform::Rgba hover = MeanSolidColour(Load(stem + "MO.png"));
+        const platform::Rgba locked = MeanSolidColour(Load(stem + "Inactive.png"));
+        EXPECT_GT(open.r - open.b, locked.r - locked.b + 60) << stem;
+        EXPECT_GT(Brightness(hover), Brightness(open)) << stem;
+    }
+}
+
 // --- the shop --------------------------------------------------------------------------------------
 
 namespace ss = assetgen::shopscene;
@@ -198,6 +225,33 @@ TEST(ShopPictures, ItemsSeenTogetherLeaveEachOthersFocalAreasInSight) {
     }
 }
 
+// A later stage of an item stands where the earlier one stood: most of the earlier stage's solid bounding
+// box lies inside the later one's, on the screen.
+TEST(ShopPictures, StagesOfOneItemShareTheirPlace) {
+    struct Bounds {
+        int x0 = 1 << 20, y0 = 1 << 20, x1 = -1, y1 = -1;
+    };
+    const auto solidBounds = [](const ss::Item& item) {
+        const PixelMap p = ItemPicture(item);
+        Bounds b;
+        for (int y = 0; y < p.Height(); ++y) {
+            for (int x = 0; x < p.Width(); ++x) {
+                if (p.At(x, y).a < 200) continue;
+                b.x0 = std::min(b.x0, item.x + x), b.y0 = std::min(b.y0, item.y + y);
+                b.x1 = std::max(b.x1, item.x + x + 1), b.y1 = std::max(b.y1, item.y + y + 1);
+            }
+        }
+        return b;
+    };
+    for (const ss::Item& item : ss::kItems) {
+        if (!item.replacedBy) continue;
+        const Bounds a = solidBounds(item), b = solidBounds(ss::ItemById(item.replacedBy));
+        const int w = std::max(0, std::min(a.x1, b.x1) - std::max(a.x0, b.x0));
+        const int h = std::max(0, std::min(a.y1, b.y1) - std::max(a.y0, b.y0));
+        EXPECT_GE(w * h * 10, (a.x1 - a.x0) * (a.y1 - a.y0) * 7) << item.file << " moves when it grows";
+    }
+}
+
 TEST(ShopPictures, EveryItemButtonHasItsPressedLookAtOneSize) {
     for (const ss::Item& item : ss::kItems) {
         if (item.scenery) continue;
@@ -207,6 +261,11 @@ TEST(ShopPictures, EveryItemButtonHasItsPressedLookAtOneSize) {
         EXPECT_EQ(up.Height(), 104) << stem;
         EXPECT_EQ(down.Width(), up.Width()) << stem;
         EXPECT_EQ(down.Height(), up.Height()) << stem;
+        int differing = 0;
+        for (int y = 0; y < up.Height(); ++y) {
+            for (int x = 0; x < up.Width(); ++x) differing += up.At(x, y).r != down.At(x, y).r;
+        }
+        EXPECT_GT(differing, up.Width() * up.Height() / 10) << stem << " looks the same pressed";
     }
 }
 
@@ -254,6 +313,20 @@ TEST(TitlePictures, TurnedLayersStandOnTheirPivots) {
         EXPECT_LE(picture.At(0, 0).a, 8) << p.file;
         EXPECT_LE(picture.At(p.width - 1, 0).a, 8) << p.file;
     }
+}
+
+// Looking left is looking right in a mirror, so the crow turns its head and nothing else.
+TEST(TitlePictures, TheCrowLooksLeftAsItsMirrorImage) {
+    const PixelMap right = Load("graphics/TitleScreen/crow_right.png");
+    const PixelMap left = Load("graphics/TitleScreen/crow_left.png");
+    ASSERT_EQ(left.Width(), right.Width());
+    int off = 0;
+    for (int y = 0; y < right.Height(); ++y) {
+        for (int x = 0; x < right.Width(); ++x) {
+            off += std::abs(right.At(x, y).a - left.At(right.Width() - 1 - x, y).a) > 24;
+        }
+    }
+    EXPECT_LT(off, right.Width() * right.Height() / 100);
 }
 
 TEST(TitlePictures, LayersHaveTheirSizes) {
@@ -355,6 +428,19 @@ TEST(StoryPictures, EveryMessageHasItsFramedPainting) {
         EXPECT_EQ(p.At(0, 0).a, 0) << name;
         EXPECT_EQ(p.At(199, 159).a, 0) << name;
         EXPECT_EQ(p.At(100, 80).a, 255) << name;
+    }
+    // Each tells its own moment: no two paintings are alike in their middles.
+    for (size_t a = 0; a < names.size(); ++a) {
+        const PixelMap pa = Load("graphics/DialogImages/" + names[a] + ".png");
+        for (size_t b = a + 1; b < names.size(); ++b) {
+            const PixelMap pb = Load("graphics/DialogImages/" + names[b] + ".png");
+            double difference = 0;
+            for (int y = 20; y < 140; y += 4) {
+                for (int x = 20; x < 180; x += 4)
+                    difference += std::abs(Brightness(pa.At(x, y)) - Brightness(pb.At(x, y)));
+            }
+            EXPECT_GT(difference / (30 * 40), 6) << names[a] << " and " << names[b] << " look alike";
+        }
     }
 }
 
