@@ -170,14 +170,14 @@ void Finger(cairo_t* cr, Point base, double angle, double length, double width, 
 platform::PixelMap Hand() {
     Canvas canvas(110, 170);
     const auto bones = [](cairo_t* c) {
-        RoundedRect(c, 44, 110, 22, 60, 8);
-        cairo_new_sub_path(c);
-        cairo_arc(c, 55, 104, 18, 0, 2 * kPi);
-        Finger(c, {40, 96}, -0.4, 62, 8, -0.12);
-        Finger(c, {49, 88}, -0.12, 74, 8, -0.08);
-        Finger(c, {59, 88}, 0.08, 72, 8, 0.05);
-        Finger(c, {68, 94}, 0.3, 60, 7, 0.12);
-        Finger(c, {72, 112}, 1.0, 40, 8, 0.25);
+        RoundedRect(c, 43, 112, 24, 58, 9);
+        Ellipse(c, 55, 104, 20, 17);
+        // Fingers fanned and crooked, as a hand that beckons.
+        Finger(c, {40, 96}, -0.55, 56, 9, -0.22);
+        Finger(c, {49, 90}, -0.2, 70, 9, -0.12);
+        Finger(c, {60, 90}, 0.12, 66, 9, 0.14);
+        Finger(c, {69, 96}, 0.42, 52, 8, 0.24);
+        Finger(c, {72, 114}, 1.15, 38, 9, 0.3);
     };
     DropShadow(canvas, bones, 3, 2, pal::Ink.WithAlpha(0.5));
     RoundedBody(canvas, bones, kBone, 0.5, 0.5);
