@@ -166,4 +166,37 @@ void Rule(Canvas& canvas, Point a, Point b) {
     Star(canvas, m, 6);
 }
 
+void CheckBox(Canvas& canvas, bool hover) {
+    const auto box = [](cairo_t* c) { RoundedRect(c, 4, 4, 28, 28, 6); };
+    if (hover) SoftGlow(canvas, box, 2.5, pal::LanternAmber.WithAlpha(0.8));
+    Panel(canvas, box, {.rim = 2.5, .shadow = 0});
+    Recess(canvas, [](cairo_t* c) { RoundedRect(c, 9, 9, 18, 18, 4); });
+}
+
+void CheckMark(Canvas& canvas) {
+    const auto tick = [](cairo_t* c) {
+        cairo_move_to(c, 7, 19);
+        cairo_line_to(c, 15, 27);
+        cairo_line_to(c, 31, 6);
+        cairo_line_to(c, 33, 9);
+        cairo_line_to(c, 15, 32);
+        cairo_line_to(c, 5, 22);
+        cairo_close_path(c);
+    };
+    SoftGlow(canvas, tick, 2, pal::LanternAmber.WithAlpha(0.7));
+    RoundedBody(canvas, tick, {pal::Moonlight, pal::CandleGold, pal::Ember}, 0.5, 0.2);
+}
+
+platform::PixelMap CheckBoxPicture(bool hover) {
+    Canvas canvas(kCheckSize, kCheckSize);
+    CheckBox(canvas, hover);
+    return canvas.ToPixelMap();
+}
+
+platform::PixelMap CheckMarkPicture() {
+    Canvas canvas(kCheckSize, kCheckSize);
+    CheckMark(canvas);
+    return canvas.ToPixelMap();
+}
+
 }  // namespace assetgen::chrome

@@ -34,4 +34,12 @@ void CornerScroll(Canvas& canvas, Point corner, int quadrant, double size);
 // A fine gilt rule from a to b that fades out at both ends, with a star in its middle.
 void Rule(Canvas& canvas, Point a, Point b);
 
+// The check boxes of the map and the options screen: a small gilt-rimmed well, lit up under the mouse,
+// and the tick drawn over it in lantern gold, overhanging it a little. Both are kCheckSize square.
+inline constexpr int kCheckSize = 36;
+void CheckBox(Canvas& canvas, bool hover);
+void CheckMark(Canvas& canvas);
+platform::PixelMap CheckBoxPicture(bool hover);
+platform::PixelMap CheckMarkPicture();
+
 }  // namespace assetgen::chrome

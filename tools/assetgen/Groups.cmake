@@ -10,9 +10,12 @@ set(ASSETGEN_GROUPS
     gems
     hud
     icon
+    intro
     items
     layout
     loading
+    map
+    menuscreens
     particles
     powerups
     music_gameend
@@ -25,6 +28,7 @@ set(ASSETGEN_GROUPS
     music_levelend
     music_title
     settings
+    shop
     sfx_board
     sfx_bombs
     sfx_powerups
@@ -33,6 +37,8 @@ set(ASSETGEN_GROUPS
     sfx_ui
     splash
     splashsound
+    story
+    title
     tutorial
     vaults
     village

@@ -47,4 +47,15 @@ void Letters(Canvas& canvas, const OutlineFont& font, std::u32string_view text, 
              palette::Ink.WithAlpha(0.35));
 }
 
+void GameName(Canvas& canvas, double centreX, double baseline) {
+    static const OutlineFont font(fonts::kStorybook);
+    Letters(canvas, font, U"Murkwell", centreX, baseline,
+            {.size = 150,
+             .tracking = 0.03,
+             .fill = {Hex(0xfffbe8), palette::CandleGold, Hex(0xb4561a)},
+             .ink = 6,
+             .glow = palette::LanternAmber.WithAlpha(0.55),
+             .glowSigma = 14});
+}
+
 }  // namespace assetgen

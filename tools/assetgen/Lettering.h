@@ -33,4 +33,8 @@ double LettersWidth(const OutlineFont& font, std::u32string_view text, const Let
 void Letters(Canvas& canvas, const OutlineFont& font, std::u32string_view text, double centreX,
              double baseline, const LetterStyle& style);
 
+// The game's name as it stands on the loading and title screens: gilt letters 150 pixels to the em with a
+// lantern glow, centred on centreX.
+void GameName(Canvas& canvas, double centreX, double baseline);
+
 }  // namespace assetgen

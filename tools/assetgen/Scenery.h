@@ -71,12 +71,13 @@ struct Window {
 // Windows glowing with fire behind crossed frames; unlit ones are only dark panes.
 void Windows(Canvas& canvas, const std::vector<Window>& windows, const Fire& fire, Colour frame);
 
-// A level background: where it goes in the data folder and what paints it.
+// A picture of a scene (a background, or a piece drawn with one): where it goes in the data folder and
+// what paints it.
 struct Backdrop {
     std::string path;
     std::function<platform::PixelMap()> draw;
 };
-// A group of backgrounds, each one required by the game.
+// A group of such pictures, each one required by the game.
 Group BackdropGroup(const std::string& name, std::vector<Backdrop> backdrops);
 
 }  // namespace assetgen::scenery

@@ -78,6 +78,7 @@ int Preview(const std::string& root, const std::string& out) {
     try {
         assetgen::preview::MakeContactSheets(root, out);
         assetgen::preview::MakeBoardMockup(root, out);
+        assetgen::preview::MakeSceneMockups(root, out);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "assetgen: cannot make the previews: %s\n", e.what());
         return 1;

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/codecs/ImageCodec.h"
 #include "tests/support/RunProgram.h"
 #include "tests/support/TempFolder.h"
 
@@ -15,6 +16,15 @@ inline int RunAssetgen(const std::vector<std::string>& args, std::string& output
     std::vector<std::string> argv{ASSETGEN_PROGRAM};
     argv.insert(argv.end(), args.begin(), args.end());
     return RunProgram(argv, output);
+}
+
+// A picture of the data folder the build made; a failure to load it fails the test.
+inline platform::PixelMap LoadBuiltPicture(const std::string& relative) {
+    platform::PixelMap picture;
+    std::string error;
+    EXPECT_TRUE(platform::LoadImageFile(std::string(MURKWELL_DATA_DIR) + "/" + relative, picture, error))
+        << relative << ": " << error;
+    return picture;
 }
 
 // Each test gets its own empty folder to generate into.

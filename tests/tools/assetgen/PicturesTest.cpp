@@ -11,19 +11,14 @@
 
 #include "game/board/GemPictureLayout.h"
 #include "platform/codecs/ImageCodec.h"
+#include "tests/tools/assetgen/AssetgenTestSupport.h"
 
 namespace murkwell::test {
 namespace {
 
 using platform::PixelMap;
 
-PixelMap Load(const std::string& relative) {
-    PixelMap picture;
-    std::string error;
-    EXPECT_TRUE(platform::LoadImageFile(std::string(MURKWELL_DATA_DIR) + "/" + relative, picture, error))
-        << relative << ": " << error;
-    return picture;
-}
+constexpr auto Load = LoadBuiltPicture;
 
 // A cell of a strip laid out in one row.
 PixelMap Cell(const PixelMap& strip, int width, int height, int frame) {

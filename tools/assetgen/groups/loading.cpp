@@ -86,14 +86,7 @@ platform::PixelMap Screen() {
     sc::Vignette(canvas, 0.6);
 
     // The game's name.
-    static const OutlineFont font(fonts::kStorybook);
-    Letters(canvas, font, U"Murkwell", kW / 2.0, 200,
-            {.size = 150,
-             .tracking = 0.03,
-             .fill = {Hex(0xfffbe8), pal::CandleGold, Hex(0xb4561a)},
-             .ink = 6,
-             .glow = pal::LanternAmber.WithAlpha(0.55),
-             .glowSigma = 14});
+    GameName(canvas, kW / 2.0, 200);
     chrome::Rule(canvas, {300, 236}, {724, 236});
     return canvas.ToPixelMap();
 }

@@ -16,18 +16,17 @@
 #include "tools/assetgen/FontOutline.h"
 #include "tools/assetgen/Pictures.h"
 #include "tools/assetgen/StyleKit.h"
+#include "tools/assetgen/preview/Compose.h"
 #include "tools/assetgen/preview/Preview.h"
 
 namespace assetgen::preview {
 namespace {
 
 namespace files = platform::files;
-constexpr double kPi = std::numbers::pi;
 constexpr int kCols = 9, kRows = 8, kCell = 66;
 constexpr int kScreenW = 1024, kScreenH = 768;
 // Where the board centres a 9 x 8 level: right of the middle, leaving the left to the HUD.
 constexpr int kSx = (kScreenW - kCols * kCell) / 2 + 75, kSy = (kScreenH - kRows * kCell) / 2 - 45;
-constexpr const char* kTextFont = "/usr/share/fonts/opentype/cabin/Cabin-Bold.otf";
 
 // The level: '.' a hole, ' ' a plain cell, 'g' a gold tile, 's' gold under silver.
 const char* const kTiles[kRows] = {
@@ -64,71 +63,6 @@ const char* const kMarks[kRows] = {
     "   h  1  ",  //
     "         ",
 };
-
-class Pictures {
-public:
-    explicit Pictures(std::string root) : root_(std::move(root)) {}
-
-    cairo_surface_t* Get(const std::string& path) {
-        auto found = surfaces_.find(path);
-        if (found == surfaces_.end()) {
-            platform::PixelMap picture;
-            std::string error;
-            if (!platform::LoadImageFile(files::Join(root_, path), picture, error))
-                throw std::runtime_error(error);
-            found = surfaces_.emplace(path, ToSurface(picture)).first;
-        }
-        return found->second.get();
-    }
-
-private:
-    std::string root_;
-    std::map<std::string, Surface> surfaces_;
-};
-
-struct Draw {
-    double alpha = 1, scale = 1, angle = 0;
-    bool light = false;   // added to what is below, as the game's light images are
-    bool shadow = false;  // as black at alpha 0.3, offset, before the picture itself
-    int cellW = 0, cellH = 0, frame = 0, columns = 0;  // a cell of a strip
-};
-
-// Draws a picture (or one cell of a strip) with its handle at its middle, as gems and effects are drawn.
-void Centred(cairo_t* cr, cairo_surface_t* surface, double x, double y, const Draw& d) {
-    const int w = d.cellW ? d.cellW : cairo_image_surface_get_width(surface);
-    const int h = d.cellH ? d.cellH : cairo_image_surface_get_height(surface);
-    const int columns = d.columns ? d.columns : 1 << 20;
-    const int fx = d.cellW ? d.frame % columns * w : 0, fy = d.cellH ? d.frame / columns * h : 0;
-    for (int pass = d.shadow ? 0 : 1; pass < 2; ++pass) {
-        cairo_save(cr);
-        cairo_translate(cr, x + (pass == 0 ? 3 : 0), y + (pass == 0 ? 3 : 0));
-        cairo_rotate(cr, d.angle * kPi / 180);
-        cairo_scale(cr, d.scale, d.scale);
-        cairo_rectangle(cr, -w / 2.0, -h / 2.0, w, h);
-        cairo_clip(cr);
-        if (d.light) cairo_set_operator(cr, CAIRO_OPERATOR_ADD);
-        if (pass == 0) {
-            cairo_set_source_rgba(cr, 0, 0, 0, 0.3 * d.alpha);
-            cairo_mask_surface(cr, surface, -w / 2.0 - fx, -h / 2.0 - fy);
-        } else {
-            cairo_set_source_surface(cr, surface, -w / 2.0 - fx, -h / 2.0 - fy);
-            cairo_paint_with_alpha(cr, d.alpha);
-        }
-        cairo_restore(cr);
-    }
-}
-
-void At(cairo_t* cr, cairo_surface_t* surface, double x, double y, double alpha = 1, bool black = false) {
-    cairo_save(cr);
-    if (black) {
-        cairo_set_source_rgba(cr, 0, 0, 0, alpha);
-        cairo_mask_surface(cr, surface, x, y);
-    } else {
-        cairo_set_source_surface(cr, surface, x, y);
-        cairo_paint_with_alpha(cr, alpha);
-    }
-    cairo_restore(cr);
-}
 
 bool Active(int x, int y) {
     return x >= 0 && y >= 0 && x < kCols && y < kRows && kTiles[y][x] != '.';
@@ -335,20 +269,6 @@ void DrawBoard(cairo_t* cr, Pictures& pictures) {
     }
 }
 
-void Text(cairo_t* cr, const OutlineFont& font, const std::string& text, double centreX, double baseline,
-          double size, Colour colour) {
-    const std::u32string wide(text.begin(), text.end());
-    OutlineFont::Setting setting;
-    setting.size = size;
-    const double x = centreX - font.Width(wide, setting) / 2;
-    font.AppendPath(cr, wide, x + 1.5, baseline + 1.5, setting);
-    cairo_set_source_rgba(cr, 0, 0, 0, 0.7);
-    cairo_fill(cr);
-    font.AppendPath(cr, wide, x, baseline, setting);
-    SetSource(cr, colour);
-    cairo_fill(cr);
-}
-
 std::string Hud(const std::string& name) {
     return "graphics/HUD/" + name + ".png";
 }
@@ -439,11 +359,6 @@ Canvas Screen(Pictures& pictures, const OutlineFont& font, const std::string& ba
     DrawPowerUps(cr, pictures);
     At(cr, pictures.Get(Hud("pointer")), 700 - 4, 560);
     return canvas;
-}
-
-void Save(const Canvas& canvas, const std::string& path) {
-    std::string error;
-    if (!platform::SavePng(path, canvas.ToPixelMap(), 6, false, error)) throw std::runtime_error(error);
 }
 
 // The board must read on every chapter's scene: the same screen over each level background, smaller, on
