@@ -298,23 +298,26 @@ int TGameScreen::SpecificKeys() {
 }
 
 int TGameScreen::Logic() {
+    // Over a won level the panel has the tick: the board, the clock and the effects under it stand still.
+    if (LevelCompleteScreen) LevelCompleteScreen->Logic();
     GetHUDX();
-    ClearSoundTriggers();
-    if (Player.Manage() == -1) {
+    if (!LevelCompleteUp()) {
+        ClearSoundTriggers();
+        if (Player.Manage() == -1) {
+            ProcessSoundTriggers();
+            return -1;
+        }
+        if (Grid) Grid->Manage();
+        ManageNoMoreMovesAnim();
+        ManageHUDEffects();
+        ManageHUDClicks();
+        BoardEffects.Manage();
+        HudEffects.Manage();
         ProcessSoundTriggers();
-        return -1;
+        if (SandAnim) SandAnim->Manage();
     }
-    if (Grid) Grid->Manage();
-    ManageNoMoreMovesAnim();
-    ManageHUDEffects();
-    ManageHUDClicks();
-    BoardEffects.Manage();
-    HudEffects.Manage();
-    ProcessSoundTriggers();
-    if (SandAnim) SandAnim->Manage();
     ManageIntroAnim();
     ManageOutroAnim();
-    if (LevelCompleteScreen) LevelCompleteScreen->Logic();
     return 1;
 }
 
@@ -323,7 +326,8 @@ int TGameScreen::Draw() {
     if (Grid) Grid->DrawOver();
     BoardEffects.Draw();
     DrawHUD();
-    HudEffects.Draw();
+    // The HUD's sparks go with the HUD while the panel is up.
+    if (!LevelCompleteUp()) HudEffects.Draw();
     DrawBigTexts();
     if (LevelCompleteScreen) LevelCompleteScreen->Draw();
     return 1;

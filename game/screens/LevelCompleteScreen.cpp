@@ -19,11 +19,13 @@
 #include "framework/sprites/ParticleEffects.h"
 #include "framework/sprites/Ticks.h"
 #include "framework/ui/Button.h"
+#include "framework/ui/DialogOK.h"
 #include "framework/ui/Menu.h"
 #include "framework/ui/MousePointer.h"
 #include "game/board/BoardSound.h"
 #include "game/board/Player.h"
 #include "game/save/SaveData.h"
+#include "game/screens/GameDialogs.h"
 #include "game/screens/GameScreen.h"
 #include "platform/files/Files.h"
 #include "platform/KeyCodes.h"
@@ -41,10 +43,8 @@ constexpr float kTitleY = 52;
 constexpr float kOkY = 456;
 constexpr float kButtonGap = 12;
 constexpr int kCloseFadeMs = 300;
-// The wallpaper's file in the pictures folder, with the background's own extension; where its notice
-// stands once the panel has gone.
+// The wallpaper's file in the pictures folder, with the background's own extension.
 constexpr const char* kWallpaperName = "Murkwell";
-constexpr float kNoticeY = 330;
 constexpr int kSparkleMs = 900;
 
 bool gameFinished = false;
@@ -130,13 +130,14 @@ int TLevelCompleteScreen::Start() {
     ShowedLevelEndMessage = 0;
     ShowShopMessage = 0;
     SetWallpaperCounter = 0;
-    NoticeHeader.clear();
-    NoticeText.clear();
+    DialogOK.reset();
     return 1;
 }
 
 int TLevelCompleteScreen::Kill() {
     Active = 0;
+    if (DialogOK) DialogOK->Kill();
+    DialogOK.reset();
     Game->IgnoreEscapeKey = 0;
     Sparkles.Clear();
     Unroll.reset();
@@ -271,16 +272,15 @@ int TLevelCompleteScreen::SetWallpaper() {
     // The copy and the desktop's answer can take a while; that is no logic time.
     Game->FixedRateLogic.Init();
     const char* key = !saved ? "Wallpaper Failed" : system.SetWallpaper(path) ? "Wallpaper Done" : "Wallpaper Saved";
-    NoticeHeader = GameText.FindString(std::string(key) + " Header");
-    NoticeText = GameText.FindReplaced(key, "XXX", saved ? path : error);
+    DialogOK = MakeMessageDialog(GameText.FindString(std::string(key) + " Header"),
+                                 GameText.FindReplaced(key, "XXX", saved ? path : error));
     if (!saved) Message("The wallpaper picture could not be saved: " + error, 0, 1);
     return saved ? 1 : 0;
 }
 
 int TLevelCompleteScreen::Close() {
     if (Game->GameFade->Active) return 0;
-    NoticeHeader.clear();
-    NoticeText.clear();
+    DialogOK.reset();
     Game->IgnoreEscapeKey = 0;
     TScreen* next = nullptr;
     if (gameFinished) {
@@ -373,6 +373,11 @@ int TLevelCompleteScreen::ManageRolledIn() {
 
 int TLevelCompleteScreen::ManageRolledAway() {
     if (SetWallpaperCounter == 2) SetWallpaper();
+    // The notice takes the input until it closes.
+    if (DialogOK) {
+        if (DialogOK->Manage() != 0) DialogOK.reset();
+        return 1;
+    }
     Menu->Manage(0, 0);
     if (Menu->Clicked("Set Wallpaper Button")) SetWallpaperCounter = 1;
     const bool keys = KeyHit(platform::vk::kEnter) || KeyHit(platform::vk::kSpace) ||
@@ -389,14 +394,6 @@ void TLevelCompleteScreen::DrawTable(float top) {
         // Labels end at the first column and values start at the second, both centred on the row.
         LabelFont->Draw(label, static_cast<float>(col1 + StatOffsetX), y, 0, 1, 0, 0, 0, 1);
         StatFont->Draw(GetStatsStringForIDX(i), static_cast<float>(col2 + StatOffsetX), y, 0, 0, 0, 0, 0, 1);
-    }
-}
-
-void TLevelCompleteScreen::DrawNotice() {
-    if (NoticeHeader.empty() && NoticeText.empty()) return;
-    if (GameFonts.DialogHeader) GameFonts.DialogHeader->Draw(NoticeHeader, kCentreX, kNoticeY, 1);
-    if (GameFonts.GUIFont) {
-        GameFonts.GUIFont->DrawStringArray(platform::files::SplitLines(NoticeText), kCentreX, kNoticeY + 60, 1);
     }
 }
 
@@ -418,8 +415,8 @@ int TLevelCompleteScreen::Draw() {
         Menu->Draw(0, 0);
         Sparkles.Draw();
     } else {
-        DrawNotice();
         Menu->Draw(0, 0);
+        if (DialogOK) DialogOK->Draw();
     }
     if (SetWallpaperCounter == 1) SetWallpaperCounter = 2;
     return 1;

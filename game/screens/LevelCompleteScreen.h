@@ -9,6 +9,7 @@
 #include "framework/sprites/SineCounter.h"
 
 class TAnimation;
+class TDialogOK;
 class TBitmapFont;
 class TGameImage;
 class TGameSound;
@@ -88,8 +89,8 @@ public:
     // show it; the notice says whether it did, or where the picture is, or why it could not be saved.
     int SetWallpaper();
 
-    // The notice of the wallpaper, shown until the panel closes (a dialog's work once dialogs exist).
-    std::string NoticeHeader, NoticeText;
+    // The wallpaper's notice while it is open.
+    std::shared_ptr<TDialogOK> DialogOK;
 
     // The last level was passed: Continue leads to the ending.
     static bool GameFinished();
@@ -99,7 +100,6 @@ private:
     int ManageRolledAway();
     int PlaceButtons(float top);
     void DrawTable(float top);
-    void DrawNotice();
     int panelHeight_ = 0;
     bool booksKept_ = false;
 };

@@ -8,10 +8,12 @@
 #include <string>
 
 #include "framework/gfx/GameText.h"
+#include "framework/gfx/Label.h"
 #include "framework/profile/Profile.h"
 #include "framework/profile/ProfileFiles.h"
 #include "framework/sprites/Animation.h"
 #include "framework/ui/Button.h"
+#include "framework/ui/DialogOK.h"
 #include "framework/ui/Menu.h"
 #include "game/save/ProfileHooks.h"
 #include "game/save/ShopItem.h"
@@ -114,6 +116,18 @@ TEST_F(LevelCompleteTest, AReplayedLevelEarnsNoGoldAndShowsNoTilesUnlessItMovedT
     }
 }
 
+TEST_F(LevelCompleteTest, ThePanelWaitsForThePlayerWhileTheWonBoardStandsStill) {
+    const int banked = SaveData.GoldAvailable();
+    Win(5, 5, 10);
+    const float boardY = Grid->topY;
+    Ticks(Anim(30000));
+    EXPECT_EQ(LevelCompleteScreen->Active, 1);
+    EXPECT_EQ(Player.Level, 6) << "the level moved on once";
+    EXPECT_EQ(SaveData.GoldAvailable(), banked + 10) << "banked once";
+    EXPECT_EQ(ends, std::vector<std::string>{"won"});
+    EXPECT_FLOAT_EQ(Grid->topY, boardY) << "the board is not run under the panel";
+}
+
 TEST_F(LevelCompleteTest, TheTableNamesTheLevelJustWonAndShowsTimesAsMinutesAndSeconds) {
     Win(12, 12, 0);
     Player.LevelTimeLeft = 0;
@@ -214,7 +228,9 @@ TEST_F(WallpaperTest, TheBackgroundIsSavedInThePicturesFolderAndTheNoticeSaysWha
         ClickButton("Set Wallpaper Button");
         Frames(2);
         const std::string path = folder + "Murkwell.jpg";
-        EXPECT_EQ(LevelCompleteScreen->NoticeHeader, GameText.FindString(c.header));
+        const auto notice = LevelCompleteScreen->DialogOK;
+        ASSERT_NE(notice, nullptr);
+        EXPECT_EQ(notice->TextHeader->Text, GameText.FindString(c.header));
         EXPECT_EQ(std::filesystem::exists(path), !c.folderBlocked);
         if (!c.folderBlocked) {
             EXPECT_EQ(system.Wallpaper(), path);
@@ -222,10 +238,30 @@ TEST_F(WallpaperTest, TheBackgroundIsSavedInThePicturesFolderAndTheNoticeSaysWha
                       std::filesystem::file_size(std::string(MURKWELL_DATA_DIR) + "/graphics/Backgrounds/bg1.jpg"));
         }
         // The notice names the picture unless the desktop shows it already.
-        EXPECT_EQ(LevelCompleteScreen->NoticeText.find(path) != std::string::npos, !c.desktopTakesIt && !c.folderBlocked)
-            << LevelCompleteScreen->NoticeText;
+        EXPECT_EQ(notice->Caption->Text.find(path) != std::string::npos, !c.desktopTakesIt && !c.folderBlocked)
+            << notice->Caption->Text;
         std::filesystem::remove_all(folder.substr(0, folder.size() - 1));
     }
+}
+
+TEST_F(WallpaperTest, TheNoticeTakesTheClicksUntilItsOKClosesIt) {
+    Win(2, 2, 0);
+    Unroll();
+    ClickButton("OK");
+    Frames(Anim(TLevelCompleteScreen::kUnrollMs) + 2);
+    ClickButton("Set Wallpaper Button");
+    Frames(Anim(400));
+    const auto notice = LevelCompleteScreen->DialogOK;
+    ASSERT_NE(notice, nullptr);
+    ClickButton("Continue");
+    EXPECT_EQ(game().DestinationTScreen, nullptr) << "under the notice";
+    const auto ok = notice->Menu->FindButton("OK");
+    ClickAt(static_cast<int>(ok->x + ok->Width() / 2), static_cast<int>(ok->y + ok->Height() / 2));
+    Frames(Anim(400));
+    EXPECT_EQ(LevelCompleteScreen->DialogOK, nullptr) << "slid away";
+    EXPECT_EQ(game().IgnoreEscapeKey, 1) << "Escape is still the panel's";
+    ClickButton("Continue");
+    EXPECT_EQ(game().DestinationTScreen, GameScreen.get());
 }
 
 }  // namespace
