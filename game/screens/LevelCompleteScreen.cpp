@@ -234,10 +234,9 @@ int TLevelCompleteScreen::SaveProfile() {
     SaveData.CollectGold(Player.GetLevelGold());
     Player.Unlocked = std::min(Player.Unlocked, kLastLevel);
     if (Player.WriteProfile(profile)) return 1;
-    const std::string text =
-        "Your progress could not be saved" + (profile ? " to " + profile->FilePath(ProfileExtension) : std::string());
-    if (WriteFailed) WriteFailed(text);
-    Message(text, 0, 1);
+    // The player is told, in so many words: a level that seems banked but is not would be lost.
+    const std::string path = profile ? profile->FilePath(ProfileExtension) : Game->ProfilePath;
+    DialogOK = MakeMessageDialog(GameText.FindString("Error"), GameText.FindReplaced("Save Failed", "XXX", path));
     return 0;
 }
 
@@ -335,6 +334,11 @@ int TLevelCompleteScreen::Logic() {
     if (!Active) return 0;
     MoveSnowFlakes();
     glow.Manage();
+    // A notice takes the input until it closes.
+    if (DialogOK) {
+        if (DialogOK->Manage() != 0) DialogOK.reset();
+        return 1;
+    }
     return Active == 1 ? ManageRolledIn() : ManageRolledAway();
 }
 
@@ -372,12 +376,7 @@ int TLevelCompleteScreen::ManageRolledIn() {
 }
 
 int TLevelCompleteScreen::ManageRolledAway() {
-    if (SetWallpaperCounter == 2) SetWallpaper();
-    // The notice takes the input until it closes.
-    if (DialogOK) {
-        if (DialogOK->Manage() != 0) DialogOK.reset();
-        return 1;
-    }
+    if (SetWallpaperCounter == 2) return SetWallpaper();
     Menu->Manage(0, 0);
     if (Menu->Clicked("Set Wallpaper Button")) SetWallpaperCounter = 1;
     const bool keys = KeyHit(platform::vk::kEnter) || KeyHit(platform::vk::kSpace) ||
@@ -416,8 +415,8 @@ int TLevelCompleteScreen::Draw() {
         Sparkles.Draw();
     } else {
         Menu->Draw(0, 0);
-        if (DialogOK) DialogOK->Draw();
     }
+    if (DialogOK) DialogOK->Draw();
     if (SetWallpaperCounter == 1) SetWallpaperCounter = 2;
     return 1;
 }

@@ -52,8 +52,6 @@ public:
     // Where Continue leads: the next level's way in (the map, the shop once it has something to say) and
     // the ending after the last level. The screens that are not built yet leave these to the level screen.
     std::function<TScreen*()> MapDestination, ShopDestination, GameFinishedDestination;
-    // The profile could not be written: tells the player (the dialogs give this a box of its own).
-    std::function<void(const std::string& text)> WriteFailed;
 
     TLevelCompleteScreen();
 
@@ -89,7 +87,7 @@ public:
     // show it; the notice says whether it did, or where the picture is, or why it could not be saved.
     int SetWallpaper();
 
-    // The wallpaper's notice while it is open.
+    // The notice open over the panel: the wallpaper's, or a profile that could not be written.
     std::shared_ptr<TDialogOK> DialogOK;
 
     // The last level was passed: Continue leads to the ending.

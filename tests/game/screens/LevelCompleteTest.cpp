@@ -158,16 +158,17 @@ TEST_F(LevelCompleteTest, TheLastLevelStartsTheProgressOverWithoutBankingAndPlay
 }
 
 TEST_F(LevelCompleteTest, AProfileThatCannotBeWrittenIsReportedNotPassedOver) {
-    std::string told;
     Win(4, 4, 0);
-    LevelCompleteScreen->WriteFailed = [&told](const std::string& text) { told = text; };
     // A folder where the file belongs: the new file cannot be renamed over it.
     const std::string path = game().CurrentProfile->FilePath(ProfileExtension);
     std::filesystem::remove(path);
     std::filesystem::create_directories(path + "/blocked");
     Unroll();
     EXPECT_TRUE(std::filesystem::is_directory(path));
+    ASSERT_NE(LevelCompleteScreen->DialogOK, nullptr) << "the player is told";
+    const std::string told = LevelCompleteScreen->DialogOK->Caption->Text;
     EXPECT_NE(told.find(path), std::string::npos) << told;
+    EXPECT_EQ(LevelCompleteScreen->DialogOK->TextHeader->Text, GameText.FindString("Error"));
 }
 
 TEST_F(LevelCompleteTest, ClicksWaitForThePanelThenRollItAwayAndContinueToTheNextLevel) {
