@@ -7,6 +7,7 @@
 
 #include "framework/sprites/Animation.h"
 #include "framework/ui/DialogOK.h"
+#include "framework/ui/DialogTextInput.h"
 #include "framework/ui/DialogYesNo.h"
 #include "platform/KeyCodes.h"
 #include "tests/framework/ui/UiTestSupport.h"
@@ -142,6 +143,44 @@ TEST_F(DialogTest, ASlideStartsWhollyOffItsEdgeAndEndsInPlace) {
         EXPECT_FLOAT_EQ(d.OffsetY, 0);
         EXPECT_EQ(Answers().back(), 0) << "open, in place";
     }
+}
+
+TEST_F(DialogTest, ANameIsTakenOnlyWhenItHasMoreThanSpacesAndPassesTheCheck) {
+    auto dialog = TDialogTextInput::Create("Your name?", "", 10, nullptr, 400, 0, 0, 0, "");
+    std::string refused;
+    dialog->ErrorCheckFunc = [](const std::string& text, std::string& message) {
+        message = "Someone is called " + text + " already.";
+        return text == "Ada" ? -1 : 1;
+    };
+    dialog->ErrorDialogFunc = [&refused](const std::string& message) {
+        refused = message;
+        return TDialogOK::Create(message, nullptr, 300, 0, 0, "");
+    };
+    dialogs.dialog = dialog;
+    dialog->Start();
+    Type(U"   \r");
+    EXPECT_EQ(dialog->Active, 1) << "spaces are no name";
+    Type(U"\b\b\bAda\r");
+    EXPECT_EQ(refused, "Someone is called Ada already.");
+    ASSERT_NE(dialog->DialogOK, nullptr);
+    Type(U"x");
+    EXPECT_EQ(dialog->TextInput.Text, "Ada") << "nothing is typed under the refusal";
+    Key(platform::vk::kEscape);
+    Tick();
+    EXPECT_EQ(dialog->DialogOK, nullptr);
+    EXPECT_EQ(dialog->Active, 1);
+    Answers();
+    Type(U"m\r");
+    EXPECT_EQ(dialog->TextInput.Text, "Adam");
+    EXPECT_EQ(dialog->Active, 0);
+    EXPECT_EQ(dialog->CloseResult, 1);
+    EXPECT_EQ(Answers().back(), 1);
+
+    dialog = TDialogTextInput::Create("Your name?", "Bo", 10, nullptr, 400, 0, 0, 0, "");
+    dialogs.dialog = dialog;
+    dialog->Start();
+    Type(U"\x1b");
+    EXPECT_EQ(dialog->CloseResult, -1) << "Escape cancels";
 }
 
 }  // namespace

@@ -123,6 +123,16 @@ protected:
     void Press() { Push(platform::EventType::MouseDown, 0, 1); }
     void Release() { Push(platform::EventType::MouseUp, 0, 1); }
     void Key(int code) { Push(platform::EventType::KeyDown, code), Push(platform::EventType::KeyUp, code); }
+    // Typed characters, one a tick, as the keyboard's text events bring them.
+    void Type(const std::u32string& text) {
+        for (const char32_t c : text) {
+            platform::Event e;
+            e.type = platform::EventType::Character;
+            e.character = c;
+            platform_.TestEvents().Push(e);
+            Tick();
+        }
+    }
     // A press and release over x, y, taken in one tick.
     void ClickAt(int x, int y) {
         MoveMouse(x, y);
