@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "app/showcase/BoardShowcase.h"
+#include "app/showcase/DialogShowcase.h"
 #include "app/showcase/EffectShowcase.h"
 #include "app/showcase/FontShowcase.h"
 #include "app/showcase/ScreenSwitchShowcase.h"
@@ -23,6 +24,7 @@ const std::vector<std::pair<std::string, Factory>>& Showcases() {
         {"powerups", MakePowerupsShowcase},
         {"fonts", MakeFontShowcase},
         {"effects", MakeEffectShowcase},
+        {"dialogs", MakeDialogShowcase},
     };
     return showcases;
 }

@@ -80,13 +80,14 @@ int TDialog::SetTransitions(int inMs, int outMs, float dim, int fade, int slideT
                             int playSlideInSound) {
     SetSlide(slideType, slideSine);
     if (inMs > 0) {
-        TransitionIn = TAnimation::Create(inMs, 0, 1, 0, 0);
+        // Both count down: their ratio runs from 1 to 0.
+        TransitionIn = TAnimation::Create(inMs, 0, 0, 0, 0);
         TransitionIn->Start();
         Transitioning = 1;
         if (playSlideInSound && SlideInSound) SlideInSound->PlayInChannel(FadeChannel, 0);
     }
     if (outMs > 0) {
-        TransitionOut = TAnimation::Create(outMs, 0, 1, 0, 0);
+        TransitionOut = TAnimation::Create(outMs, 0, 0, 0, 0);
         TransitionOut->Stop();
     }
     DimBackground = dim;
@@ -131,9 +132,9 @@ int TDialog::CalcOffset() {
     if (Slide <= 0 || (!coming && !going)) return 1;
     float k;
     if (coming) {
-        k = SlideSine ? 1 - TransitionIn->GetRatioInvSine() : TransitionIn->GetRatioInv();
+        k = SlideSine ? 1 - TransitionIn->GetRatioInvSine() : TransitionIn->GetRatio();
     } else {
-        k = SlideSine ? 1 - TransitionOut->GetRatioSine() : TransitionOut->GetRatio();
+        k = SlideSine ? 1 - TransitionOut->GetRatioSine() : TransitionOut->GetRatioInv();
     }
     // k is 1 off the screen and 0 in place.
     switch (Slide) {
@@ -276,8 +277,8 @@ int TDialog::Draw() {
     platform::Graphics& graphics = Game->GetPlatform().GetGraphics();
     float alpha = 1, veil = DimBackground;
     if (Transitioning == 1 && TransitionIn) {
-        if (FadeDialog) alpha = TransitionIn->GetRatio();
-        veil = TransitionIn->GetRatio() * DimBackground;
+        if (FadeDialog) alpha = TransitionIn->GetRatioInv();
+        veil = TransitionIn->GetRatioInv() * DimBackground;
     } else if (Transitioning == 2 && TransitionOut) {
         if (FadeDialog) alpha = TransitionOut->GetRatio();
         veil = TransitionOut->GetRatio() * DimBackground;
@@ -293,7 +294,9 @@ int TDialog::Draw() {
     graphics.SetColor(255, 255, 255);
     graphics.SetAlpha(alpha);
     if (Background && Background->image) {
-        Background->Draw(left, top, 0, Shadow.get());
+        // The box is placed by its corner whichever way its picture is handled.
+        const float mid = Background->midhandled ? 1.0f : 0.0f;
+        Background->Draw(left + mid * Background->w2, top + mid * Background->h2, 0, Shadow.get());
     } else {
         if (Shadow) {
             graphics.SetColor(0, 0, 0);

@@ -7,32 +7,67 @@
 #include "framework/gfx/Label.h"
 #include "framework/ui/Button.h"
 #include "framework/ui/DialogOK.h"
+#include "framework/ui/DialogYesNo.h"
 #include "framework/ui/Menu.h"
 
 namespace {
 
-// The message board is 640 × 400: its header band's middle at 53, the text from 110 down to the rule at
-// 318, the button below it.
-constexpr int kHeaderY = 53, kTextY = 110, kTextWidth = 520, kBottomBorder = 14;
-constexpr int kSlideMs = 300;
+// Where the texts stand on a board: the header band's middle, the top of the text and its width, the
+// room under the buttons.
+struct TBoardLayout {
+    const char* picture;
+    int middleX, headerY, headerWidth, textY, textWidth, bottomBorder;
+};
+// The message board is 640 × 400 (header band 150-486 × 26-80, the rule over the buttons at 318); the
+// menu board 420 × 600 (header band 100-316 × 18-72).
+constexpr TBoardLayout kMessageBoard{"Dialogs/MessageDialog", 320, 53, 310, 110, 520, 14};
+constexpr TBoardLayout kMenuBoard{"Dialogs/InGameMenu", 210, 45, 196, 110, 340, 40};
+constexpr int kSlideMs = 300, kButtonGap = 24;
+
+void Caption(TButton& button, const char* key) {
+    button.SetupCaption(GameText.FindString(key), GameFonts.Button, nullptr, nullptr, nullptr, nullptr);
+}
+
+// The look every game dialog shares, then started sliding in from the top.
+void Dress(TDialog& dialog, const TBoardLayout& board, const std::string& header) {
+    dialog.SetupCaption(nullptr, nullptr, nullptr, GameFonts.GUIFont);
+    dialog.SetupTextHeader(header, nullptr, nullptr, nullptr, GameFonts.DialogHeader, board.middleX,
+                           board.headerY, 1);
+    dialog.TextHeader->Alignment = 3;
+    dialog.TextHeader->AutoScale(static_cast<float>(board.headerWidth));
+    dialog.CaptionOX = board.middleX;
+    dialog.CaptionOY = board.textY;
+    dialog.WordWrapWidth = board.textWidth;
+    dialog.Border = board.bottomBorder;
+    dialog.SlideInSound = SoundBank.Find("SlideIn");
+    dialog.SlideOutSound = SoundBank.Find("SlideOut");
+    dialog.Start();
+    dialog.SetTransitions(kSlideMs, kSlideMs, 0.4f, 0, 1, 1, 1);
+}
+
+std::shared_ptr<TDialogYesNo> MakeQuestion(const TBoardLayout& board, const std::string& header,
+                                           const std::string& text, const char* yesKey, const char* noKey) {
+    auto dialog = TDialogYesNo::Create(text, ImageBank.Load(board.picture), 0, 0, 0, 1, kButtonGap, "button");
+    Caption(*dialog->Menu->FindButton("Yes"), yesKey);
+    Caption(*dialog->Menu->FindButton("No"), noKey);
+    Dress(*dialog, board, header);
+    return dialog;
+}
 
 }  // namespace
 
 std::shared_ptr<TDialogOK> MakeMessageDialog(const std::string& header, const std::string& text) {
-    auto dialog = TDialogOK::Create(text, ImageBank.LoadNoMid("Dialogs/MessageDialog"), 0, 0, 0, "button");
-    dialog->SetupCaption(nullptr, nullptr, nullptr, GameFonts.GUIFont);
-    dialog->SetupTextHeader(header, nullptr, nullptr, nullptr, GameFonts.DialogHeader, 320, kHeaderY, 1);
-    dialog->TextHeader->Alignment = 3;
-    dialog->CaptionOX = 320;
-    dialog->CaptionOY = kTextY;
-    dialog->WordWrapWidth = kTextWidth;
-    dialog->Border = kBottomBorder;
-    if (auto ok = dialog->Menu->FindButton("OK")) {
-        ok->SetupCaption(GameText.FindString("Button OK"), GameFonts.Button, nullptr, nullptr, nullptr, nullptr);
-    }
-    dialog->SlideInSound = SoundBank.Find("SlideIn");
-    dialog->SlideOutSound = SoundBank.Find("SlideOut");
-    dialog->Start();
-    dialog->SetTransitions(kSlideMs, kSlideMs, 0.4f, 0, 1, 1, 1);
+    auto dialog = TDialogOK::Create(text, ImageBank.Load(kMessageBoard.picture), 0, 0, 0, "button");
+    Caption(*dialog->Menu->FindButton("OK"), "Button OK");
+    Dress(*dialog, kMessageBoard, header);
     return dialog;
+}
+
+std::shared_ptr<TDialogYesNo> MakeConfirmDialog(const std::string& text) {
+    return MakeQuestion(kMessageBoard, GameText.FindString("Confirm"), text, "Button Yes", "Button No");
+}
+
+std::shared_ptr<TDialogYesNo> MakeChooseModeDialog() {
+    return MakeQuestion(kMenuBoard, GameText.FindString("Choose Mode Dialog"), GameText.FindString("Choose Mode"),
+                        "Button Timed", "Button Relaxed");
 }

@@ -4,6 +4,7 @@
 #include <string>
 
 class TDialogOK;
+class TDialogYesNo;
 
 // The game's own dialogs, made from the framework's in the game's look: their boards from "Dialogs/", the
 // header in the dialog header font, the text in the reading font, buttons of the "button" picture with
@@ -11,3 +12,7 @@ class TDialogOK;
 
 // A message with an OK button on the message board: header over text; started, sliding in and out.
 std::shared_ptr<TDialogOK> MakeMessageDialog(const std::string& header, const std::string& text);
+// A yes-or-no question on the message board under the header "Confirm"; Yes answers 1, No -1.
+std::shared_ptr<TDialogYesNo> MakeConfirmDialog(const std::string& text);
+// Timed or relaxed play, asked on the menu board: Yes is timed, No relaxed.
+std::shared_ptr<TDialogYesNo> MakeChooseModeDialog();

@@ -1,0 +1,64 @@
+#include "app/showcase/DialogShowcase.h"
+
+#include <functional>
+#include <vector>
+
+#include "framework/core/Game.h"
+#include "framework/gfx/GameText.h"
+#include "framework/gfx/ImageBank.h"
+#include "framework/screens/Screen.h"
+#include "framework/ui/DialogOK.h"
+#include "framework/ui/DialogYesNo.h"
+#include "game/screens/GameDialogs.h"
+#include "game/screens/PlaySession.h"
+
+namespace {
+
+class DialogShowcase : public TScreen {
+public:
+    DialogShowcase() { name = "dialogs"; }
+
+    int Load() override {
+        ImageBank.SetPath(Game->ImagePath);
+        LoadPlayResources();
+        ImageLoad("Backgrounds/bg4.jpg", -1, 0);
+        return 1;
+    }
+    int Start() override {
+        TScreen::Start();
+        Next();
+        return 1;
+    }
+    int Logic() override {
+        if (dialog_ && dialog_->Manage() != 0) Next();
+        return 1;
+    }
+    int Draw() override {
+        TScreen::Draw();
+        if (dialog_) dialog_->Draw();
+        return 1;
+    }
+
+private:
+    void Next() {
+        const std::vector<std::function<std::shared_ptr<TDialog>()>> makers = {
+            [] {
+                return MakeMessageDialog(GameText.FindString("Wallpaper Saved Header"),
+                                         GameText.FindReplaced("Wallpaper Saved", "XXX",
+                                                               "/home/player/Pictures/Murkwell.jpg"));
+            },
+            [] { return MakeConfirmDialog(GameText.FindString("Set Wallpaper Question")); },
+            [] { return MakeChooseModeDialog(); },
+        };
+        dialog_ = makers[next_ % makers.size()]();
+        ++next_;
+    }
+    std::shared_ptr<TDialog> dialog_;
+    size_t next_ = 0;
+};
+
+}  // namespace
+
+std::unique_ptr<TScreen> MakeDialogShowcase() {
+    return std::make_unique<DialogShowcase>();
+}
