@@ -123,6 +123,13 @@ protected:
     void Press() { Push(platform::EventType::MouseDown, 0, 1); }
     void Release() { Push(platform::EventType::MouseUp, 0, 1); }
     void Key(int code) { Push(platform::EventType::KeyDown, code), Push(platform::EventType::KeyUp, code); }
+    // The wheel turned by notches (positive: away from the player) in one event.
+    void Wheel(int notches) {
+        platform::Event e;
+        e.type = platform::EventType::MouseWheel;
+        e.wheel = notches;
+        platform_.TestEvents().Push(e);
+    }
     // Typed characters, one a tick, as the keyboard's text events bring them.
     void Type(const std::u32string& text) {
         for (const char32_t c : text) {
