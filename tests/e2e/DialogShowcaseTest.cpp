@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "platform/codecs/ImageCodec.h"
+#include "tests/support/LitPixels.h"
 #include "tests/support/RunProgram.h"
 #include "tests/support/TempFolder.h"
 
@@ -12,16 +13,9 @@ namespace {
 
 const std::string kProgram = std::string(MURKWELL_BINARY_DIR) + "/murkwell";
 
-// Pixels much brighter than the enamel of the boards: letters.
+// Pixels far brighter than the night behind them: letters, not background.
 int LitPixels(const platform::PixelMap& shot, int top, int bottom, int left, int right) {
-    int lit = 0;
-    for (int y = top; y < bottom; ++y) {
-        for (int x = left; x < right; ++x) {
-            const platform::Rgba p = shot.At(x, y);
-            lit += (p.r * 3 + p.g * 6 + p.b) / 10 > 170;
-        }
-    }
-    return lit;
+    return murkwell::test::LitPixels(shot, top, bottom, left, right, 170);
 }
 
 TEST(DialogShowcaseTest, EachDialogShowsItsWordsAndTheNextComesWhenItIsAnswered) {
