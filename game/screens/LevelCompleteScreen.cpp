@@ -27,6 +27,7 @@
 #include "game/save/SaveData.h"
 #include "game/screens/GameDialogs.h"
 #include "game/screens/GameScreen.h"
+#include "game/screens/Wallpaper.h"
 #include "platform/files/Files.h"
 #include "platform/KeyCodes.h"
 
@@ -43,8 +44,6 @@ constexpr float kTitleY = 52;
 constexpr float kOkY = 456;
 constexpr float kButtonGap = 12;
 constexpr int kCloseFadeMs = 300;
-// The wallpaper's file in the pictures folder, with the background's own extension.
-constexpr const char* kWallpaperName = "Murkwell";
 constexpr int kSparkleMs = 900;
 
 bool gameFinished = false;
@@ -257,23 +256,16 @@ int TLevelCompleteScreen::RollUp() {
 
 int TLevelCompleteScreen::SetWallpaper() {
     SetWallpaperCounter = 0;
-    platform::System& system = Game->GetPlatform().GetSystem();
+    // The level's own background, copied as it is.
     const std::string background = GameScreen ? GameScreen->BackgroundFileName : "";
-    std::string folder = system.PicturesFolder();
-    if (folder.empty()) folder = Game->ProfilePath;
-    const std::string path = folder + kWallpaperName + platform::files::ExtensionOf(background);
+    const std::string path = WallpaperPath(platform::files::ExtensionOf(background));
     std::vector<uint8_t> bytes;
     std::string error;
     const bool saved = platform::files::ReadAll(platform::files::Resolve(Game->ImagePath + background), bytes,
                                                 error) &&
-                       platform::files::CreateFolders(folder, error) &&
+                       platform::files::CreateFolders(platform::files::FolderOf(path), error) &&
                        platform::files::WriteAtomic(path, bytes, error);
-    // The copy and the desktop's answer can take a while; that is no logic time.
-    Game->FixedRateLogic.Init();
-    const char* key = !saved ? "Wallpaper Failed" : system.SetWallpaper(path) ? "Wallpaper Done" : "Wallpaper Saved";
-    DialogOK = MakeMessageDialog(GameText.FindString(std::string(key) + " Header"),
-                                 GameText.FindReplaced(key, "XXX", saved ? path : error));
-    if (!saved) Message("The wallpaper picture could not be saved: " + error, 0, 1);
+    DialogOK = WallpaperNotice(saved, path, error);
     return saved ? 1 : 0;
 }
 
