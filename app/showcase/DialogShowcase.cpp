@@ -9,7 +9,10 @@
 #include "framework/screens/Screen.h"
 #include "framework/ui/DialogOK.h"
 #include "framework/ui/DialogYesNo.h"
+#include "game/board/Player.h"
+#include "game/save/SaveData.h"
 #include "game/screens/GameDialogs.h"
+#include "game/screens/ShopScreen.h"
 #include "game/screens/PlaySession.h"
 
 namespace {
@@ -61,4 +64,16 @@ private:
 
 std::unique_ptr<TScreen> MakeDialogShowcase() {
     return std::make_unique<DialogShowcase>();
+}
+
+std::unique_ptr<TScreen> MakeShopShowcase() {
+    ImageBank.SetPath(Game->ImagePath);
+    LoadPlayResources();
+    UseStartupPlayer();
+    Player.Unlocked = 12;
+    SaveData.CollectGold(400);
+    for (const int bought : {1, 24, 2}) SaveData.PurchaseItem(bought);
+    auto shop = std::make_unique<TShopScreen>();
+    shop->MapDestination = [] { return static_cast<TScreen*>(nullptr); };
+    return shop;
 }

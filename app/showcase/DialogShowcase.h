@@ -7,3 +7,7 @@ class TScreen;
 // The game's dialogs one after another over a level's background: a message, a yes-or-no question and
 // the choice of timed or relaxed play; each answered (by its buttons or keys) brings the next.
 std::unique_ptr<TScreen> MakeDialogShowcase();
+
+// The shop of a player who has opened twelve levels and banked 400 gold, with the three bought items that
+// those levels force on the way: everything the shop does, for the mouse and for a script's screenshots.
+std::unique_ptr<TScreen> MakeShopShowcase();

@@ -25,6 +25,7 @@ const std::vector<std::pair<std::string, Factory>>& Showcases() {
         {"fonts", MakeFontShowcase},
         {"effects", MakeEffectShowcase},
         {"dialogs", MakeDialogShowcase},
+        {"shop", MakeShopShowcase},
     };
     return showcases;
 }

@@ -56,9 +56,10 @@ std::shared_ptr<TDialogYesNo> MakeQuestion(const TBoardLayout& board, const std:
 
 }  // namespace
 
-std::shared_ptr<TDialogOK> MakeMessageDialog(const std::string& header, const std::string& text) {
+std::shared_ptr<TDialogOK> MakeMessageDialog(const std::string& header, const std::string& text,
+                                             const char* buttonKey) {
     auto dialog = TDialogOK::Create(text, ImageBank.Load(kMessageBoard.picture), 0, 0, 0, "button");
-    Caption(*dialog->Menu->FindButton("OK"), "Button OK");
+    Caption(*dialog->Menu->FindButton("OK"), buttonKey);
     Dress(*dialog, kMessageBoard, header);
     return dialog;
 }

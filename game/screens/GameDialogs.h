@@ -11,7 +11,8 @@ class TDialogYesNo;
 // captions from the game text.
 
 // A message with an OK button on the message board: header over text; started, sliding in and out.
-std::shared_ptr<TDialogOK> MakeMessageDialog(const std::string& header, const std::string& text);
+std::shared_ptr<TDialogOK> MakeMessageDialog(const std::string& header, const std::string& text,
+                                             const char* buttonKey = "Button OK");
 // A yes-or-no question on the message board under the header "Confirm"; Yes answers 1, No -1.
 std::shared_ptr<TDialogYesNo> MakeConfirmDialog(const std::string& text);
 // Timed or relaxed play, asked on the menu board: Yes is timed, No relaxed.
