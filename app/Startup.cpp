@@ -26,6 +26,9 @@
 #include "game/board/Player.h"
 #include "game/save/SaveData.h"
 #include "game/screens/GameScreen.h"
+#include "game/screens/LevelCompleteScreen.h"
+#include "game/screens/MapScreen.h"
+#include "game/screens/ShopScreen.h"
 #include "game/screens/PlaySession.h"
 #include "platform/files/Files.h"
 #include "platform/os/InstanceLock.h"
@@ -57,8 +60,8 @@ void SwitchOffFrameworkKeys() {
         SoundDriverKey = 0;
 }
 
-// Until the title screen and the map exist, the game goes straight to a level: the player's own, or the
-// one the command line asks for, timed unless it asks for the relaxed mode.
+// Until the title screen exists, the game goes straight to a level: the player's own, or the one the
+// command line asks for, timed unless it asks for the relaxed mode. Won levels lead on through the map.
 void StartPlay(const Options& options) {
     if (options.relaxed) {
         TGameState::SetRelaxedMode();
@@ -73,7 +76,13 @@ void StartPlay(const Options& options) {
         SaveData.timer = options.relaxed ? 0 : 1;
     }
     GameScreen = std::make_shared<TGameScreen>();
+    MapScreen = std::make_shared<TMapScreen>();
+    ShopScreen = std::make_shared<TShopScreen>();
+    MapScreen->ShopDestination = [] { return static_cast<TScreen*>(ShopScreen.get()); };
+    ShopScreen->MapDestination = [] { return static_cast<TScreen*>(MapScreen.get()); };
     GameScreen->PreStart();
+    // A won level leads through its panel to the map.
+    LevelCompleteScreen->MapDestination = [] { return static_cast<TScreen*>(MapScreen.get()); };
 }
 
 }  // namespace

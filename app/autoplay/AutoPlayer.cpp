@@ -5,17 +5,19 @@
 
 #include "app/autoplay/AutoInput.h"
 #include "app/autoplay/BoardPlayer.h"
+#include "app/autoplay/MapPlayer.h"
 #include "app/autoplay/PanelPlayer.h"
 #include "framework/core/Game.h"
 #include "framework/screens/Screen.h"
 #include "framework/sprites/Ticks.h"
 #include "game/screens/LevelCompleteScreen.h"
+#include "game/screens/MapScreen.h"
 
 namespace {
 
 // One strategy per screen name; the board's hand keeps its own pace and generator for the whole run.
 struct TAutoPlayer {
-    explicit TAutoPlayer(uint32_t seed) : board(PushAutoInput, seed, Pace()), panel(Ticks(kReadMs)) {}
+    explicit TAutoPlayer(uint32_t seed) : board(PushAutoInput, seed, Pace()), panel(Ticks(kReadMs)), map(Ticks(kReadMs)) {}
 
     // The level complete table is read for a second and a half.
     static constexpr int kReadMs = 1500;
@@ -30,6 +32,7 @@ struct TAutoPlayer {
 
     void Tick() {
         if (!Game->CurrentTScreen) return;
+        if (Game->CurrentTScreen->name == "map" && MapScreen) return map.Tick(board.Hand());
         if (Game->CurrentTScreen->name != "game") return;
         if (LevelCompleteScreen && LevelCompleteScreen->Active) {
             panel.Tick(board.Hand());
@@ -40,6 +43,7 @@ struct TAutoPlayer {
 
     TBoardPlayer board;
     TPanelPlayer panel;
+    TMapPlayer map;
 };
 
 }  // namespace

@@ -4,6 +4,8 @@
 #include <utility>
 
 #include "framework/core/Globals.h"
+#include "framework/ui/Button.h"
+#include "framework/ui/Menu.h"
 
 THand::THand(Sink sink, float pointerSpeed, int holdTicks)
     : sink_(std::move(sink)), speed_(pointerSpeed), holdTicks_(holdTicks) {}
@@ -75,4 +77,12 @@ void THand::Tick() {
             break;
     }
     steps_.pop_front();
+}
+
+bool ClickMenuButton(THand& hand, const TMenu& menu, const std::string& name) {
+    const auto button = menu.FindButton(name);
+    if (!button || !button->Active || button->Disabled) return false;
+    hand.Click(static_cast<int>(std::lround(button->x + button->Width() / 2)),
+               static_cast<int>(std::lround(button->y + button->Height() / 2)));
+    return true;
 }

@@ -2,6 +2,7 @@
 
 #include <deque>
 #include <functional>
+#include <string>
 
 #include "platform/Events.h"
 
@@ -9,6 +10,8 @@
 // one step a logic tick, the pointer travelling at a person's speed rather than jumping. Its events go out
 // in virtual-screen coordinates through the sink. Every screen the autoplayer knows moves the same hand,
 // so the pointer goes on from wherever the last screen left it.
+class TMenu;
+
 class THand {
 public:
     using Sink = std::function<void(const platform::Event&)>;
@@ -43,3 +46,6 @@ private:
     std::deque<TStep> steps_;
     float x_ = 512, y_ = 384;
 };
+
+// Plans a click on the middle of the named button of menu when it is shown and enabled; false when not.
+bool ClickMenuButton(THand& hand, const TMenu& menu, const std::string& name);

@@ -9,14 +9,6 @@
 #include "framework/ui/Menu.h"
 #include "game/screens/LevelCompleteScreen.h"
 
-bool TPanelPlayer::ClickButton(THand& hand, const TMenu& menu, const std::string& name) {
-    const auto button = menu.FindButton(name);
-    if (!button || !button->Active) return false;
-    hand.Click(static_cast<int>(std::lround(button->x + button->Width() / 2)),
-               static_cast<int>(std::lround(button->y + button->Height() / 2)));
-    return true;
-}
-
 void TPanelPlayer::Tick(THand& hand) {
     const TLevelCompleteScreen& panel = *LevelCompleteScreen;
     if (!hand.Idle()) {
@@ -27,7 +19,7 @@ void TPanelPlayer::Tick(THand& hand) {
     const bool still = panel.Active == 2 || (panel.Unroll && panel.Unroll->Finished && panel.Unroll->Reverse);
     waited_ = still ? waited_ + Delta : 0;
     if (waited_ < static_cast<float>(readTicks_) || !panel.Menu) return;
-    if (ClickButton(hand, *panel.Menu, panel.Active == 1 ? "OK" : "Continue")) {
+    if (ClickMenuButton(hand, *panel.Menu, panel.Active == 1 ? "OK" : "Continue")) {
         waited_ = 0;
         hand.Tick();
     }

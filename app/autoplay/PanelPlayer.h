@@ -1,9 +1,6 @@
 #pragma once
 
-#include <string>
-
 class THand;
-class TMenu;
 
 // The autoplayer on the level complete panel: it reads the table a moment, then clicks OK, and once the
 // panel has rolled away clicks Continue, with the same hand that played the board.
@@ -14,8 +11,6 @@ public:
     void Tick(THand& hand);
 
 private:
-    // Plans a click on the middle of the named button when it shows; false when it does not.
-    static bool ClickButton(THand& hand, const TMenu& menu, const std::string& name);
     int readTicks_;
     float waited_ = 0;
 };

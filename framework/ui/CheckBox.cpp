@@ -1,0 +1,96 @@
+#include "framework/ui/CheckBox.h"
+
+#include <cmath>
+
+#include "framework/core/Game.h"
+#include "framework/core/GameSound.h"
+#include "framework/gfx/GameImage.h"
+#include "framework/ui/MousePointer.h"
+
+namespace {
+
+void Play(const std::shared_ptr<TGameSound>& sound) {
+    if (!sound) return;
+    platform::ChannelId channel = 0;
+    sound->PlayInChannel(channel, 0);
+}
+
+// A picture placed by its corner whichever way it is handled.
+void DrawAt(const TGameImage& image, float x, float y) {
+    const float mid = image.midhandled ? 1.0f : 0.0f;
+    image.Draw(std::floor(x) + mid * image.w2, std::floor(y) + mid * image.h2, 0);
+}
+
+}  // namespace
+
+std::shared_ptr<TCheckBox> TCheckBox::Create(std::shared_ptr<TGameImage> box, std::shared_ptr<TGameImage> boxMO,
+                                             std::shared_ptr<TGameImage> check, float px, float py, int ticked) {
+    auto checkBox = std::make_shared<TCheckBox>();
+    checkBox->_boxImage = std::move(box);
+    checkBox->_boxMOImage = std::move(boxMO);
+    checkBox->_checkImage = std::move(check);
+    checkBox->x = px, checkBox->y = py;
+    checkBox->state = ticked;
+    return checkBox;
+}
+
+int TCheckBox::GetWidth() const {
+    return _boxImage ? _boxImage->w : 0;
+}
+
+int TCheckBox::GetHeight() const {
+    return _boxImage ? _boxImage->h : 0;
+}
+
+int TCheckBox::Logic() {
+    TMousePointer& mouse = *Game->Mouse;
+    const bool over = mouse.x >= x && mouse.x < x + static_cast<float>(GetWidth()) && mouse.y >= y &&
+                      mouse.y <= y + static_cast<float>(GetHeight());
+    if (!over) {
+        _mouseOver = 0;
+        return 0;
+    }
+    if (!disabled) {
+        if (!_mouseOver) Play(MOSound);
+        _mouseOver = 1;
+    }
+    if (!mouse.MouseHit(1)) return 0;
+    if (disabled) {
+        Play(disabledSound);
+        return 0;
+    }
+    state = !state;
+    Play(clickSound);
+    return 1;
+}
+
+int TCheckBox::Draw() {
+    if (!active) return 0;
+    const auto& box = disabled && _boxDisabledImage ? _boxDisabledImage
+                      : _mouseOver && _boxMOImage    ? _boxMOImage
+                                                     : _boxImage;
+    if (box) DrawAt(*box, x, y);
+    const auto& check = disabled && _checkDisabledImage ? _checkDisabledImage : _checkImage;
+    if (state && check) DrawAt(*check, x + static_cast<float>(checkOffsetX), y + static_cast<float>(checkOffsetY));
+    return 1;
+}
+
+int TCheckBox::Kill() {
+    _boxImage.reset();
+    _boxMOImage.reset();
+    _checkImage.reset();
+    _boxDisabledImage.reset();
+    _checkDisabledImage.reset();
+    return 1;
+}
+
+int TCheckBox::SetCheckOffsets(int dx, int dy) {
+    checkOffsetX = dx, checkOffsetY = dy;
+    return 1;
+}
+
+int TCheckBox::SetSounds(std::shared_ptr<TGameSound> click, std::shared_ptr<TGameSound> mouseOver) {
+    clickSound = std::move(click);
+    MOSound = std::move(mouseOver);
+    return 1;
+}

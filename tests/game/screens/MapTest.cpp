@@ -1,0 +1,118 @@
+// The level map over the game's data: where a dot takes a click, how far the map may scroll for the
+// levels opened, locked dots, the current level by Enter, and the timed-mode box.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "framework/profile/Profile.h"
+#include "framework/screens/GameFade.h"
+#include "framework/sprites/Animation.h"
+#include "framework/ui/CheckBox.h"
+#include "game/save/ProfileHooks.h"
+#include "game/screens/MapScreen.h"
+#include "platform/KeyCodes.h"
+#include "tests/game/screens/GameScreenFixture.h"
+
+namespace {
+
+class MapTest : public murkwell::test::GameScreenFixture {
+protected:
+    ~MapTest() override { MapScreen.reset(); }
+    TMapScreen& Enter(int level, int unlocked) {
+        Player.Level = level;
+        Player.Unlocked = unlocked;
+        GameScreen = std::make_shared<TGameScreen>();
+        MapScreen = std::make_shared<TMapScreen>();
+        MapScreen->PreStart();
+        Frames(250);  // the fade and the slide
+        return *MapScreen;
+    }
+    int ReadLevelFromProfile() {
+        auto profile = TProfile::Create(game().CurrentProfile->Name);
+        AttachSaveData(*profile);
+        profile->LoadAttempt();
+        return profile->CurrentLevel;
+    }
+    void Frames(int n) {
+        for (int i = 0; i < n; ++i) Frame();
+    }
+    void ClickAt(float x, float y) {
+        const int px = static_cast<int>(std::floor(x)), py = static_cast<int>(std::floor(y));
+        Push(platform::EventType::MouseMove, 0, 0, px, py);
+        Frames(2);
+        Push(platform::EventType::MouseDown, 0, 1, px, py);
+        Frames(3);
+        Push(platform::EventType::MouseUp, 0, 1, px, py);
+        Frames(2);
+    }
+};
+
+TEST_F(MapTest, ADotTakesClicksFromItsLeftAndTopEdgesButNotItsRightAndBottom) {
+    TMapScreen& map = Enter(3, 10);
+    struct Case {
+        int level;  // 1-based; level 4 has a special dot
+        float dx, dy;
+        bool hit;
+    };
+    const Case cases[] = {{2, -17, 0, true}, {2, 16.9f, 0, true}, {2, 17, 0, false}, {2, 0, 17, false},
+                          {2, 0, -17, true}, {4, -20, 0, true},   {4, 20, 0, false}, {4, 0, 19.5f, true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.level << " " << c.dx << "," << c.dy);
+        const int i = c.level - 1;
+        const int x = static_cast<int>(std::floor(map.DotScreenX(i) + c.dx));
+        const int y = static_cast<int>(std::floor(map.DotScreenY(i) + c.dy));
+        EXPECT_EQ(map.DotAt(x, y) == i, c.hit);
+    }
+}
+
+TEST_F(MapTest, TheMapScrollsUpOnlyAsFarAsTheHighestOpenedDot) {
+    for (const int unlocked : {1, 30, 100}) {
+        SCOPED_TRACE(unlocked);
+        TMapScreen& map = Enter(1, unlocked);
+        float top = map.Coords[0].Y;
+        for (int i = 0; i < unlocked; ++i) top = std::min(top, map.Coords[static_cast<size_t>(i)].Y);
+        // The mouse held at the top edge for a long while.
+        Push(platform::EventType::MouseMove, 0, 0, 512, 2);
+        Frames(2000);
+        // No higher than the highest opened dot allows, and never past the map's own edges: with only the
+        // first level open the map cannot move up at all.
+        const float limit = std::clamp(384 - top + TMapScreen::Y_SCROLL_PAD, 768.0f - map.MapHeight(), 0.0f);
+        EXPECT_FLOAT_EQ(map.ScrollY, limit);
+    }
+}
+
+TEST_F(MapTest, ALockedDotRefusesAndAnOpenOnePlaysItsLevel) {
+    TMapScreen& map = Enter(3, 3);
+    ClickAt(map.DotScreenX(5), map.DotScreenY(5));  // level 6, locked
+    Frames(150);
+    EXPECT_EQ(Player.Level, 3);
+    EXPECT_EQ(game().DestinationTScreen, nullptr);
+    ClickAt(map.DotScreenX(1), map.DotScreenY(1));  // level 2, played before
+    EXPECT_EQ(Player.Level, 2);
+    EXPECT_EQ(ReadLevelFromProfile(), 2) << "the choice is written at once";
+    // The replay notice, once per profile, then the zoom into the level.
+    ASSERT_NE(map.ReplayDialog, nullptr);
+    Frames(80);  // it slides in
+    Push(platform::EventType::KeyDown, platform::vk::kEscape);
+    Push(platform::EventType::KeyUp, platform::vk::kEscape);
+    Frames(400);
+    EXPECT_EQ(game().CurrentTScreen, GameScreen.get());
+}
+
+TEST_F(MapTest, EnterPlaysTheCurrentLevelAndTheBoxSwitchesTheMode) {
+    TMapScreen& map = Enter(7, 7);
+    SaveData.timer = 1;
+    const auto& box = *map.TimedCheckBox;
+    ClickAt(box.x + 5, box.y + 5);
+    EXPECT_EQ(SaveData.timer, 0) << "relaxed";
+    ClickAt(box.x + 5, box.y + 5);
+    EXPECT_EQ(SaveData.timer, 1) << "timed again";
+    Push(platform::EventType::KeyDown, platform::vk::kEnter);
+    Push(platform::EventType::KeyUp, platform::vk::kEnter);
+    Frames(200);
+    EXPECT_EQ(Player.Level, 7);
+    EXPECT_EQ(game().CurrentTScreen, GameScreen.get());
+}
+
+}  // namespace
