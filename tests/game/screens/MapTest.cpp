@@ -20,6 +20,8 @@ class MapTest : public murkwell::test::GameScreenFixture {
 protected:
     ~MapTest() override { MapScreen.reset(); }
     TMapScreen& Enter(int level, int unlocked) {
+        // The pointer rests in the middle, away from the edges that scroll the map.
+        Push(platform::EventType::MouseMove, 0, 0, 512, 384);
         Player.Level = level;
         Player.Unlocked = unlocked;
         GameScreen = std::make_shared<TGameScreen>();
@@ -52,18 +54,24 @@ TEST_F(MapTest, ADotTakesClicksFromItsLeftAndTopEdgesButNotItsRightAndBottom) {
     TMapScreen& map = Enter(3, 10);
     struct Case {
         int level;  // 1-based; level 4 has a special dot
-        float dx, dy;
+        int dx, dy;
         bool hit;
     };
-    const Case cases[] = {{2, -17, 0, true}, {2, 16.9f, 0, true}, {2, 17, 0, false}, {2, 0, 17, false},
-                          {2, 0, -17, true}, {4, -20, 0, true},   {4, 20, 0, false}, {4, 0, 19.5f, true}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.level << " " << c.dx << "," << c.dy);
-        const int i = c.level - 1;
-        const int x = static_cast<int>(std::floor(map.DotScreenX(i) + c.dx));
-        const int y = static_cast<int>(std::floor(map.DotScreenY(i) + c.dy));
-        EXPECT_EQ(map.DotAt(x, y) == i, c.hit);
+    // Pixels counted from the centre, which a zoom puts between pixels: the first pixel at or past it.
+    const Case cases[] = {{2, -17, 0, true}, {2, 16, 0, true},  {2, 17, 0, false}, {2, 0, 17, false},
+                          {2, 0, -17, true}, {4, -20, 0, true}, {4, 20, 0, false}, {4, 0, 19, true}};
+    // The box is measured on the screen, whatever the map's zoom.
+    for (const float scale : {1.0f, 1.5f, 2.0f}) {
+        map.Scale = scale;
+        for (const Case& c : cases) {
+            SCOPED_TRACE(testing::Message() << scale << ": " << c.level << " " << c.dx << "," << c.dy);
+            const int i = c.level - 1;
+            const int x = static_cast<int>(std::ceil(map.DotScreenX(i) + c.dx));
+            const int y = static_cast<int>(std::ceil(map.DotScreenY(i) + c.dy));
+            EXPECT_EQ(map.DotAt(x, y) == i, c.hit);
+        }
     }
+    map.Scale = 1;
 }
 
 TEST_F(MapTest, TheMapScrollsUpOnlyAsFarAsTheHighestOpenedDot) {
@@ -79,6 +87,19 @@ TEST_F(MapTest, TheMapScrollsUpOnlyAsFarAsTheHighestOpenedDot) {
         // first level open the map cannot move up at all.
         const float limit = std::clamp(384 - top + TMapScreen::Y_SCROLL_PAD, 768.0f - map.MapHeight(), 0.0f);
         EXPECT_FLOAT_EQ(map.ScrollY, limit);
+    }
+}
+
+TEST_F(MapTest, WithEveryLevelOpenTheLastDotIsCurrentAndInView) {
+    for (const int level : {100, 101, 0}) {  // a damaged profile's level is brought back onto the map
+        SCOPED_TRACE(level);
+        TMapScreen& map = Enter(level, 100);
+        const int current = std::clamp(level, 1, 100);
+        EXPECT_EQ(map.Level, current);
+        EXPECT_GT(map.DotScreenY(current - 1), 80);
+        EXPECT_LT(map.DotScreenY(current - 1), 640) << "above the bottom panel";
+        EXPECT_GE(map.ScrollY, 768 - map.MapHeight());
+        EXPECT_LE(map.ScrollY, 0);
     }
 }
 
