@@ -12,6 +12,8 @@
 #include "game/board/Player.h"
 #include "game/save/SaveData.h"
 #include "game/screens/GameDialogs.h"
+#include "game/screens/GameScreen.h"
+#include "game/screens/MapScreen.h"
 #include "game/screens/ShopScreen.h"
 #include "game/screens/PlaySession.h"
 
@@ -76,4 +78,14 @@ std::unique_ptr<TScreen> MakeShopShowcase() {
     auto shop = std::make_unique<TShopScreen>();
     shop->MapDestination = [] { return static_cast<TScreen*>(nullptr); };
     return shop;
+}
+
+std::unique_ptr<TScreen> MakeMapShowcase() {
+    ImageBank.SetPath(Game->ImagePath);
+    LoadPlayResources();
+    UseStartupPlayer();
+    Player.Level = Player.Unlocked = 100;
+    SaveData.CollectGold(1250);
+    GameScreen = std::make_shared<TGameScreen>();
+    return std::make_unique<TMapScreen>();
 }
