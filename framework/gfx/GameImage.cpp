@@ -77,6 +77,14 @@ std::shared_ptr<TGameImage> TGameImage::CreateFromImage(platform::ImagePtr image
     return img;
 }
 
+int TGameImage::DrawCorner(float x, float y, int frame, const TShadow* shadow) const {
+    return midhandled ? Draw(x + w2, y + h2, frame, shadow) : Draw(x, y, frame, shadow);
+}
+
+int TGameImage::DrawMiddle(float x, float y, int frame, const TShadow* shadow) const {
+    return midhandled ? Draw(x, y, frame, shadow) : Draw(x - w2, y - h2, frame, shadow);
+}
+
 int TGameImage::Draw(float x, float y, int frame, const TShadow* shadow) const {
     if (!image || !Game) return 0;
     platform::Graphics& graphics = Game->GetPlatform().GetGraphics();

@@ -38,6 +38,9 @@ public:
                                                        int midHandle);
     // With a shadow, the frame is drawn first in black at the shadow's alpha and offset.
     int Draw(float x, float y, int frame, const TShadow* shadow = nullptr) const;
+    // Draw with the frame's top-left corner, or its middle, at x, y, whichever way the picture is handled.
+    int DrawCorner(float x, float y, int frame, const TShadow* shadow = nullptr) const;
+    int DrawMiddle(float x, float y, int frame, const TShadow* shadow = nullptr) const;
     int GetWidth() const;
     int GetHeight() const;
     int GetSize();

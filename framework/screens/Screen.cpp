@@ -4,6 +4,7 @@
 #include "framework/core/Globals.h"
 #include "framework/core/Input.h"
 #include "framework/gfx/GameImage.h"
+#include "framework/screens/GameFade.h"
 #include "framework/sprites/Sprite.h"
 #include "framework/ui/Menu.h"
 #include "framework/ui/MousePointer.h"
@@ -97,4 +98,9 @@ int TScreen::SetEscDestination() {
 
 int TScreen::SpecificKeys() {
     return 1;
+}
+
+int FadeOutTo(TScreen* destination, int ms, int withMusic) {
+    Game->DestinationTScreen = destination;
+    return Game->GameFade->Init(ms, 1, withMusic ? Game->MusicChannel : 0, 0, 0, nullptr);
 }

@@ -41,5 +41,9 @@ public:
     virtual int SpecificKeys();
 };
 
+// Leaves the current screen for destination: it becomes the fade's destination and the fade out of ms
+// starts, taking the music with it when withMusic is set.
+int FadeOutTo(TScreen* destination, int ms, int withMusic);
+
 // The destination that ends the program.
 class TExitScreen : public TScreen {};

@@ -15,12 +15,6 @@ void Play(const std::shared_ptr<TGameSound>& sound) {
     sound->PlayInChannel(channel, 0);
 }
 
-// A picture placed by its corner whichever way it is handled.
-void DrawAt(const TGameImage& image, float x, float y) {
-    const float mid = image.midhandled ? 1.0f : 0.0f;
-    image.Draw(std::floor(x) + mid * image.w2, std::floor(y) + mid * image.h2, 0);
-}
-
 }  // namespace
 
 std::shared_ptr<TCheckBox> TCheckBox::Create(std::shared_ptr<TGameImage> box, std::shared_ptr<TGameImage> boxMO,
@@ -69,9 +63,9 @@ int TCheckBox::Draw() {
     const auto& box = disabled && _boxDisabledImage ? _boxDisabledImage
                       : _mouseOver && _boxMOImage    ? _boxMOImage
                                                      : _boxImage;
-    if (box) DrawAt(*box, x, y);
+    if (box) box->DrawCorner(std::floor(x), std::floor(y), 0);
     const auto& check = disabled && _checkDisabledImage ? _checkDisabledImage : _checkImage;
-    if (state && check) DrawAt(*check, x + static_cast<float>(checkOffsetX), y + static_cast<float>(checkOffsetY));
+    if (state && check) check->DrawCorner(std::floor(x) + static_cast<float>(checkOffsetX), std::floor(y) + static_cast<float>(checkOffsetY), 0);
     return 1;
 }
 

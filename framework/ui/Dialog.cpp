@@ -294,9 +294,7 @@ int TDialog::Draw() {
     graphics.SetColor(255, 255, 255);
     graphics.SetAlpha(alpha);
     if (Background && Background->image) {
-        // The box is placed by its corner whichever way its picture is handled.
-        const float mid = Background->midhandled ? 1.0f : 0.0f;
-        Background->Draw(left + mid * Background->w2, top + mid * Background->h2, 0, Shadow.get());
+        Background->DrawCorner(left, top, 0, Shadow.get());
     } else {
         if (Shadow) {
             graphics.SetColor(0, 0, 0);
@@ -322,7 +320,7 @@ int TDialog::Draw() {
         graphics.SetScale(scale, scale);
         graphics.SetRotation(angle);
         graphics.SetAlpha(alpha);
-        picture->Draw(left + static_cast<float>(px), top + static_cast<float>(py), 0, shadow.get());
+        picture->DrawCorner(left + static_cast<float>(px), top + static_cast<float>(py), 0, shadow.get());
         graphics.SetScale(1, 1);
         graphics.SetRotation(0);
         graphics.SetAlpha(1);

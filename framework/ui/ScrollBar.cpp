@@ -153,15 +153,12 @@ int TScrollBar::Draw() {
     if (Background) Background->Draw(X + BackgroundX, Y + BackgroundY, 0);
     if (Slider) {
         const float position = static_cast<float>(SliderPosition);
-        // Placed by its corner whichever way its picture is handled.
-        const float mid = Slider->midhandled ? 1.0f : 0.0f;
-        const float sx = (Vertical ? X : X + position) + mid * Slider->w2;
-        const float sy = (Vertical ? Y + position : Y) + mid * Slider->h2;
-        Slider->Draw(sx, sy, 0);
+        const float sx = Vertical ? X : X + position, sy = Vertical ? Y + position : Y;
+        Slider->DrawCorner(sx, sy, 0);
         if (SliderGlow > 0) {
             graphics.SetBlend(platform::BlendMode::Light);
             graphics.SetAlpha(SliderGlow * alpha);
-            Slider->Draw(sx, sy, 0);
+            Slider->DrawCorner(sx, sy, 0);
             graphics.SetBlend(platform::BlendMode::Alpha);
         }
     }

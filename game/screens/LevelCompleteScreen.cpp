@@ -286,8 +286,7 @@ int TLevelCompleteScreen::Close() {
         if (gameFinished && GameScreen) GameScreen->GameStart();
         next = GameScreen.get();
     }
-    Game->DestinationTScreen = next;
-    Game->GameFade->Init(kCloseFadeMs, 1, Game->MusicChannel, 0, 0, nullptr);
+    FadeOutTo(next, kCloseFadeMs, 1);
     return 1;
 }
 

@@ -27,6 +27,7 @@
 #include "game/save/SaveData.h"
 #include "game/screens/GameDialogs.h"
 #include "game/screens/GameScreen.h"
+#include "game/screens/GoldPanel.h"
 #include "game/screens/MapDots.h"
 #include "platform/KeyCodes.h"
 
@@ -38,12 +39,6 @@ constexpr int kFadeMs = 300, kZoomMs = 500, kEnterZoomMs = 10;
 constexpr int kEdge = 60;             // the band along each edge where the mouse scrolls the map
 constexpr float kEdgeSpeed = 2.0f;    // pixels a tick at the very edge
 constexpr int kReplayHint = 80;
-constexpr float kGoldScale = 0.8f;
-
-void DrawCentred(const TGameImage& image, float x, float y) {
-    const float mid = image.midhandled ? 0.0f : 1.0f;
-    image.Draw(x - mid * image.w2, y - mid * image.h2, 0);
-}
 
 }  // namespace
 
@@ -264,8 +259,7 @@ int TMapScreen::Close() {
     if (Game->GameFade->Active) return 0;
     if (Game->CurrentProfile) Player.WriteProfile(Game->CurrentProfile.get());
     TScreen* next = TitleDestination ? TitleDestination() : nullptr;
-    Game->DestinationTScreen = next ? next : Game->ExitScreen.get();
-    Game->GameFade->Init(kFadeMs, 1, Game->MusicChannel, 0, 0, nullptr);
+    FadeOutTo(next ? next : Game->ExitScreen.get(), kFadeMs, 1);
     return 1;
 }
 
@@ -291,8 +285,7 @@ int TMapScreen::Logic() {
                 if (auto b = Menu->FindButton(name)) b->Disabled = 0;
             }
         } else {
-            Game->DestinationTScreen = GameScreen.get();
-            Game->GameFade->Init(kFadeMs, 1, Game->MusicChannel, 0, 0, nullptr);
+            FadeOutTo(GameScreen.get(), kFadeMs, 1);
             return 1;
         }
     }
@@ -325,8 +318,7 @@ int TMapScreen::Logic() {
     }
     if (Menu->Clicked("shop") && ShopDestination) {
         if (TScreen* shop = ShopDestination()) {
-            Game->DestinationTScreen = shop;
-            Game->GameFade->Init(kFadeMs, 1, 0, 0, 0, nullptr);
+            FadeOutTo(shop, kFadeMs, 0);
         }
     }
     if (KeyHit(platform::vk::kEscape) || Menu->Clicked("back")) Close();
@@ -350,17 +342,17 @@ int TMapScreen::DrawDot(int i, int onTop) {
     const float x = DotScreenX(i), y = DotScreenY(i);
     const float scale = (current ? 1.1f + 0.1f * static_cast<float>(SinDeg(2.0 * Angle)) : 1.0f) * Scale;
     graphics.SetScale(scale, scale);
-    if (current && CurrentLevel) DrawCentred(*CurrentLevel, x, y);
+    if (current && CurrentLevel) CurrentLevel->DrawMiddle(x, y, 0);
     graphics.SetColor(0, 0, 0);
     graphics.SetAlpha(0.4f);
-    DrawCentred(*picture, x + 2, y + 3);
+    picture->DrawMiddle(x + 2, y + 3, 0);
     graphics.SetColor(255, 255, 255);
     graphics.SetAlpha(1);
-    DrawCentred(*picture, x, y);
+    picture->DrawMiddle(x, y, 0);
     if (over) {
         graphics.SetBlend(platform::BlendMode::Light);
         graphics.SetAlpha(Glow.ratio / 5 + 0.1f);
-        DrawCentred(*picture, x, y);
+        picture->DrawMiddle(x, y, 0);
         graphics.SetBlend(platform::BlendMode::Alpha);
         graphics.SetAlpha(1);
     }
@@ -379,17 +371,7 @@ void TMapScreen::DrawPanels() {
         GameFonts.BigText->DrawAligned(header, 512, 47, 3);
         graphics.SetScale(1, 1);
     }
-    if (GoldPanel) {
-        GoldPanel->Draw(776, 4, 0);
-        if (GameFonts.GUIFontSmall) GameFonts.GUIFontSmall->Draw(GameText.FindString("Gold"), 846, 39, 0, 0, 0, 0, 0, 1);
-        if (GameFonts.LargeWhite) {
-            char gold[16];
-            std::snprintf(gold, sizeof gold, "%05d", std::clamp(SaveData.GoldAvailable(), 0, 99999));
-            graphics.SetScale(kGoldScale, kGoldScale);
-            GameFonts.LargeWhite->DrawAligned(gold, 948, 39, 3);
-            graphics.SetScale(1, 1);
-        }
-    }
+    if (GoldPanel) DrawGoldPanel(*GoldPanel, 776, 4);
     if (BottomPanel) BottomPanel->Draw(0, 648, 0);
     if (GameFonts.LargeWhite) {
         GameFonts.LargeWhite->DrawAligned(GameText.FindString("Level") + " " + std::to_string(Level),

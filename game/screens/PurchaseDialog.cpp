@@ -54,9 +54,8 @@ std::shared_ptr<TPurchaseDialog> TPurchaseDialog::Create(std::shared_ptr<ShopIte
     dialog->Border = kBottomBorder;
     if (!required) {
         dialog->Picture = item->SaleImage;
-        const bool mid = item->SaleImage && item->SaleImage->midhandled;
-        dialog->PictureX = kPictureX + (mid ? static_cast<int>(item->SaleImage->w2) : 0);
-        dialog->PictureY = kPictureY + (mid ? static_cast<int>(item->SaleImage->h2) : 0);
+        dialog->PictureX = kPictureX;
+        dialog->PictureY = kPictureY;
         dialog->PictureShadow = TShadow::Create(3, 3, 0.4f);
     }
     dialog->Menu = MakeMenu(10);

@@ -1,7 +1,6 @@
 #include "game/screens/ShopScreen.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "framework/core/Game.h"
 #include "framework/core/Globals.h"
@@ -28,6 +27,7 @@
 #include "game/screens/GameDialogs.h"
 #include "game/screens/GameScreen.h"
 #include "game/screens/GameScreenEffects.h"
+#include "game/screens/GoldPanel.h"
 #include "game/screens/PurchaseDialog.h"
 #include "game/screens/Wallpaper.h"
 #include "platform/KeyCodes.h"
@@ -41,7 +41,6 @@ constexpr int kFadeMs = 300;
 // The item bar's hit area reaches this far beyond the three buttons' span.
 constexpr int kBarMargin = 60;
 constexpr int kGoldPanelX = 776, kGoldPanelY = 4;
-constexpr float kGoldScale = 0.8f;
 // The picture is taken on the tenth frame after the question, when the pointer is long gone; the file is
 // looked for a frame after that.
 constexpr int kCaptureFrame = 10, kWallpaperDoneFrame = 12;
@@ -215,8 +214,7 @@ int TShopScreen::Close() {
     }
     if (Game->CurrentProfile) Game->CurrentProfile->Save();
     TScreen* next = MapDestination ? MapDestination() : nullptr;
-    Game->DestinationTScreen = next ? next : GameScreen.get();
-    Game->GameFade->Init(kFadeMs, 1, Game->MusicChannel, 0, 0, nullptr);
+    FadeOutTo(next ? next : GameScreen.get(), kFadeMs, 1);
     return 1;
 }
 
@@ -307,22 +305,6 @@ void TShopScreen::ManageWallpaperCapture() {
     }
 }
 
-void TShopScreen::DrawGold() {
-    platform::Graphics& graphics = Game->GetPlatform().GetGraphics();
-    GoldPanel->Draw(kGoldPanelX, kGoldPanelY, 0);
-    // The label and the banked gold share the panel's dark well, right of its coin.
-    if (GameFonts.GUIFontSmall) {
-        GameFonts.GUIFontSmall->Draw(GameText.FindString("Gold"), kGoldPanelX + 70, kGoldPanelY + 35, 0, 0, 0, 0, 0, 1);
-    }
-    if (GameFonts.LargeWhite) {
-        char gold[16];
-        std::snprintf(gold, sizeof gold, "%05d", std::clamp(SaveData.GoldAvailable(), 0, 99999));
-        graphics.SetScale(kGoldScale, kGoldScale);
-        GameFonts.LargeWhite->DrawAligned(gold, kGoldPanelX + 172, kGoldPanelY + 35, 3);
-        graphics.SetScale(1, 1);
-    }
-}
-
 int TShopScreen::Draw() {
     platform::Graphics& graphics = Game->GetPlatform().GetGraphics();
     if (Image) {
@@ -346,7 +328,7 @@ int TShopScreen::Draw() {
             if (ITEM_COUNT > ITEMS_SHOWN) ScrollMenu->Draw(0, 0);
         }
     }
-    if (!EyeMode && GoldPanel) DrawGold();
+    if (!EyeMode && GoldPanel) DrawGoldPanel(*GoldPanel, kGoldPanelX, kGoldPanelY);
     if (MessageDialog) MessageDialog->Draw();
     if (PurchaseDialog) PurchaseDialog->Draw();
     if (WallpaperYesNo) WallpaperYesNo->Draw();

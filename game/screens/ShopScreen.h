@@ -64,7 +64,6 @@ private:
     int ManageDialogs();
     void DrawScene();
     void DrawBar();
-    void DrawGold();
     void ManageWallpaperCapture();
     std::string wallpaperPath_;
 };

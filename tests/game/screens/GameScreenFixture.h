@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,8 @@
 #include "framework/core/SoundBank.h"
 #include "framework/gfx/GameFonts.h"
 #include "framework/gfx/ImageBank.h"
+#include "framework/ui/Button.h"
+#include "framework/ui/Menu.h"
 #include "framework/screens/GameFade.h"
 #include "game/board/Board.h"
 #include "game/board/BoardEvents.h"
@@ -54,6 +57,27 @@ protected:
         Player = TPlayer{};
         SoundBank.Clear();
         ImageBank.Clear();
+    }
+
+    // Frames of the running game: input read, the current screen's logic and drawing.
+    void Frames(int n) {
+        for (int i = 0; i < n; ++i) Frame();
+    }
+    // A person's click at a point of the screen: the pointer moves there, presses, holds, lets go.
+    void ClickAt(float x, float y) {
+        const int px = static_cast<int>(std::floor(x)), py = static_cast<int>(std::floor(y));
+        Push(platform::EventType::MouseMove, 0, 0, px, py);
+        Frames(2);
+        Push(platform::EventType::MouseDown, 0, 1, px, py);
+        Frames(4);
+        Push(platform::EventType::MouseUp, 0, 1, px, py);
+        Frames(2);
+    }
+    // A click on the middle of a menu's button.
+    void ClickButton(const TMenu& menu, const std::string& name) {
+        const auto button = menu.FindButton(name);
+        ASSERT_TRUE(button) << name;
+        ClickAt(button->x + button->Width() / 2, button->y + button->Height() / 2);
     }
 
     void Enter(int level) {

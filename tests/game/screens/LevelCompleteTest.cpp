@@ -38,21 +38,10 @@ protected:
     void Unroll() { Ticks(Anim(TLevelCompleteScreen::kUnrollMs) + 2); }
     int Anim(int ms) { return static_cast<int>(game().CalcAnimLength(ms)); }
     // Frames of the running game (input read, current screen's logic and drawing).
-    void Frames(int n) {
-        for (int i = 0; i < n; ++i) Frame();
-    }
-    void ClickAt(int x, int y) {
-        Push(platform::EventType::MouseMove, 0, 0, x, y);
-        Frames(2);
-        Push(platform::EventType::MouseDown, 0, 1, x, y);
-        Frames(4);
-        Push(platform::EventType::MouseUp, 0, 1, x, y);
-        Frames(2);
-    }
     void ClickButton(const std::string& name) {
         const auto button = LevelCompleteScreen->Menu->FindButton(name);
         ASSERT_TRUE(button && button->Active) << name;
-        ClickAt(static_cast<int>(button->x + button->Width() / 2), static_cast<int>(button->y + button->Height() / 2));
+        GameScreenFixture::ClickButton(*LevelCompleteScreen->Menu, name);
     }
     // What the player's file says now, read afresh.
     // (The save data is read with it.)
@@ -256,8 +245,7 @@ TEST_F(WallpaperTest, TheNoticeTakesTheClicksUntilItsOKClosesIt) {
     ASSERT_NE(notice, nullptr);
     ClickButton("Continue");
     EXPECT_EQ(game().DestinationTScreen, nullptr) << "under the notice";
-    const auto ok = notice->Menu->FindButton("OK");
-    ClickAt(static_cast<int>(ok->x + ok->Width() / 2), static_cast<int>(ok->y + ok->Height() / 2));
+    GameScreenFixture::ClickButton(*notice->Menu, "OK");
     Frames(Anim(400));
     EXPECT_EQ(LevelCompleteScreen->DialogOK, nullptr) << "slid away";
     EXPECT_EQ(game().IgnoreEscapeKey, 1) << "Escape is still the panel's";

@@ -36,18 +36,6 @@ protected:
         profile->LoadAttempt();
         return profile->CurrentLevel;
     }
-    void Frames(int n) {
-        for (int i = 0; i < n; ++i) Frame();
-    }
-    void ClickAt(float x, float y) {
-        const int px = static_cast<int>(std::floor(x)), py = static_cast<int>(std::floor(y));
-        Push(platform::EventType::MouseMove, 0, 0, px, py);
-        Frames(2);
-        Push(platform::EventType::MouseDown, 0, 1, px, py);
-        Frames(3);
-        Push(platform::EventType::MouseUp, 0, 1, px, py);
-        Frames(2);
-    }
 };
 
 TEST_F(MapTest, ADotTakesClicksFromItsLeftAndTopEdgesButNotItsRightAndBottom) {

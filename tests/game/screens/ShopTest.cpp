@@ -37,23 +37,6 @@ protected:
         Frames(70);  // the fade-in
         return *ShopScreen;
     }
-    void Frames(int n) {
-        for (int i = 0; i < n; ++i) Frame();
-    }
-    void ClickAt(float x, float y) {
-        const int px = static_cast<int>(x), py = static_cast<int>(y);
-        Push(platform::EventType::MouseMove, 0, 0, px, py);
-        Frames(2);
-        Push(platform::EventType::MouseDown, 0, 1, px, py);
-        Frames(3);
-        Push(platform::EventType::MouseUp, 0, 1, px, py);
-        Frames(2);
-    }
-    void ClickButton(TMenu& menu, const char* name) {
-        const auto button = menu.FindButton(name);
-        ASSERT_TRUE(button) << name;
-        ClickAt(button->x + button->Width() / 2, button->y + button->Height() / 2);
-    }
     // Opens offered item i and waits for the dialog to stand still.
     TPurchaseDialog& Offer(int i) {
         ClickAt(ShopScreen->GetImagePosX(i), TShopScreen::BAR_Y);
