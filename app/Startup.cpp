@@ -25,7 +25,11 @@
 #include "framework/screens/SplashScreen.h"
 #include "game/board/Player.h"
 #include "game/save/SaveData.h"
+#include "game/screens/CreditsScreen.h"
+#include "game/screens/GameFinishedScreen.h"
 #include "game/screens/GameScreen.h"
+#include "game/screens/InstructionsScreen.h"
+#include "game/screens/IntroScreen.h"
 #include "game/screens/LevelCompleteScreen.h"
 #include "game/screens/MapScreen.h"
 #include "game/screens/ShopScreen.h"
@@ -60,6 +64,18 @@ void SwitchOffFrameworkKeys() {
         SoundDriverKey = 0;
 }
 
+// The pages around the game: the intro leads to the map; the ending to the credits, which then lead back
+// to the map, where the player's next game begins.
+void MakeStoryScreens() {
+    IntroScreen = std::make_shared<TIntroScreen>();
+    IntroScreen->Destination = MapScreen.get();
+    InstructionsScreen = std::make_shared<TInstructionsScreen>();
+    CreditsScreen = std::make_shared<TCreditsScreen>();
+    GameFinishedScreen = std::make_shared<TGameFinishedScreen>();
+    GameFinishedScreen->CreditsDestination = [] { return static_cast<TScreen*>(CreditsScreen.get()); };
+    GameFinishedScreen->AfterCreditsDestination = [] { return static_cast<TScreen*>(MapScreen.get()); };
+}
+
 // Until the title screen exists, the game goes straight to a level: the player's own, or the one the
 // command line asks for, timed unless it asks for the relaxed mode. Won levels lead on through the map.
 void StartPlay(const Options& options) {
@@ -80,9 +96,11 @@ void StartPlay(const Options& options) {
     ShopScreen = std::make_shared<TShopScreen>();
     MapScreen->ShopDestination = [] { return static_cast<TScreen*>(ShopScreen.get()); };
     ShopScreen->MapDestination = [] { return static_cast<TScreen*>(MapScreen.get()); };
+    MakeStoryScreens();
     GameScreen->PreStart();
-    // A won level leads through its panel to the map.
+    // A won level leads through its panel to the map, the last one to the ending.
     LevelCompleteScreen->MapDestination = [] { return static_cast<TScreen*>(MapScreen.get()); };
+    LevelCompleteScreen->GameFinishedDestination = [] { return static_cast<TScreen*>(GameFinishedScreen.get()); };
 }
 
 }  // namespace

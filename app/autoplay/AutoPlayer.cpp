@@ -7,6 +7,7 @@
 #include "app/autoplay/BoardPlayer.h"
 #include "app/autoplay/MapPlayer.h"
 #include "app/autoplay/PanelPlayer.h"
+#include "app/autoplay/ReaderPlayer.h"
 #include "framework/core/Game.h"
 #include "framework/screens/Screen.h"
 #include "framework/sprites/Ticks.h"
@@ -15,9 +16,14 @@
 
 namespace {
 
+bool IsReadingPage(const std::string& name) {
+    return name == "intro" || name == "instructions" || name == "gamefinished" || name == "credits";
+}
+
 // One strategy per screen name; the board's hand keeps its own pace and generator for the whole run.
 struct TAutoPlayer {
-    explicit TAutoPlayer(uint32_t seed) : board(PushAutoInput, seed, Pace()), panel(Ticks(kReadMs)), map(Ticks(kReadMs)) {}
+    explicit TAutoPlayer(uint32_t seed) : board(PushAutoInput, seed, Pace()), panel(Ticks(kReadMs)), map(Ticks(kReadMs)),
+          reader(Ticks(kReadMs)) {}
 
     // The level complete table is read for a second and a half.
     static constexpr int kReadMs = 1500;
@@ -32,7 +38,9 @@ struct TAutoPlayer {
 
     void Tick() {
         if (!Game->CurrentTScreen) return;
-        if (Game->CurrentTScreen->name == "map" && MapScreen) return map.Tick(board.Hand());
+        TScreen& screen = *Game->CurrentTScreen;
+        if (screen.name == "map" && MapScreen) return map.Tick(board.Hand());
+        if (IsReadingPage(screen.name)) return reader.Tick(board.Hand(), screen);
         if (Game->CurrentTScreen->name != "game") return;
         if (LevelCompleteScreen && LevelCompleteScreen->Active) {
             panel.Tick(board.Hand());
@@ -44,6 +52,7 @@ struct TAutoPlayer {
     TBoardPlayer board;
     TPanelPlayer panel;
     TMapPlayer map;
+    TReaderPlayer reader;
 };
 
 }  // namespace

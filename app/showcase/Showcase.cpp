@@ -8,6 +8,7 @@
 #include "app/showcase/EffectShowcase.h"
 #include "app/showcase/FontShowcase.h"
 #include "app/showcase/ScreenSwitchShowcase.h"
+#include "app/showcase/StoryShowcase.h"
 #include "framework/screens/Screen.h"
 
 namespace {
@@ -27,6 +28,10 @@ const std::vector<std::pair<std::string, Factory>>& Showcases() {
         {"dialogs", MakeDialogShowcase},
         {"shop", MakeShopShowcase},
         {"map", MakeMapShowcase},
+        {"intro", MakeIntroShowcase},
+        {"instructions", MakeInstructionsShowcase},
+        {"credits", MakeCreditsShowcase},
+        {"ending", MakeEndingShowcase},
     };
     return showcases;
 }

@@ -275,17 +275,16 @@ int TLevelCompleteScreen::Close() {
     Game->IgnoreEscapeKey = 0;
     TScreen* next = nullptr;
     if (gameFinished) {
+        // The profile begins again at level 1, and the player's numbers with it.
+        if (GameScreen) GameScreen->GameStart();
         if (GameFinishedDestination) next = GameFinishedDestination();
     } else if (ShowedLevelEndMessage) {
         if (ShopDestination) next = ShopDestination();
     } else if (MapDestination) {
         next = MapDestination();
     }
-    // Until the map, the shop and the ending are built, the next level is played straight away.
-    if (!next) {
-        if (gameFinished && GameScreen) GameScreen->GameStart();
-        next = GameScreen.get();
-    }
+    // A panel without destinations (on its own in a test) plays the next level straight away.
+    if (!next) next = GameScreen.get();
     FadeOutTo(next, kCloseFadeMs, 1);
     return 1;
 }

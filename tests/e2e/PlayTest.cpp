@@ -42,8 +42,8 @@ long Field(const std::string& report, const std::vector<std::string>& marks, con
 
 class PlayTest : public ::testing::Test {
 protected:
-    // A data folder that is the game's own but for the level files given.
-    std::string DataWith(const std::string& levelOne) {
+    // A data folder that is the game's own but for the text of one level (level 1 unless named).
+    std::string DataWith(const std::string& levelText, int level = 1) {
         const std::string data = folder_ + "data/";
         fs::create_directories(data + "levels");
         for (const auto& entry : fs::directory_iterator(kData)) {
@@ -53,13 +53,14 @@ protected:
         for (const auto& entry : fs::directory_iterator(kData + "/levels")) {
             fs::create_symlink(entry.path(), data + "levels/" + entry.path().filename().string());
         }
-        fs::remove(data + "levels/1.txt");
-        std::ofstream(data + "levels/1.txt") << levelOne;
+        const std::string file = data + "levels/" + std::to_string(level) + ".txt";
+        fs::remove(file);
+        std::ofstream(file) << levelText;
         return data;
     }
-    // Level 1 of the game with other lines for its time and goals.
-    static std::string LevelOne(const std::string& time, const std::string& goals) {
-        std::string text = Read(kData + "/levels/1.txt");
+    // Level 1 (or another) of the game with other lines for its time and goals.
+    static std::string LevelOne(const std::string& time, const std::string& goals, int level = 1) {
+        std::string text = Read(kData + "/levels/" + std::to_string(level) + ".txt");
         auto replace = [&](const std::string& key, const std::string& line) {
             const size_t at = text.find(key + "=");
             text.replace(at, text.find('\n', at) - at, line);
@@ -203,3 +204,17 @@ TEST_F(PlayTest, AWonLevelsBoardFallsAwayUnderWellDone) {
 }
 
 }  // namespace
+
+TEST_F(PlayTest, TheLastLevelWonLeadsThroughTheEndingAndTheCreditsToTheMapAndAFreshStart) {
+    // No goal: the first match wins the hundredth level.
+    const std::string data = DataWith(LevelOne("time=180", "goals=0,0,0,0,0", 100), 100);
+    const std::string report =
+        Play({"--data", data, "--level", "100", "--autoplay", "--seed", "4"}, "32000 quit\n", "ending");
+    size_t at = report.find("\"level_end\",\"level\":100,\"result\":\"won\"");
+    ASSERT_NE(at, std::string::npos) << report;
+    for (const char* step : {"\"name\":\"levelcomplete\"", "\"name\":\"gamefinished\"", "\"name\":\"credits\"",
+                             "\"name\":\"map\"", "\"level_start\",\"level\":1"}) {
+        at = report.find(step, at + 1);
+        ASSERT_NE(at, std::string::npos) << "then " << step << " in\n" << report;
+    }
+}
