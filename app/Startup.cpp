@@ -28,6 +28,7 @@
 #include "game/screens/CreditsScreen.h"
 #include "game/screens/GameFinishedScreen.h"
 #include "game/screens/GameScreen.h"
+#include "game/screens/InGameMenu.h"
 #include "game/screens/InstructionsScreen.h"
 #include "game/screens/IntroScreen.h"
 #include "game/screens/LevelCompleteScreen.h"
@@ -97,6 +98,9 @@ void StartPlay(const Options& options) {
     MapScreen->ShopDestination = [] { return static_cast<TScreen*>(ShopScreen.get()); };
     ShopScreen->MapDestination = [] { return static_cast<TScreen*>(MapScreen.get()); };
     MakeStoryScreens();
+    // The pause panel's pages come back to the level; its way out leads to the map.
+    GameScreen->InGameMenu->InstructionsDestination = [] { return static_cast<TScreen*>(InstructionsScreen.get()); };
+    GameScreen->InGameMenu->TitleDestination = [] { return static_cast<TScreen*>(MapScreen.get()); };
     GameScreen->PreStart();
     // A won level leads through its panel to the map, the last one to the ending.
     LevelCompleteScreen->MapDestination = [] { return static_cast<TScreen*>(MapScreen.get()); };

@@ -7,10 +7,13 @@
 #include "framework/core/SoundBank.h"
 #include "framework/gfx/GameFonts.h"
 #include "framework/gfx/GameImage.h"
+#include "framework/gfx/GameText.h"
 #include "framework/gfx/ImageBank.h"
 #include "framework/screens/GameFade.h"
 #include "framework/sprites/Animation.h"
 #include "framework/sprites/Sprite.h"
+#include "framework/ui/Button.h"
+#include "framework/ui/Menu.h"
 #include "game/board/Board.h"
 #include "game/board/BoardEvents.h"
 #include "game/board/BoardPictures.h"
@@ -25,6 +28,7 @@
 #include "game/board/Player.h"
 #include "game/save/SaveData.h"
 #include "game/screens/GameScreenEffects.h"
+#include "game/screens/InGameMenu.h"
 #include "game/screens/LevelCompleteScreen.h"
 #include "game/screens/LevelEvents.h"
 
@@ -39,7 +43,7 @@ constexpr float kBoardAbove = -(768.0f + 50.0f);
 
 }  // namespace
 
-TGameScreen::TGameScreen() {
+TGameScreen::TGameScreen() : InGameMenu(std::make_shared<TInGameMenu>()) {
     name = "game";
 }
 
@@ -74,11 +78,18 @@ int TGameScreen::Load() {
     LoadMusic();
     if (!LevelCompleteScreen) LevelCompleteScreen = std::make_shared<TLevelCompleteScreen>();
     LevelCompleteScreen->Load();
+    Menu = TMenu::Create("buttonMO", "buttonclick", 0, 0, 0);
+    Menu->AddQuickAuto("MenuButton", "menu")
+        ->SetupCaption(GameText.FindString("Button Menu"), GameFonts.Button, nullptr, nullptr, nullptr, nullptr);
+    SetMenuCoords(MENU_Y);
+    InGameMenu->Load();
     return 1;
 }
 
 int TGameScreen::Start() {
     TScreen::Start();
+    // Escape opens the pause panel.
+    Game->IgnoreEscapeKey = 1;
     Game->MusicPlay(1, 0, 0);
     FadingIn = 1;
     StartLevel();
@@ -94,6 +105,13 @@ int TGameScreen::Start() {
 int TGameScreen::CoreStart() {
     TScreen::CoreStart();
     ConnectBoard();
+    // Back from a page the pause panel opened (options, instructions): the level carries on as it was,
+    // fading in under the panel, and a later departure ends it as usual.
+    if (StopInit) {
+        ResetStops();
+        Game->IgnoreEscapeKey = 1;
+        Game->GameFade->Init(FADE_IN_MS, 0, 0, 0, 0, nullptr);
+    }
     return 1;
 }
 
@@ -113,6 +131,7 @@ int TGameScreen::Kill() {
     SandAnim.reset();
     backdrop_.reset();
     if (LevelCompleteScreen) LevelCompleteScreen->Kill();
+    InGameMenu->Kill();
     KillGameObjects();
     BoardEvents = TBoardEvents{};
     return 1;
@@ -152,6 +171,8 @@ int TGameScreen::FillGrid() {
 }
 
 int TGameScreen::RestartLevel() {
+    // A level given up from the pause panel ends as left; one lost already has told its end.
+    EndLevel("left");
     KillGameObjects();
     StartLevel();
     PlaceBoard(kBoardAbove);
@@ -264,8 +285,11 @@ int TGameScreen::SetGaugeEmpty() {
     return 1;
 }
 
-int TGameScreen::SetMenuCoords(int /*y*/) {
-    return 1;
+int TGameScreen::SetMenuCoords(int y) {
+    if (!Menu) return 0;
+    // The button rides with the HUD panel as it slides.
+    auto button = Menu->FindButton("menu");
+    return button ? button->MoveTo(GetHUDX() + static_cast<float>(MENU_X + 2), static_cast<float>(y)) : 0;
 }
 
 int TGameScreen::MakeTestGem(int x, int y, int type) {
@@ -298,10 +322,18 @@ int TGameScreen::SpecificKeys() {
 }
 
 int TGameScreen::Logic() {
+    if (!LevelCompleteUp()) {
+        const int menu = InGameMenu->Logic();
+        // The pointer puts down a carried power-up while the panel is open and takes it up again after.
+        if ((menu == TInGameMenu::kOpened || menu == TInGameMenu::kClosed) && Grid) Grid->TogglePointer(menu);
+    }
     // Over a won level the panel has the tick: the board, the clock and the effects under it stand still.
     if (LevelCompleteScreen) LevelCompleteScreen->Logic();
-    GetHUDX();
+    SetMenuCoords(MENU_Y);
+    // Paused under the menu, the level keeps still: board, clock, effects and its own animations.
+    if (InGameMenu->Active) return 1;
     if (!LevelCompleteUp()) {
+        if (ManageMenuButton()) return 1;
         ClearSoundTriggers();
         if (Player.Manage() == -1) {
             ProcessSoundTriggers();
@@ -326,10 +358,23 @@ int TGameScreen::Draw() {
     if (Grid) Grid->DrawOver();
     BoardEffects.Draw();
     DrawHUD();
+    if (Menu) Menu->Draw(0, 0);
     // The HUD's sparks go with the HUD while the panel is up.
     if (!LevelCompleteUp()) HudEffects.Draw();
     DrawBigTexts();
+    InGameMenu->Draw();
     if (LevelCompleteScreen) LevelCompleteScreen->Draw();
+    return 1;
+}
+
+int TGameScreen::ManageMenuButton() {
+    // The button rests while the board drops in and while the level is won.
+    const bool intro = IntroAnim && IntroAnim->Active, outro = OutroAnim && OutroAnim->Active;
+    if (!Menu || intro || outro) return 0;
+    Menu->Manage(0, 0);
+    if (!Menu->Clicked("menu")) return 0;
+    InGameMenu->Show(1);
+    if (Grid) Grid->TogglePointer(TInGameMenu::kOpened);
     return 1;
 }
 

@@ -11,6 +11,7 @@
 class TAnimation;
 class TBitmapFont;
 class TGameImage;
+class TInGameMenu;
 class TGameSound;
 class TSprite;
 
@@ -54,6 +55,9 @@ public:
     std::shared_ptr<TGameSound> SoundGameOver, SoundLowTimeBeep, SoundNoMore, SoundTimeUp;
     // Where the board is: 0 in place, negative above the screen (the intro drops it in).
     float BoardOffset = 0;
+    // The pause panel, opened by Escape or the Menu button at the foot of the HUD.
+    std::shared_ptr<TInGameMenu> InGameMenu;
+    static constexpr int MENU_Y = 692;
 
     TGameScreen();
 
@@ -97,6 +101,8 @@ public:
     int ManageHUDClicks();
     int ManageHUDEffects();
     int ManageIntroAnim();
+    // The Menu button opens the pause panel; 1 when it did.
+    int ManageMenuButton();
     int ManageNoMoreMovesAnim();
     int ManageOutroAnim();
     int ProcessSoundTriggers();
