@@ -110,6 +110,11 @@ int TGameScreen::CoreStart() {
     if (StopInit) {
         ResetStops();
         Game->IgnoreEscapeKey = 1;
+        // A page that played music of its own gives the level its track back.
+        if (Game->MusicFileName != MusicTrack()) {
+            LoadMusic();
+            Game->MusicPlay(1, 0, 0);
+        }
         Game->GameFade->Init(FADE_IN_MS, 0, 0, 0, 0, nullptr);
     }
     return 1;
@@ -216,8 +221,12 @@ int TGameScreen::LoadBackground() {
     return ImageLoad(BackgroundFileName, -1, 0);
 }
 
+std::string TGameScreen::MusicTrack() const {
+    return "level" + std::to_string(GetSubLevel()) + ".ogg";
+}
+
 int TGameScreen::LoadMusic() {
-    return Game->MusicLoad("level" + std::to_string(GetSubLevel()) + ".ogg", 1);
+    return Game->MusicLoad(MusicTrack(), 1);
 }
 
 int TGameScreen::FillColorArray() {

@@ -95,6 +95,8 @@ public:
     int GoalDoneEffect(int row);
     int LoadBackground();
     int LoadMusic();
+    // The file of the level's music.
+    std::string MusicTrack() const;
     int KillGameObjects();
     int MakeTestGem(int x, int y, int type);
     int ManageAutoHint();
