@@ -28,6 +28,7 @@
 #include "game/screens/GameScreen.h"
 #include "game/screens/LevelCompleteScreen.h"
 #include "game/screens/MapScreen.h"
+#include "game/screens/OptionsScreen.h"
 #include "game/screens/ShopScreen.h"
 #include "game/screens/PlaySession.h"
 #include "platform/files/Files.h"
@@ -78,6 +79,7 @@ void StartPlay(const Options& options) {
     GameScreen = std::make_shared<TGameScreen>();
     MapScreen = std::make_shared<TMapScreen>();
     ShopScreen = std::make_shared<TShopScreen>();
+    OptionsScreen = std::make_shared<TOptionsScreen>();
     MapScreen->ShopDestination = [] { return static_cast<TScreen*>(ShopScreen.get()); };
     ShopScreen->MapDestination = [] { return static_cast<TScreen*>(MapScreen.get()); };
     GameScreen->PreStart();

@@ -27,6 +27,7 @@ const std::vector<std::pair<std::string, Factory>>& Showcases() {
         {"dialogs", MakeDialogShowcase},
         {"shop", MakeShopShowcase},
         {"map", MakeMapShowcase},
+        {"options", MakeOptionsShowcase},
     };
     return showcases;
 }
