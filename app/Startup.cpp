@@ -33,6 +33,7 @@
 #include "game/screens/IntroScreen.h"
 #include "game/screens/LevelCompleteScreen.h"
 #include "game/screens/MapScreen.h"
+#include "game/screens/OptionsScreen.h"
 #include "game/screens/ShopScreen.h"
 #include "game/screens/PlaySession.h"
 #include "platform/files/Files.h"
@@ -95,12 +96,19 @@ void StartPlay(const Options& options) {
     GameScreen = std::make_shared<TGameScreen>();
     MapScreen = std::make_shared<TMapScreen>();
     ShopScreen = std::make_shared<TShopScreen>();
+    OptionsScreen = std::make_shared<TOptionsScreen>();
     MapScreen->ShopDestination = [] { return static_cast<TScreen*>(ShopScreen.get()); };
     ShopScreen->MapDestination = [] { return static_cast<TScreen*>(MapScreen.get()); };
     MakeStoryScreens();
     // The pause panel's pages come back to the level; its way out leads to the map.
     GameScreen->InGameMenu->InstructionsDestination = [] { return static_cast<TScreen*>(InstructionsScreen.get()); };
     GameScreen->InGameMenu->TitleDestination = [] { return static_cast<TScreen*>(MapScreen.get()); };
+    GameScreen->InGameMenu->OptionsDestination = [] { return static_cast<TScreen*>(OptionsScreen.get()); };
+    // The credits opened from the options come back to them.
+    OptionsScreen->CreditsDestination = [] {
+        CreditsScreen->Destination = OptionsScreen.get();
+        return static_cast<TScreen*>(CreditsScreen.get());
+    };
     GameScreen->PreStart();
     // A won level leads through its panel to the map, the last one to the ending.
     LevelCompleteScreen->MapDestination = [] { return static_cast<TScreen*>(MapScreen.get()); };

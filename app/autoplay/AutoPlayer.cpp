@@ -5,9 +5,9 @@
 
 #include "app/autoplay/AutoInput.h"
 #include "app/autoplay/BoardPlayer.h"
+#include "app/autoplay/LeavePlayer.h"
 #include "app/autoplay/MapPlayer.h"
 #include "app/autoplay/PanelPlayer.h"
-#include "app/autoplay/ReaderPlayer.h"
 #include "framework/core/Game.h"
 #include "framework/screens/Screen.h"
 #include "framework/sprites/Ticks.h"
@@ -16,14 +16,16 @@
 
 namespace {
 
-bool IsReadingPage(const std::string& name) {
-    return name == "intro" || name == "instructions" || name == "gamefinished" || name == "credits";
+// The screens the autoplayer looks at and leaves by their OK button.
+bool IsPassedThrough(const std::string& name) {
+    return name == "options" || name == "intro" || name == "instructions" || name == "gamefinished" ||
+           name == "credits";
 }
 
 // One strategy per screen name; the board's hand keeps its own pace and generator for the whole run.
 struct TAutoPlayer {
     explicit TAutoPlayer(uint32_t seed) : board(PushAutoInput, seed, Pace()), panel(Ticks(kReadMs)), map(Ticks(kReadMs)),
-          reader(Ticks(kReadMs)) {}
+          pages(Ticks(kReadMs), "ok") {}
 
     // The level complete table is read for a second and a half.
     static constexpr int kReadMs = 1500;
@@ -40,7 +42,7 @@ struct TAutoPlayer {
         if (!Game->CurrentTScreen) return;
         TScreen& screen = *Game->CurrentTScreen;
         if (screen.name == "map" && MapScreen) return map.Tick(board.Hand());
-        if (IsReadingPage(screen.name)) return reader.Tick(board.Hand(), screen);
+        if (IsPassedThrough(screen.name)) return pages.Tick(board.Hand(), screen);
         if (Game->CurrentTScreen->name != "game") return;
         if (LevelCompleteScreen && LevelCompleteScreen->Active) {
             panel.Tick(board.Hand());
@@ -52,7 +54,7 @@ struct TAutoPlayer {
     TBoardPlayer board;
     TPanelPlayer panel;
     TMapPlayer map;
-    TReaderPlayer reader;
+    TLeavePlayer pages;
 };
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "game/screens/GameDialogs.h"
 #include "game/screens/GameScreen.h"
 #include "game/screens/MapScreen.h"
+#include "game/screens/OptionsScreen.h"
 #include "game/screens/ShopScreen.h"
 #include "game/screens/PlaySession.h"
 
@@ -88,4 +89,11 @@ std::unique_ptr<TScreen> MakeMapShowcase() {
     SaveData.CollectGold(1250);
     GameScreen = std::make_shared<TGameScreen>();
     return std::make_unique<TMapScreen>();
+}
+
+std::unique_ptr<TScreen> MakeOptionsShowcase() {
+    ImageBank.SetPath(Game->ImagePath);
+    LoadPlayResources();
+    UseStartupPlayer();
+    return std::make_unique<TOptionsScreen>();
 }

@@ -14,3 +14,6 @@ std::unique_ptr<TScreen> MakeShopShowcase();
 
 // The level map of a player with every level open and the last one current, the map scrolled to its top.
 std::unique_ptr<TScreen> MakeMapShowcase();
+
+// The options screen for the start-up player with the settings as they stand; leaving it ends the program.
+std::unique_ptr<TScreen> MakeOptionsShowcase();

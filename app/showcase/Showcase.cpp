@@ -32,6 +32,7 @@ const std::vector<std::pair<std::string, Factory>>& Showcases() {
         {"instructions", MakeInstructionsShowcase},
         {"credits", MakeCreditsShowcase},
         {"ending", MakeEndingShowcase},
+        {"options", MakeOptionsShowcase},
     };
     return showcases;
 }

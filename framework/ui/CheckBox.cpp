@@ -3,22 +3,23 @@
 #include <cmath>
 
 #include "framework/core/Game.h"
+#include "framework/core/GameChannel.h"
 #include "framework/core/GameSound.h"
 #include "framework/gfx/GameImage.h"
 #include "framework/ui/MousePointer.h"
 
 namespace {
 
-void Play(const std::shared_ptr<TGameSound>& sound) {
-    if (!sound) return;
-    platform::ChannelId channel = 0;
-    sound->PlayInChannel(channel, 0);
+void Play(platform::ChannelId& channel, const std::shared_ptr<TGameSound>& sound) {
+    if (sound) sound->PlayInChannel(channel, 0);
 }
 
 }  // namespace
 
-std::shared_ptr<TCheckBox> TCheckBox::Create(std::shared_ptr<TGameImage> box, std::shared_ptr<TGameImage> boxMO,
-                                             std::shared_ptr<TGameImage> check, float px, float py, int ticked) {
+std::shared_ptr<TCheckBox> TCheckBox::Create(std::shared_ptr<TGameImage> box,
+                                             std::shared_ptr<TGameImage> boxMO,
+                                             std::shared_ptr<TGameImage> check, float px, float py,
+                                             int ticked) {
     auto checkBox = std::make_shared<TCheckBox>();
     checkBox->_boxImage = std::move(box);
     checkBox->_boxMOImage = std::move(boxMO);
@@ -45,31 +46,39 @@ int TCheckBox::Logic() {
         return 0;
     }
     if (!disabled) {
-        if (!_mouseOver) Play(MOSound);
+        if (!_mouseOver) Play(ChannelMouseOver, MOSound);
         _mouseOver = 1;
     }
     if (!mouse.MouseHit(1)) return 0;
     if (disabled) {
-        Play(disabledSound);
+        Play(ChannelClick, disabledSound);
         return 0;
     }
     state = !state;
-    Play(clickSound);
+    Play(ChannelClick, clickSound);
     return 1;
 }
 
 int TCheckBox::Draw() {
     if (!active) return 0;
     const auto& box = disabled && _boxDisabledImage ? _boxDisabledImage
-                      : _mouseOver && _boxMOImage    ? _boxMOImage
-                                                     : _boxImage;
+                      : _mouseOver && _boxMOImage   ? _boxMOImage
+                                                    : _boxImage;
     if (box) box->DrawCorner(std::floor(x), std::floor(y), 0);
     const auto& check = disabled && _checkDisabledImage ? _checkDisabledImage : _checkImage;
-    if (state && check) check->DrawCorner(std::floor(x) + static_cast<float>(checkOffsetX), std::floor(y) + static_cast<float>(checkOffsetY), 0);
+    if (state && check)
+        check->DrawCorner(std::floor(x) + static_cast<float>(checkOffsetX),
+                          std::floor(y) + static_cast<float>(checkOffsetY), 0);
     return 1;
 }
 
 int TCheckBox::Kill() {
+    if (Game) {
+        platform::Audio& audio = Game->GetPlatform().GetAudio();
+        ReleaseChannel(audio, ChannelMouseOver);
+        ReleaseChannel(audio, ChannelClick);
+    }
+    ChannelMouseOver = ChannelClick = 0;
     _boxImage.reset();
     _boxMOImage.reset();
     _checkImage.reset();

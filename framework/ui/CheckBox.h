@@ -2,6 +2,8 @@
 
 #include <memory>
 
+#include "platform/Audio.h"
+
 class TGameImage;
 class TGameSound;
 
@@ -17,8 +19,11 @@ public:
     std::shared_ptr<TGameImage> _boxImage, _boxMOImage, _checkImage;
     int _mouseOver = 0;
     std::shared_ptr<TGameImage> _boxDisabledImage, _checkDisabledImage;
+    // Each sound cuts its own last one short rather than piling up; the disabled sound is a click's.
+    platform::ChannelId ChannelMouseOver = 0, ChannelClick = 0;
 
-    static std::shared_ptr<TCheckBox> Create(std::shared_ptr<TGameImage> box, std::shared_ptr<TGameImage> boxMO,
+    static std::shared_ptr<TCheckBox> Create(std::shared_ptr<TGameImage> box,
+                                             std::shared_ptr<TGameImage> boxMO,
                                              std::shared_ptr<TGameImage> check, float x, float y, int state);
     int Draw();
     int GetHeight() const;
