@@ -38,6 +38,7 @@ std::shared_ptr<TPlayerManager> TPlayerManager::Create(std::shared_ptr<TGameImag
 int TPlayerManager::MenuCreate(int buttonCount, const std::string& imageName) {
     Menu = MakeMenu(ButtonGap);
     for (int i = 0; i < std::clamp(buttonCount, 0, 4); ++i) Menu->AddQuick(imageName, kButtons[i]);
+    if (auto ok = Menu->FindButton("OK")) ok->OKButton = 1;
     Menu->MakeRow(ButtonGap);
     return 1;
 }

@@ -13,7 +13,7 @@ class TGameSound;
 class TListBox;
 
 // The list of players: the names of the profiles in the profile folder, one of which the player chooses
-// (OK, Enter or a double click), creates (Create, through a name prompt) or deletes (Delete or the Delete
+// (OK or Enter, or a double click), creates (Create, through a name prompt) or deletes (Delete or the Delete
 // key, after a question). Cancel and Escape keep the current player unless it was deleted. The chosen
 // player becomes the current one and is stored in the settings. Manage answers 0 while the dialog is
 // open and 1 once it has closed.

@@ -1,8 +1,10 @@
 #include "game/screens/TitleScreen.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <numbers>
+#include <utility>
 
 #include "framework/core/Game.h"
 #include "framework/core/GameSound.h"
@@ -30,7 +32,9 @@
 #include "game/save/ShopItem.h"
 #include "game/screens/GameDialogs.h"
 #include "game/screens/PlayerProfiles.h"
+#include "platform/Audio.h"
 #include "platform/KeyCodes.h"
+#include "platform/Platform.h"
 
 std::shared_ptr<TTitleScreen> TitleScreen;
 
@@ -85,23 +89,29 @@ int TTitleScreen::Load() {
     return LoadSpecial();
 }
 
+std::array<std::pair<std::shared_ptr<TGameImage>*, const char*>, 12> TTitleScreen::Layers() {
+    return {{
+        {&BackgroundImage, "background"},
+        {&CloudsImage, "clouds"},
+        {&ForegroundImage, "foreground"},
+        {&hand, "hand"},
+        {&trTree, "trTree"},
+        {&lightning, "lightning"},
+        {&eyesBlink, "redeyeblink"},
+        {&crowRight, "crow_right"},
+        {&crowLeft, "crow_left"},
+        {&crowBlink, "crow_blink"},
+        {&crowCaw, "crow_caw"},
+        {&logo, "logo"},
+    }};
+}
+
 int TTitleScreen::LoadSpecial() {
     // Several of the scene's file names are used by other screens too: the layers keep keys of their own.
-    const auto layer = [](const char* file, const char* key) {
-        return ImageBank.LoadNoMid(std::string("TitleScreen/") + file, key);
-    };
-    BackgroundImage = layer("background.png", "TitleBackground");
-    CloudsImage = layer("clouds.png", "TitleClouds");
-    ForegroundImage = layer("foreground.png", "TitleForeground");
-    hand = layer("hand.png", "TitleHand");
-    trTree = layer("trTree.png", "TitleTree");
-    lightning = layer("lightning.png", "TitleLightning");
-    eyesBlink = layer("redeyeblink.png", "TitleRedEyes");
-    crowRight = layer("crow_right.png", "TitleCrowRight");
-    crowLeft = layer("crow_left.png", "TitleCrowLeft");
-    crowBlink = layer("crow_blink.png", "TitleCrowBlink");
-    crowCaw = layer("crow_caw.png", "TitleCrowCaw");
-    logo = layer("logo.png", "TitleLogo");
+    for (const auto& [image, file] : Layers()) {
+        *image =
+            ImageBank.LoadNoMid("TitleScreen/" + std::string(file) + ".png", "Title " + std::string(file));
+    }
     // The hand turns about its wrist, the tree about its foot.
     if (hand->image) hand->image->SetHandle(kHandPivotX, kHandPivotY);
     if (trTree->image) trTree->image->SetHandle(kTreePivotX, kTreePivotY);
@@ -122,6 +132,9 @@ int TTitleScreen::LoadSpecial() {
     if (RestartMusicTest() || Game->MusicFileName != "title.ogg" || !Game->MusicIsPlaying()) {
         Game->MusicLoad("title.ogg", 1);
         Game->MusicPlay(1, 0, 0);
+    } else {
+        // The screen left behind may have faded it out with itself.
+        Game->GetPlatform().GetAudio().SetVolume(Game->MusicChannel, Game->GetMusicVolume() / 100.0f);
     }
     return 1;
 }
@@ -142,6 +155,7 @@ int TTitleScreen::Start() {
     lightningChance = 5000;
     drawClock_ = 0;
     firstStrike_ = 0;
+    creakTimer = windTimer = 200;
     SetupWelcome();
     Game->GameFade->Init(kFadeMs, 0, 0, 0, 0, nullptr);
     return 1;
@@ -156,10 +170,7 @@ int TTitleScreen::PostFadeIn() {
 }
 
 int TTitleScreen::Kill() {
-    for (auto* image : {&BackgroundImage, &CloudsImage, &ForegroundImage, &hand, &lightning, &eyesBlink,
-                        &trTree, &crowRight, &crowLeft, &crowBlink, &crowCaw, &logo}) {
-        image->reset();
-    }
+    for (const auto& layer : Layers()) layer.first->reset();
     if (EnterName) EnterName->Kill();
     if (PlayerManager) PlayerManager->Kill();
     if (ExitDialog) ExitDialog->Kill();
@@ -228,9 +239,9 @@ int TTitleScreen::Play() {
         bought += SaveData.PurchaseItem(kSecondBombItem);
     }
     if (bought > 0) Game->CurrentProfile->Save();
-    const auto& next = Player.Unlocked == 1 && IntroDestination ? IntroDestination : MapDestination;
-    if (!next) return 0;
-    return FadeOutTo(next(), kFadeMs, 1);
+    // The intro has music of its own; the map goes on with the title's.
+    if (Player.Unlocked == 1 && IntroDestination) return FadeOutTo(IntroDestination(), kFadeMs, 1);
+    return MapDestination ? FadeOutTo(MapDestination(), kFadeMs, 0) : 0;
 }
 
 int TTitleScreen::ManageDialogs() {

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "framework/screens/Screen.h"
 
@@ -66,6 +68,8 @@ public:
     int Play();
 
 private:
+    // The scene's pictures with their files in "TitleScreen/".
+    std::array<std::pair<std::shared_ptr<TGameImage>*, const char*>, 12> Layers();
     // The random draws of the crow, the eyes and the lightning, made sixty times a second.
     void Draws();
     void DrawScene();

@@ -136,4 +136,24 @@ TEST_F(TitleTest, ChangePlayerOpensTheListAndItsCloseGreetsTheChosenOne) {
     EXPECT_EQ(title.Welcome->Text, GameText.FindString("Welcome") + "\r\nBob");
 }
 
+TEST_F(TitleTest, TheFirstStrikeAfterTheFadeFallsOnTheKeepAndTheSceneKeepsMoving) {
+    MakePlayer("Ann");
+    TTitleScreen& title = Title();
+    EXPECT_EQ(title.lightningChance, 5000) << "it has struck";
+    EXPECT_EQ(title.lightningX, 412);
+    EXPECT_EQ(title.lightningFlip, 0);
+    title.cloudsX = 1023.95f;
+    Frames(1);
+    EXPECT_LT(title.cloudsX, 1.0f) << "the clouds wrap at the screen's width";
+    float least = 0, most = 0;
+    for (int i = 0; i < 800; ++i) {
+        Frames(1);
+        least = std::min(least, title.handAngle);
+        most = std::max(most, title.handAngle);
+    }
+    EXPECT_LT(least, -11.0f);
+    EXPECT_GT(most, 11.0f);
+    EXPECT_LE(most, 12.0f);
+}
+
 }  // namespace
