@@ -30,7 +30,13 @@ int MakeCurrentProfile() {
     // when this one's file is missing or damaged.
     auto profile = TProfile::Create(name);
     AttachSaveData(*profile);
-    profile->Load();
+    if (!profile->Load()) {
+        // The damaged file is set aside and the player told; whatever it held before it broke off is no
+        // one's progress, so the player starts afresh under the same name.
+        profile->Init(name);
+        if (ProfileCreatedHook) ProfileCreatedHook(*profile);
+        profile->Save();
+    }
     Game->CurrentProfile = profile;
     // The player's progress comes with the profile: shop items open by the current player's levels.
     Player.ReadProfile(profile.get(), 0);

@@ -155,6 +155,17 @@ TEST_F(PlayersTest, EachPlayerKeepsTheirOwnProgressAndGoldAcrossARestart) {
     EXPECT_EQ(SaveData.GetShopItemStatus(24), ShopItem::PURCHASED);
 }
 
+TEST_F(PlayersTest, ADamagedProfileStartsItsPlayerAfreshWithNothingOfTheLastPlayer) {
+    MakePlayer("Ann", 9, 120);
+    MakePlayer("Bob", 2, 7);
+    std::ofstream(game().ProfilePath + "Ann.dat", std::ios::trunc) << "not a profile";
+    ASSERT_EQ(MakeCurrentPlayer("Ann"), 1);
+    EXPECT_EQ(CurrentName(), "Ann");
+    EXPECT_EQ(Player.Unlocked, 1) << "neither Ann's lost progress nor Bob's";
+    EXPECT_EQ(SaveData.goldCollected, 0);
+    EXPECT_TRUE(fs::exists(game().ProfilePath + "Ann.bad")) << "the damaged file is kept aside";
+}
+
 TEST_F(PlayersTest, AStoredNameWithoutAProfileOrUnfitForAFileFallsToTheFirstPlayerOrNobody) {
     struct Case {
         std::string stored;
