@@ -31,6 +31,8 @@
 #include "game/screens/OptionsScreen.h"
 #include "game/screens/ShopScreen.h"
 #include "game/screens/PlaySession.h"
+#include "game/screens/PlayerProfiles.h"
+#include "game/screens/TitleScreen.h"
 #include "platform/files/Files.h"
 #include "platform/os/InstanceLock.h"
 
@@ -61,8 +63,9 @@ void SwitchOffFrameworkKeys() {
         SoundDriverKey = 0;
 }
 
-// Until the title screen exists, the game goes straight to a level: the player's own, or the one the
-// command line asks for, timed unless it asks for the relaxed mode. Won levels lead on through the map.
+// After the splashes the game opens on the title with the stored player (a first start asks for a name
+// there). A level asked for on the command line is played at once instead, timed unless the relaxed mode
+// is asked for, by the stored player or else one named "Player". Won levels lead on through the map.
 void StartPlay(const Options& options) {
     if (options.relaxed) {
         TGameState::SetRelaxedMode();
@@ -70,20 +73,29 @@ void StartPlay(const Options& options) {
         TGameState::SetTimedMode();
     }
     LoadPlayResources();
-    UseStartupPlayer();
-    if (options.level > 0) {
-        Player.Level = options.level;
-        Player.Unlocked = std::max(Player.Unlocked, options.level);
-        SaveData.timer = options.relaxed ? 0 : 1;
-    }
     GameScreen = std::make_shared<TGameScreen>();
     MapScreen = std::make_shared<TMapScreen>();
     ShopScreen = std::make_shared<TShopScreen>();
     OptionsScreen = std::make_shared<TOptionsScreen>();
+    TitleScreen = std::make_shared<TTitleScreen>();
     MapScreen->ShopDestination = [] { return static_cast<TScreen*>(ShopScreen.get()); };
+    MapScreen->TitleDestination = [] { return static_cast<TScreen*>(TitleScreen.get()); };
     ShopScreen->MapDestination = [] { return static_cast<TScreen*>(MapScreen.get()); };
-    GameScreen->PreStart();
+    TitleScreen->MapDestination = [] { return static_cast<TScreen*>(MapScreen.get()); };
+    TitleScreen->OptionsDestination = [] { return static_cast<TScreen*>(OptionsScreen.get()); };
+    if (options.level > 0) {
+        UseStartupPlayer();
+        Player.Level = options.level;
+        Player.Unlocked = std::max(Player.Unlocked, options.level);
+        SaveData.timer = options.relaxed ? 0 : 1;
+        GameScreen->PreStart();
+    } else {
+        InstallSaveOnClose();
+        UseStoredPlayer();
+        TitleScreen->PreStart();
+    }
     // A won level leads through its panel to the map.
+    if (!LevelCompleteScreen) LevelCompleteScreen = std::make_shared<TLevelCompleteScreen>();
     LevelCompleteScreen->MapDestination = [] { return static_cast<TScreen*>(MapScreen.get()); };
 }
 
@@ -186,7 +198,9 @@ int RunMurkwell(platform::Platform& platform, const Options& options, const std:
         if (!options.reportPath.empty() && !InstallEventReport(options.reportPath, error)) {
             Message(error, 1, 1);
         }
-        if (options.autoplay) InstallAutoPlayer(options.seed.value_or(platform.GetClock().Millisecs()));
+        if (options.autoplay) {
+            InstallAutoPlayer(options.seed.value_or(platform.GetClock().Millisecs()), options.relaxed);
+        }
         std::unique_ptr<TScreen> showcase;
         if (options.showcase.empty()) {
             RunStartupSplashes();

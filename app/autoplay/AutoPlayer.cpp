@@ -8,21 +8,27 @@
 #include "app/autoplay/LeavePlayer.h"
 #include "app/autoplay/MapPlayer.h"
 #include "app/autoplay/PanelPlayer.h"
+#include "app/autoplay/TitlePlayer.h"
 #include "framework/core/Game.h"
 #include "framework/screens/Screen.h"
 #include "framework/sprites/Ticks.h"
 #include "game/screens/LevelCompleteScreen.h"
 #include "game/screens/MapScreen.h"
+#include "game/screens/TitleScreen.h"
 
 namespace {
 
 // One strategy per screen name; the board's hand keeps its own pace and generator for the whole run.
 struct TAutoPlayer {
-    explicit TAutoPlayer(uint32_t seed) : board(PushAutoInput, seed, Pace()), panel(Ticks(kReadMs)), map(Ticks(kReadMs)),
-          options(Ticks(kReadMs), "ok") {}
+    TAutoPlayer(uint32_t seed, bool relaxed)
+        : board(PushAutoInput, seed, Pace()), panel(Ticks(kReadMs)), map(Ticks(kReadMs)),
+          title(kName, relaxed, Ticks(kReadMs), Ticks(kKeyMs)), options(Ticks(kReadMs), "ok") {}
 
     // The level complete table is read for a second and a half.
     static constexpr int kReadMs = 1500;
+    // The name it gives on a first start, typed a key every fifth of a second.
+    static constexpr const char* kName = "wren";
+    static constexpr int kKeyMs = 200;
 
     // A person's pace: a move half a second to a second after the board comes to rest.
     static TBoardPace Pace() {
@@ -34,6 +40,7 @@ struct TAutoPlayer {
 
     void Tick() {
         if (!Game->CurrentTScreen) return;
+        if (Game->CurrentTScreen->name == "title" && TitleScreen) return title.Tick(board.Hand());
         if (Game->CurrentTScreen->name == "map" && MapScreen) return map.Tick(board.Hand());
         if (Game->CurrentTScreen->name == "options") return options.Tick(board.Hand(), *Game->CurrentTScreen);
         if (Game->CurrentTScreen->name != "game") return;
@@ -47,14 +54,15 @@ struct TAutoPlayer {
     TBoardPlayer board;
     TPanelPlayer panel;
     TMapPlayer map;
+    TTitlePlayer title;
     TLeavePlayer options;
 };
 
 }  // namespace
 
-void InstallAutoPlayer(uint32_t seed) {
+void InstallAutoPlayer(uint32_t seed, bool relaxed) {
     InstallAutoInput(Game->GetPlatform());
-    auto player = std::make_shared<TAutoPlayer>(seed);
+    auto player = std::make_shared<TAutoPlayer>(seed, relaxed);
     Game->AfterTickFunction = [player] {
         player->Tick();
         return 1;
