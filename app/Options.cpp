@@ -76,8 +76,8 @@ bool ParseOptions(int argc, const char* const* argv, Options& options, std::stri
             return false;
         }
     }
-    if (options.relaxed && options.level == 0) {
-        error = "--relaxed goes with --level";
+    if (options.relaxed && options.level == 0 && !options.autoplay) {
+        error = "--relaxed goes with --level or --autoplay";
         return false;
     }
     return true;
@@ -96,7 +96,8 @@ std::string UsageText() {
            "                    exactly\n"
            "  --script FILE     play timed input from FILE (see the README)\n"
            "  --level N         start straight into level N (1 to 100) for the current player, timed\n"
-           "  --relaxed         with --level: play it without the clock\n"
+           "  --relaxed         with --level: play it without the clock; with --autoplay: a new player it\n"
+           "                    makes plays relaxed\n"
            "  --autoplay        the autoplayer plays, through the mouse as a person would\n"
            "  --report FILE     write what happens to FILE, one JSON object a line\n"
            "  --showcase NAME   show one piece of the game on its own for review (" +

@@ -36,6 +36,8 @@
 #include "game/screens/OptionsScreen.h"
 #include "game/screens/ShopScreen.h"
 #include "game/screens/PlaySession.h"
+#include "game/screens/PlayerProfiles.h"
+#include "game/screens/TitleScreen.h"
 #include "platform/files/Files.h"
 #include "platform/os/InstanceLock.h"
 
@@ -67,7 +69,7 @@ void SwitchOffFrameworkKeys() {
 }
 
 // The pages around the game: the intro leads to the map; the ending to the credits, which then lead back
-// to the map, where the player's next game begins.
+// to the title, where the player's next game begins.
 void MakeStoryScreens() {
     IntroScreen = std::make_shared<TIntroScreen>();
     IntroScreen->Destination = MapScreen.get();
@@ -75,11 +77,12 @@ void MakeStoryScreens() {
     CreditsScreen = std::make_shared<TCreditsScreen>();
     GameFinishedScreen = std::make_shared<TGameFinishedScreen>();
     GameFinishedScreen->CreditsDestination = [] { return static_cast<TScreen*>(CreditsScreen.get()); };
-    GameFinishedScreen->AfterCreditsDestination = [] { return static_cast<TScreen*>(MapScreen.get()); };
+    GameFinishedScreen->AfterCreditsDestination = [] { return static_cast<TScreen*>(TitleScreen.get()); };
 }
 
-// Until the title screen exists, the game goes straight to a level: the player's own, or the one the
-// command line asks for, timed unless it asks for the relaxed mode. Won levels lead on through the map.
+// After the splashes the game opens on the title with the stored player (a first start asks for a name
+// there). A level asked for on the command line is played at once instead, timed unless the relaxed mode
+// is asked for, by the stored player or else one named "Player". Won levels lead on through the map.
 void StartPlay(const Options& options) {
     if (options.relaxed) {
         TGameState::SetRelaxedMode();
@@ -87,30 +90,44 @@ void StartPlay(const Options& options) {
         TGameState::SetTimedMode();
     }
     LoadPlayResources();
-    UseStartupPlayer();
-    if (options.level > 0) {
-        Player.Level = options.level;
-        Player.Unlocked = std::max(Player.Unlocked, options.level);
-        SaveData.timer = options.relaxed ? 0 : 1;
-    }
     GameScreen = std::make_shared<TGameScreen>();
     MapScreen = std::make_shared<TMapScreen>();
     ShopScreen = std::make_shared<TShopScreen>();
     OptionsScreen = std::make_shared<TOptionsScreen>();
+    TitleScreen = std::make_shared<TTitleScreen>();
     MapScreen->ShopDestination = [] { return static_cast<TScreen*>(ShopScreen.get()); };
+    MapScreen->TitleDestination = [] { return static_cast<TScreen*>(TitleScreen.get()); };
     ShopScreen->MapDestination = [] { return static_cast<TScreen*>(MapScreen.get()); };
     MakeStoryScreens();
-    // The pause panel's pages come back to the level; its way out leads to the map.
+    // The pause panel's pages come back to the level; its way out leads to the title.
     GameScreen->InGameMenu->InstructionsDestination = [] { return static_cast<TScreen*>(InstructionsScreen.get()); };
-    GameScreen->InGameMenu->TitleDestination = [] { return static_cast<TScreen*>(MapScreen.get()); };
+    GameScreen->InGameMenu->TitleDestination = [] { return static_cast<TScreen*>(TitleScreen.get()); };
     GameScreen->InGameMenu->OptionsDestination = [] { return static_cast<TScreen*>(OptionsScreen.get()); };
     // The credits opened from the options come back to them.
     OptionsScreen->CreditsDestination = [] {
         CreditsScreen->Destination = OptionsScreen.get();
         return static_cast<TScreen*>(CreditsScreen.get());
     };
-    GameScreen->PreStart();
+    TitleScreen->IntroDestination = [] { return static_cast<TScreen*>(IntroScreen.get()); };
+    TitleScreen->InstructionsDestination = [] {
+        InstructionsScreen->Destination = TitleScreen.get();
+        return static_cast<TScreen*>(InstructionsScreen.get());
+    };
+    TitleScreen->MapDestination = [] { return static_cast<TScreen*>(MapScreen.get()); };
+    TitleScreen->OptionsDestination = [] { return static_cast<TScreen*>(OptionsScreen.get()); };
+    if (options.level > 0) {
+        UseStartupPlayer();
+        Player.Level = options.level;
+        Player.Unlocked = std::max(Player.Unlocked, options.level);
+        SaveData.timer = options.relaxed ? 0 : 1;
+        GameScreen->PreStart();
+    } else {
+        InstallSaveOnClose();
+        UseStoredPlayer();
+        TitleScreen->PreStart();
+    }
     // A won level leads through its panel to the map, the last one to the ending.
+    if (!LevelCompleteScreen) LevelCompleteScreen = std::make_shared<TLevelCompleteScreen>();
     LevelCompleteScreen->MapDestination = [] { return static_cast<TScreen*>(MapScreen.get()); };
     LevelCompleteScreen->GameFinishedDestination = [] { return static_cast<TScreen*>(GameFinishedScreen.get()); };
 }
@@ -214,7 +231,9 @@ int RunMurkwell(platform::Platform& platform, const Options& options, const std:
         if (!options.reportPath.empty() && !InstallEventReport(options.reportPath, error)) {
             Message(error, 1, 1);
         }
-        if (options.autoplay) InstallAutoPlayer(options.seed.value_or(platform.GetClock().Millisecs()));
+        if (options.autoplay) {
+            InstallAutoPlayer(options.seed.value_or(platform.GetClock().Millisecs()), options.relaxed);
+        }
         std::unique_ptr<TScreen> showcase;
         if (options.showcase.empty()) {
             RunStartupSplashes();

@@ -8,11 +8,13 @@
 #include "app/autoplay/LeavePlayer.h"
 #include "app/autoplay/MapPlayer.h"
 #include "app/autoplay/PanelPlayer.h"
+#include "app/autoplay/TitlePlayer.h"
 #include "framework/core/Game.h"
 #include "framework/screens/Screen.h"
 #include "framework/sprites/Ticks.h"
 #include "game/screens/LevelCompleteScreen.h"
 #include "game/screens/MapScreen.h"
+#include "game/screens/TitleScreen.h"
 
 namespace {
 
@@ -24,11 +26,15 @@ bool IsPassedThrough(const std::string& name) {
 
 // One strategy per screen name; the board's hand keeps its own pace and generator for the whole run.
 struct TAutoPlayer {
-    explicit TAutoPlayer(uint32_t seed) : board(PushAutoInput, seed, Pace()), panel(Ticks(kReadMs)), map(Ticks(kReadMs)),
-          pages(Ticks(kReadMs), "ok") {}
+    TAutoPlayer(uint32_t seed, bool relaxed)
+        : board(PushAutoInput, seed, Pace()), panel(Ticks(kReadMs)), map(Ticks(kReadMs)),
+          title(kName, relaxed, Ticks(kReadMs), Ticks(kKeyMs)), pages(Ticks(kReadMs), "ok") {}
 
     // The level complete table is read for a second and a half.
     static constexpr int kReadMs = 1500;
+    // The name it gives on a first start, typed a key every fifth of a second.
+    static constexpr const char* kName = "wren";
+    static constexpr int kKeyMs = 200;
 
     // A person's pace: a move half a second to a second after the board comes to rest.
     static TBoardPace Pace() {
@@ -41,6 +47,7 @@ struct TAutoPlayer {
     void Tick() {
         if (!Game->CurrentTScreen) return;
         TScreen& screen = *Game->CurrentTScreen;
+        if (screen.name == "title" && TitleScreen) return title.Tick(board.Hand());
         if (screen.name == "map" && MapScreen) return map.Tick(board.Hand());
         if (IsPassedThrough(screen.name)) return pages.Tick(board.Hand(), screen);
         if (Game->CurrentTScreen->name != "game") return;
@@ -54,14 +61,15 @@ struct TAutoPlayer {
     TBoardPlayer board;
     TPanelPlayer panel;
     TMapPlayer map;
+    TTitlePlayer title;
     TLeavePlayer pages;
 };
 
 }  // namespace
 
-void InstallAutoPlayer(uint32_t seed) {
+void InstallAutoPlayer(uint32_t seed, bool relaxed) {
     InstallAutoInput(Game->GetPlatform());
-    auto player = std::make_shared<TAutoPlayer>(seed);
+    auto player = std::make_shared<TAutoPlayer>(seed, relaxed);
     Game->AfterTickFunction = [player] {
         player->Tick();
         return 1;

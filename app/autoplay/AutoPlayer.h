@@ -5,5 +5,6 @@
 // The autoplayer (--autoplay): after every logic tick it looks at the current screen and, for a screen it
 // knows, plays it through the mouse as a person would: on the level it is the board's hand. A screen it
 // does not know gets no input, so a missing strategy shows as a stalled report, never as a wrong one. Its
-// choices come from its own generator, seeded here.
-void InstallAutoPlayer(uint32_t seed);
+// choices come from its own generator, seeded here. A new player it makes plays relaxed when asked, else
+// timed.
+void InstallAutoPlayer(uint32_t seed, bool relaxed = false);

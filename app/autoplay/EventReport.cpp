@@ -8,6 +8,7 @@
 #include "framework/screens/Screen.h"
 #include "game/save/SaveData.h"
 #include "game/screens/LevelEvents.h"
+#include "game/screens/PlayerProfiles.h"
 
 namespace {
 
@@ -69,6 +70,9 @@ bool InstallEventReport(const std::string& path, std::string& error) {
                << ",\"time_left_ms\":" << end.timeLeftMs << ",\"moves\":" << end.moves
                << ",\"bombs\":" << end.bombs << ",\"powerups\":" << end.powerups;
         report->Write("level_end", fields.str());
+    };
+    PlayerChangedFunction = [report](const std::string& name) {
+        report->Write("player", ",\"name\":" + Quoted(name));
     };
     return true;
 }

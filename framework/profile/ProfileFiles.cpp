@@ -27,7 +27,7 @@ std::vector<std::string> ListProfileNames(const std::string& folder) {
     std::string error;
     if (!files::ListFolder(folder, entries, error)) return names;
     for (const std::string& entry : entries) {
-        if (!IsProfileFile(entry)) continue;
+        if (!IsProfileFile(entry) || !files::IsFile(folder + entry)) continue;
         const std::string stem = files::StemOf(entry);
         const std::string name = ProfileNameOfStem(stem);
         // A file the game could not have written under that name is not offered: choosing it would open

@@ -1,14 +1,21 @@
 #include "game/screens/GameDialogs.h"
 
 #include "framework/core/SoundBank.h"
+#include "framework/gfx/BitmapFont.h"
 #include "framework/gfx/GameFonts.h"
 #include "framework/gfx/GameText.h"
 #include "framework/gfx/ImageBank.h"
 #include "framework/gfx/Label.h"
+#include "framework/profile/ProfileNames.h"
 #include "framework/ui/Button.h"
 #include "framework/ui/DialogOK.h"
+#include "framework/ui/DialogTextInput.h"
 #include "framework/ui/DialogYesNo.h"
+#include "framework/ui/ListBox.h"
 #include "framework/ui/Menu.h"
+#include "framework/ui/PlayerManager.h"
+#include "game/board/Player.h"
+#include "game/screens/PlayerProfiles.h"
 
 namespace {
 
@@ -22,6 +29,16 @@ struct TBoardLayout {
 // menu board 420 × 600 (header band 100-316 × 18-72).
 constexpr TBoardLayout kMessageBoard{"Dialogs/MessageDialog", 320, 53, 310, 110, 520, 14};
 constexpr TBoardLayout kMenuBoard{"Dialogs/InGameMenu", 210, 45, 196, 110, 340, 40};
+// The keeper's board is 720 × 420: her cameo on the left third, the header band 290-650 × 30-84, the text
+// and buttons right of x 250.
+constexpr TBoardLayout kKeeperBoard{"Dialogs/Old Lady Dialog", 470, 57, 340, 104, 380, 14};
+// The name board is 560 × 340 (header band 130-426 × 26-80, the name well 80-480 × 160-212); the players'
+// board 640 × 600 (header band 150-486 × 26-80, the list well 90-550 × 160-480, the rule at 500).
+constexpr TBoardLayout kNameBoard{"Dialogs/EnterYourNameDialog", 280, 53, 280, 98, 440, 14};
+constexpr TBoardLayout kPlayersBoard{"Dialogs/Dialog", 320, 53, 310, 100, 520, 36};
+constexpr int kNameX = 100, kNameMiddleY = 186;
+// Four buttons side by side fit between the players' board's corners only smaller than other dialogs' ones.
+constexpr float kPlayersButtonScale = 0.72f;
 constexpr int kSlideMs = 300, kButtonGap = 24;
 
 void Caption(TButton& button, const char* key) {
@@ -71,4 +88,93 @@ std::shared_ptr<TDialogYesNo> MakeConfirmDialog(const std::string& text) {
 std::shared_ptr<TDialogYesNo> MakeChooseModeDialog() {
     return MakeQuestion(kMenuBoard, GameText.FindString("Choose Mode Dialog"), GameText.FindString("Choose Mode"),
                         "Button Timed", "Button Relaxed");
+}
+
+std::shared_ptr<TDialogYesNo> MakeCharacterQuestion(const std::string& header, const std::string& text) {
+    auto dialog = MakeQuestion(kKeeperBoard, header, text, "Button Yes", "Button No");
+    // The buttons stand under the text, on the right of the keeper.
+    dialog->MenuOX = kKeeperBoard.middleX - dialog->w / 2;
+    dialog->MenuPosition();
+    return dialog;
+}
+
+std::shared_ptr<TDialogTextInput> MakeEnterNameDialog() {
+    auto dialog = TDialogTextInput::Create(GameText.FindString("Enter Your Name"), "", MaxProfileNameLength,
+                                           ImageBank.Load(kNameBoard.picture), 0, 0, 0, 0, "button");
+    Caption(*dialog->Menu->FindButton("OK"), "Button OK");
+    Caption(*dialog->Menu->FindButton("Cancel"), "Button Cancel");
+    dialog->SetupText(nullptr, TColor::Create(240, 226, 190), nullptr, 0, GameFonts.LargeWhite);
+    dialog->DrawBox = 0;  // the board has its own well for the name
+    dialog->TextOX = kNameX;
+    dialog->TextOY = kNameMiddleY - static_cast<int>(GameFonts.LargeWhite->StringHeight("ABCXYZ") / 2);
+    TTextInput& input = dialog->TextInput;
+    input.AllowEuropeanChars = 1;
+    input.MakeCharsFileNameSafe();
+    input.BannedChars += ExtraBannedNameChars;
+    input.UppercaseFirstCharAsTyped = 1;
+    input.TypingSound = SoundBank.Find("Typing");
+    dialog->UppercaseFirstChar = 1;
+    dialog->ErrorCheckFunc = ProfileNameCheck;
+    dialog->ErrorDialogFunc = [](const std::string& message) {
+        return MakeMessageDialog(GameText.FindString("Error"), message);
+    };
+    // A name that passes is followed by the play mode; the name is taken once that is chosen.
+    auto modeChosen = std::make_shared<bool>(false);
+    dialog->OKClickedFunc = [modeChosen](TDialogTextInput& prompt) {
+        if (*modeChosen) return 1;
+        auto mode = MakeChooseModeDialog();
+        mode->YesFunc = [modeChosen] {
+            *modeChosen = true;
+            TGameState::SetTimedMode();
+            return 1;
+        };
+        mode->NoFunc = [modeChosen] {
+            *modeChosen = true;
+            TGameState::SetRelaxedMode();
+            return 1;
+        };
+        prompt.OKClickedDialog = mode;
+        return 0;
+    };
+    Dress(*dialog, kNameBoard, GameText.FindString("Welcome"));
+    return dialog;
+}
+
+std::shared_ptr<TPlayerManager> MakePlayerManager() {
+    auto manager = TPlayerManager::Create(ImageBank.Load(kPlayersBoard.picture), "button", 30);
+    for (const char* name : {"OK", "Create", "Delete", "Cancel"}) {
+        Caption(*manager->Menu->FindButton(name), (std::string("Button ") + name).c_str());
+    }
+    manager->Menu->ScaleMenu(kPlayersButtonScale, kPlayersButtonScale);
+    manager->ClickSoundEffect = SoundBank.Find("buttonclick");
+    manager->Limit = 10;
+    manager->BoxBorderH = 100;
+    manager->BoxBorderV = 20;
+    manager->BoxY = 180;
+    manager->DimWhenActive = 1;
+    manager->UpperFirstChar = 1;
+    manager->ExtraBannedChars = ExtraBannedNameChars;
+    manager->LineHeightAddition = 5;
+    manager->LimitBoxHeightToMaxItems = 1;
+    TListBox& list = *manager->ListBox;
+    list.SetupFont(nullptr, TColor::Create(235, 222, 190), nullptr, GameFonts.GUIFont,
+                   TColor{205, 154, 65, 0.45f});
+    list.DrawBox = 0;  // the board has its own well for the list
+    list.Centred = 1;
+    list.TextBorder = 0;
+    list.ClickSound = SoundBank.Find("buttonclick");
+    manager->ErrorDialogFunc = [](const std::string& message) {
+        return MakeMessageDialog(GameText.FindString("Error"), message);
+    };
+    manager->DialogYesNoFunc = MakeConfirmDialog;
+    manager->EnterNamePromptFunc = [](int) { return MakeEnterNameDialog(); };
+    manager->CreateProfileFunc = MakeCurrentPlayer;
+    // The chosen player is made afresh from the file: nothing of the last player's progress comes along.
+    manager->InitProfileBeforeLoad = 1;
+    manager->LoadProfileUserWrapper = [](const std::string&) { return MakeCurrentProfile(); };
+    manager->MessageCannotCreate = GameText.FindString("Cannot Create");
+    manager->MessageCannotDelete = GameText.FindString("Cannot Delete");
+    manager->MessageConfirmDelete = GameText.FindString("Confirm Delete");
+    Dress(*manager, kPlayersBoard, GameText.FindString("Player Manager Header"));
+    return manager;
 }

@@ -4,7 +4,9 @@
 #include <string>
 
 class TDialogOK;
+class TDialogTextInput;
 class TDialogYesNo;
+class TPlayerManager;
 
 // The game's own dialogs, made from the framework's in the game's look: their boards from "Dialogs/", the
 // header in the dialog header font, the text in the reading font, buttons of the "button" picture with
@@ -17,3 +19,12 @@ std::shared_ptr<TDialogOK> MakeMessageDialog(const std::string& header, const st
 std::shared_ptr<TDialogYesNo> MakeConfirmDialog(const std::string& text);
 // Timed or relaxed play, asked on the menu board: Yes is timed, No relaxed.
 std::shared_ptr<TDialogYesNo> MakeChooseModeDialog();
+// A yes-or-no question asked by the shop keeper on her own board; Yes answers 1, No -1.
+std::shared_ptr<TDialogYesNo> MakeCharacterQuestion(const std::string& header, const std::string& text);
+// A new player's name, typed under "Welcome" on the name board: letters, digits and the safe signs only,
+// the first one a capital, no name that a player has already. A name that passes is followed by the
+// choice of play mode, which becomes the mode of the next profile made; then the prompt closes with OK.
+std::shared_ptr<TDialogTextInput> MakeEnterNameDialog();
+// The list of players on the players' board, started: choosing one makes it current, a new name becomes
+// a player of its own at once.
+std::shared_ptr<TPlayerManager> MakePlayerManager();

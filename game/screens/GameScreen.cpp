@@ -321,8 +321,10 @@ int TGameScreen::Quit() {
 }
 
 int TGameScreen::SetEscDestination() {
-    // The title screen is Escape's destination once it exists; until then Escape leaves the game.
-    Game->DestinationTScreen = Game->ExitScreen.get();
+    // Escape is the pause panel's while the level runs; were it the framework's, it would lead where the
+    // panel's way out does.
+    const auto& title = InGameMenu->TitleDestination;
+    Game->DestinationTScreen = title ? title() : Game->ExitScreen.get();
     return 0;
 }
 

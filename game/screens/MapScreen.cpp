@@ -82,7 +82,8 @@ int TMapScreen::Load() {
     CurrentLevel = ImageBank.Load("MapScreen/CurrentLevel");
     Invalid = SoundBank.Find("InvalidClick");
     ZoomInSound = ZoomOut = SoundBank.Find("ZoomIn");
-    Game->MusicLoad("title.ogg", 1);
+    // From the title and the shop the tune they play goes on.
+    if (Game->MusicFileName != "title.ogg" || !Game->MusicIsPlaying()) Game->MusicLoad("title.ogg", 1);
     FillCoords();
     TimedCheckBox = TCheckBox::Create(ImageBank.LoadNoMid("MapScreen/CheckBox"),
                                       ImageBank.LoadNoMid("MapScreen/CheckBoxMO"),

@@ -8,12 +8,12 @@
 #include "framework/gfx/GameFonts.h"
 #include "framework/gfx/GameText.h"
 #include "framework/profile/Profile.h"
-#include "framework/profile/ProfileNames.h"
 #include "game/board/Player.h"
 #include "game/save/ProfileHooks.h"
 #include "game/save/SaveData.h"
 #include "game/save/ShopCatalogue.h"
 #include "game/screens/LevelCompleteScreen.h"
+#include "game/screens/PlayerProfiles.h"
 #include "platform/files/Files.h"
 
 namespace {
@@ -37,22 +37,21 @@ int LoadPlayResources() {
     return 1;
 }
 
-int UseStartupPlayer() {
-    const std::string name = IsProfileName(Game->ProfileName) ? Game->ProfileName : kDefaultPlayer;
-    auto profile = TProfile::Create(name);
-    AttachSaveData(*profile);
-    // A new profile starts on fresh save data; a damaged file falls back to its backup.
-    SaveData.Init();
-    profile->Load();
-    Game->CurrentProfile = profile;
-    Game->ProfileName = name;
-    Player.ReadProfile(profile.get(), 0);
+int InstallSaveOnClose() {
     // Closing the window during a level keeps the player's progress: the player's numbers go into the
     // profile as it is written.
     Game->SaveCurrentProfileFunction = [] {
+        if (!Game->CurrentProfile) return 0;
         // A won level whose panel is still rolling in has its books kept first.
         if (LevelCompleteScreen && LevelCompleteScreen->SettleBooks()) return 1;
         return Player.WriteProfile(Game->CurrentProfile.get());
     };
     return 1;
+}
+
+int UseStartupPlayer() {
+    InstallSaveOnClose();
+    if (UseStoredPlayer()) return 1;
+    Game->ProfileName = kDefaultPlayer;
+    return MakeCurrentProfile();
 }

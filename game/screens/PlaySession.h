@@ -5,7 +5,8 @@
 // data, the player and the profiles.
 int LoadPlayResources();
 
-// The player the game starts with while no title screen chooses one: the one the settings name, or
-// "Player", made when there is no such player yet. Its profile is read (or written afresh) and becomes
-// the current one.
+// Closing the window during a level saves the current player's progress with the profile.
+int InstallSaveOnClose();
+// The player for a run that skips the title (a level from the command line, a showcase, a test): the
+// stored player (see UseStoredPlayer), or "Player", made when there is no player yet.
 int UseStartupPlayer();

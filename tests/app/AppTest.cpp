@@ -43,6 +43,11 @@ TEST(CommandLine, MistakesAreNamed) {
     EXPECT_FALSE(Parse({"--seed", "99999999999"}, o, error));
     EXPECT_FALSE(Parse({"--showcase", "nothing"}, o, error));
     EXPECT_EQ(error, "there is no showcase 'nothing'");
+    // The relaxed mode is for a level played at once or for the autoplayer's new player.
+    EXPECT_FALSE(Parse({"--relaxed"}, o, error));
+    EXPECT_EQ(error, "--relaxed goes with --level or --autoplay");
+    EXPECT_TRUE(Parse({"--relaxed", "--autoplay"}, o, error)) << error;
+    EXPECT_TRUE(Parse({"--relaxed", "--level", "2"}, o, error)) << error;
     EXPECT_NE(UsageText().find("--deterministic"), std::string::npos);
     EXPECT_NE(UsageText().find("screens"), std::string::npos) << "the help names every showcase";
 }

@@ -69,15 +69,18 @@ protected:
         replace("goals", goals);
         return text;
     }
-    // Runs the game with the arguments and a script; the report's text.
-    std::string Play(std::vector<std::string> args, const std::string& script, const std::string& tag) {
+    // Runs the game with the arguments and a script; the report's text. Runs with the same home share
+    // their per-user folder (settings and players); by default each tag has its own.
+    std::string Play(std::vector<std::string> args, const std::string& script, const std::string& tag,
+                     std::string home = "") {
+        if (home.empty()) home = tag;
         const std::string scriptPath = folder_ + tag + ".txt", report = folder_ + tag + ".jsonl";
         std::ofstream(scriptPath) << script;
         args.insert(args.begin(), {kProgram, "--headless", "--deterministic"});
         args.insert(args.end(), {"--script", scriptPath, "--report", report});
         std::string output;
-        EXPECT_EQ(murkwell::test::RunProgram(args, output, 240, {"XDG_DATA_HOME=" + folder_ + tag + "-home"}),
-                  0)
+        EXPECT_EQ(
+            murkwell::test::RunProgram(args, output, 240, {"XDG_DATA_HOME=" + folder_ + home + "-home"}), 0)
             << output;
         return Read(report);
     }
@@ -127,6 +130,23 @@ TEST_F(PlayTest, TheAutoplayerWinsALevelAndTheSameSeedPlaysItTheSameWay) {
     }
     EXPECT_EQ(a, b) << "the same seed, the same game";
     EXPECT_NE(a, c) << "another seed, another game";
+}
+
+TEST_F(PlayTest, AFirstStartNamesAPlayerOnTheTitleWhoWinsLevelOneAndComesBackForLevelTwo) {
+    const std::vector<std::string> args = {"--seed", "5", "--autoplay"};
+    const std::string first = Play(args, "45000 quit\n", "first", "shared");
+    size_t at = 0;
+    for (const char* step :
+         {"\"name\":\"title\"", "\"event\":\"player\",\"name\":\"Wren\"", "\"name\":\"map\"",
+          "\"level_start\",\"level\":1,\"mode\":\"timed\"", "\"level_end\",\"level\":1,\"result\":\"won\""}) {
+        at = first.find(step, at);
+        ASSERT_NE(at, std::string::npos) << "then " << step << " in\n" << first;
+    }
+    // The next start greets Wren from the settings and the profile: no name is asked, level 2 is next.
+    const std::string second = Play(args, "20000 quit\n", "second", "shared");
+    EXPECT_EQ(second.find("\"event\":\"player\""), second.rfind("\"event\":\"player\"")) << second;
+    EXPECT_NE(second.find("\"event\":\"player\",\"name\":\"Wren\""), std::string::npos) << second;
+    EXPECT_NE(second.find("\"level_start\",\"level\":2"), std::string::npos) << second;
 }
 
 TEST_F(PlayTest, TheIntroDropsTheBoardInAndShowsPlayBeforeTheLevelBegins) {
