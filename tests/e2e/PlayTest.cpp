@@ -225,15 +225,15 @@ TEST_F(PlayTest, AWonLevelsBoardFallsAwayUnderWellDone) {
 
 }  // namespace
 
-TEST_F(PlayTest, TheLastLevelWonLeadsThroughTheEndingAndTheCreditsToTheMapAndAFreshStart) {
+TEST_F(PlayTest, TheLastLevelWonLeadsThroughTheEndingAndTheCreditsToTheTitleAndAFreshStart) {
     // No goal: the first match wins the hundredth level.
     const std::string data = DataWith(LevelOne("time=180", "goals=0,0,0,0,0", 100), 100);
     const std::string report =
-        Play({"--data", data, "--level", "100", "--autoplay", "--seed", "4"}, "32000 quit\n", "ending");
+        Play({"--data", data, "--level", "100", "--autoplay", "--seed", "4"}, "38000 quit\n", "ending");
     size_t at = report.find("\"level_end\",\"level\":100,\"result\":\"won\"");
     ASSERT_NE(at, std::string::npos) << report;
     for (const char* step : {"\"name\":\"levelcomplete\"", "\"name\":\"gamefinished\"", "\"name\":\"credits\"",
-                             "\"name\":\"map\"", "\"level_start\",\"level\":1"}) {
+                             "\"name\":\"title\"", "\"name\":\"map\"", "\"level_start\",\"level\":1"}) {
         at = report.find(step, at + 1);
         ASSERT_NE(at, std::string::npos) << "then " << step << " in\n" << report;
     }
