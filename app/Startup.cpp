@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
+#include <functional>
 #include <memory>
 
 #include "app/Product.h"
@@ -21,17 +22,23 @@
 #include "framework/core/SoundBank.h"
 #include "framework/gfx/GameImage.h"
 #include "framework/gfx/ImageBank.h"
+#include "framework/screens/LoadList.h"
+#include "framework/screens/LoadingScreen.h"
 #include "framework/screens/Screen.h"
 #include "framework/screens/SplashScreen.h"
+#include "framework/screens/StartupLoading.h"
 #include "game/board/Player.h"
+#include "game/save/AchievementList.h"
 #include "game/save/SaveData.h"
+#include "game/screens/GameLoading.h"
 #include "game/screens/GameScreen.h"
 #include "game/screens/LevelCompleteScreen.h"
 #include "game/screens/MapScreen.h"
-#include "game/screens/ShopScreen.h"
 #include "game/screens/PlaySession.h"
+#include "game/screens/ShopScreen.h"
 #include "platform/files/Files.h"
 #include "platform/os/InstanceLock.h"
+#include "platform/os/SystemClock.h"
 
 namespace {
 
@@ -60,29 +67,50 @@ void SwitchOffFrameworkKeys() {
         SoundDriverKey = 0;
 }
 
-// Until the title screen exists, the game goes straight to a level: the player's own, or the one the
-// command line asks for, timed unless it asks for the relaxed mode. Won levels lead on through the map.
-void StartPlay(const Options& options) {
+// The screens of play, made once before the loading (which fills the game screen's shared pictures), and
+// where each leads. A won level leads through its panel to the map.
+void CreateScreens() {
+    GameScreen = std::make_shared<TGameScreen>();
+    LevelCompleteScreen = std::make_shared<TLevelCompleteScreen>();
+    MapScreen = std::make_shared<TMapScreen>();
+    ShopScreen = std::make_shared<TShopScreen>();
+    MapScreen->ShopDestination = [] { return static_cast<TScreen*>(ShopScreen.get()); };
+    ShopScreen->MapDestination = [] { return static_cast<TScreen*>(MapScreen.get()); };
+    LevelCompleteScreen->MapDestination = [] { return static_cast<TScreen*>(MapScreen.get()); };
+}
+
+// Where the loading screen's click leads. Until the title screen exists, the game goes straight to a
+// level: the player's own, or the one the command line asks for.
+std::function<TScreen*()> TitleDestination = [] { return static_cast<TScreen*>(GameScreen.get()); };
+
+// The player and the mode play starts with once everything has loaded: timed unless the command line asks
+// for the relaxed mode, at the level it names.
+void PreparePlay(const Options& options) {
     if (options.relaxed) {
         TGameState::SetRelaxedMode();
     } else {
         TGameState::SetTimedMode();
     }
-    LoadPlayResources();
     UseStartupPlayer();
     if (options.level > 0) {
         Player.Level = options.level;
         Player.Unlocked = std::max(Player.Unlocked, options.level);
         SaveData.timer = options.relaxed ? 0 : 1;
     }
-    GameScreen = std::make_shared<TGameScreen>();
-    MapScreen = std::make_shared<TMapScreen>();
-    ShopScreen = std::make_shared<TShopScreen>();
-    MapScreen->ShopDestination = [] { return static_cast<TScreen*>(ShopScreen.get()); };
-    ShopScreen->MapDestination = [] { return static_cast<TScreen*>(MapScreen.get()); };
-    GameScreen->PreStart();
-    // A won level leads through its panel to the map.
-    LevelCompleteScreen->MapDestination = [] { return static_cast<TScreen*>(MapScreen.get()); };
+}
+
+// The loading screen, the splashes and the loading behind the screen; the time from the splashes' end to
+// the screen taking clicks goes to the debug log, measured on the wall clock whatever clock the game runs on.
+void StartUpLoading(const Options& options) {
+    ShowLoadingScreen();
+    RunStartupSplashes();
+    platform::SystemClock wall;
+    const uint32_t from = wall.Millisecs();
+    CreateScreens();
+    RunStartupLoading([](TLoadList& list) { ListGameLoading(list, {}); }, TitleDestination());
+    PreparePlay(options);
+    DebugLog("Start-up loading: " + std::to_string(Game->LoadingScreen->LoadingBar.CurrentStep) +
+             " items in " + std::to_string(wall.Millisecs() - from) + " ms");
 }
 
 }  // namespace
@@ -136,6 +164,8 @@ int RunMurkwell(platform::Platform& platform, const Options& options, const std:
         StartupStage = 907;
         game->CheckGoodExit();
         game->Init(0, 1);
+        StartupStage = 908;
+        BuildAchievementList();
         StartupStage = 909;
         VersionHousekeeping(*game);
         StartupStage = 910;
@@ -187,8 +217,7 @@ int RunMurkwell(platform::Platform& platform, const Options& options, const std:
         if (options.autoplay) InstallAutoPlayer(options.seed.value_or(platform.GetClock().Millisecs()));
         std::unique_ptr<TScreen> showcase;
         if (options.showcase.empty()) {
-            RunStartupSplashes();
-            StartPlay(options);
+            StartUpLoading(options);
         } else {
             showcase = MakeShowcase(options.showcase);
             showcase->PreStart();

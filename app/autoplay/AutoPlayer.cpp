@@ -5,6 +5,7 @@
 
 #include "app/autoplay/AutoInput.h"
 #include "app/autoplay/BoardPlayer.h"
+#include "app/autoplay/LoadingPlayer.h"
 #include "app/autoplay/MapPlayer.h"
 #include "app/autoplay/PanelPlayer.h"
 #include "framework/core/Game.h"
@@ -17,7 +18,11 @@ namespace {
 
 // One strategy per screen name; the board's hand keeps its own pace and generator for the whole run.
 struct TAutoPlayer {
-    explicit TAutoPlayer(uint32_t seed) : board(PushAutoInput, seed, Pace()), panel(Ticks(kReadMs)), map(Ticks(kReadMs)) {}
+    explicit TAutoPlayer(uint32_t seed)
+        : board(PushAutoInput, seed, Pace()),
+          panel(Ticks(kReadMs)),
+          map(Ticks(kReadMs)),
+          loading(Ticks(kReadMs)) {}
 
     // The level complete table is read for a second and a half.
     static constexpr int kReadMs = 1500;
@@ -32,6 +37,7 @@ struct TAutoPlayer {
 
     void Tick() {
         if (!Game->CurrentTScreen) return;
+        if (Game->CurrentTScreen->name == "loading") return loading.Tick(board.Hand());
         if (Game->CurrentTScreen->name == "map" && MapScreen) return map.Tick(board.Hand());
         if (Game->CurrentTScreen->name != "game") return;
         if (LevelCompleteScreen && LevelCompleteScreen->Active) {
@@ -44,6 +50,7 @@ struct TAutoPlayer {
     TBoardPlayer board;
     TPanelPlayer panel;
     TMapPlayer map;
+    TLoadingPlayer loading;
 };
 
 }  // namespace

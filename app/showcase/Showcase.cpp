@@ -7,6 +7,7 @@
 #include "app/showcase/DialogShowcase.h"
 #include "app/showcase/EffectShowcase.h"
 #include "app/showcase/FontShowcase.h"
+#include "app/showcase/LoadingShowcase.h"
 #include "app/showcase/ScreenSwitchShowcase.h"
 #include "framework/screens/Screen.h"
 
@@ -27,6 +28,7 @@ const std::vector<std::pair<std::string, Factory>>& Showcases() {
         {"dialogs", MakeDialogShowcase},
         {"shop", MakeShopShowcase},
         {"map", MakeMapShowcase},
+        {"loading", MakeLoadingShowcase},
     };
     return showcases;
 }

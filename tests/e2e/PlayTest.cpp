@@ -3,6 +3,7 @@
 // and a level's time-up show at their marks. Screenshots are compared by region, never byte for byte.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -22,6 +23,8 @@ const std::string kData = MURKWELL_DATA_DIR;
 // Level 1's board: 7 × 7 cells placed with their top-left corner here; the big texts are centred near
 // (572, 340).
 constexpr int kBoardX = 356, kBoardY = 108, kBoardSize = 7 * 66;
+// A click on the loading screen, which is up 4.2 s after the start (the splashes come first).
+constexpr const char* kContinue = "4500 click 512 700\n";
 
 std::string Read(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -68,10 +71,12 @@ protected:
         replace("goals", goals);
         return text;
     }
-    // Runs the game with the arguments and a script; the report's text.
+    // Runs the game with the arguments and a script; the report's text. Without the autoplayer a click
+    // once the loading screen is up goes on to the level.
     std::string Play(std::vector<std::string> args, const std::string& script, const std::string& tag) {
         const std::string scriptPath = folder_ + tag + ".txt", report = folder_ + tag + ".jsonl";
-        std::ofstream(scriptPath) << script;
+        const bool autoplay = std::find(args.begin(), args.end(), "--autoplay") != args.end();
+        std::ofstream(scriptPath) << (autoplay ? "" : kContinue) << script;
         args.insert(args.begin(), {kProgram, "--headless", "--deterministic"});
         args.insert(args.end(), {"--script", scriptPath, "--report", report});
         std::string output;
@@ -128,9 +133,21 @@ TEST_F(PlayTest, TheAutoplayerWinsALevelAndTheSameSeedPlaysItTheSameWay) {
     EXPECT_NE(a, c) << "another seed, another game";
 }
 
+TEST_F(PlayTest, AFreshStartGoesThroughTheLoadingScreenAndTheAutoplayerWinsLevelOne) {
+    const std::string report = Play({"--seed", "3", "--autoplay"}, "60000 quit\n", "fresh");
+    size_t at = 0;
+    for (const char* step : {"\"name\":\"loading\"", "\"name\":\"game\"", "\"level_start\",\"level\":1",
+                             "\"level_end\",\"level\":1,\"result\":\"won\""}) {
+        at = report.find(step, at);
+        ASSERT_NE(at, std::string::npos) << step << " in\n" << report;
+    }
+    EXPECT_EQ(report.find("\"event\":\"screen\",\"name\":\"loading\""), report.find("\"event\":\"screen\""))
+        << "the loading screen is the first";
+}
+
 TEST_F(PlayTest, TheIntroDropsTheBoardInAndShowsPlayBeforeTheLevelBegins) {
     const std::string first = Play({"--level", "1"}, "6000 quit\n", "start");
-    const long start = Field(first, {"\"screen\""}, "t");
+    const long start = Field(first, {"\"name\":\"game\""}, "t");
     ASSERT_GT(start, 0);
     EXPECT_EQ(Field(first, {"level_end", "\"result\":\"left\""}, "level"), 1) << "closed mid-level: left";
     // The intro runs 3500 ms from the end of the 300 ms fade-in; the board falls in between 1000 and
@@ -155,7 +172,7 @@ TEST_F(PlayTest, TheIntroDropsTheBoardInAndShowsPlayBeforeTheLevelBegins) {
 TEST_F(PlayTest, TimeRunningOutShakesTheBoardAwayAndStartsTheLevelAgain) {
     const std::string data = DataWith(LevelOne("time=6", "goals=99,1,0,0,0"));
     const long start =
-        Field(Play({"--data", data, "--level", "1"}, "6000 quit\n", "start"), {"\"screen\""}, "t");
+        Field(Play({"--data", data, "--level", "1"}, "6000 quit\n", "start"), {"\"name\":\"game\""}, "t");
     ASSERT_GT(start, 0);
     const long timeUp = start + 300 + 6000;
     const std::string report =

@@ -1,0 +1,71 @@
+// The start-up loading as the game runs it after the splashes, on SDL's dummy video driver and software
+// renderer at 1024 × 768: the title music, every text, sound, picture and font of the game, the side
+// borders and the continue button, the bar drawn and shown after each item. The target is 2 s.
+#include <benchmark/benchmark.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <string>
+
+#include "app/Product.h"
+#include "framework/core/Game.h"
+#include "framework/core/GameGuard.h"
+#include "framework/core/Globals.h"
+#include "framework/core/SoundBank.h"
+#include "framework/gfx/GameFonts.h"
+#include "framework/gfx/ImageBank.h"
+#include "framework/screens/LoadList.h"
+#include "framework/screens/LoadingScreen.h"
+#include "framework/screens/StartupLoading.h"
+#include "game/board/Board.h"
+#include "game/board/HUDPowerup.h"
+#include "game/screens/GameLoading.h"
+#include "game/screens/GameScreen.h"
+#include "platform/sdl/SdlPlatform.h"
+
+namespace {
+
+void BM_StartupLoading(benchmark::State& state) {
+    const std::string home = std::filesystem::temp_directory_path() / "murkwell-bench-home";
+    setenv("XDG_DATA_HOME", home.c_str(), 1);
+    std::string error;
+    auto platform = platform::CreateSdlPlatform({true, true}, error);
+    if (!platform) {
+        state.SkipWithError(error.c_str());
+        return;
+    }
+    LogicDuringFade = 1;
+    PrecacheImages = 1;
+    TGame game(*platform);
+    const TGameGuard guard(game, kMurkwell);
+    game.DataFolder = std::string(MURKWELL_DATA_DIR) + "/";
+    game.SetDefaultPaths();
+    game.SetSubPathWrapper("Tarnfield/Murkwell", 1);
+    game.Init(0, 1);
+    game.ChannelsCreate(16);
+    game.FullScreen = 1;
+    game.UseDesktopResolution = 1;
+    game.GraphicsCreate(0);
+    SoundBank.SetPath(game.SoundPath);
+    ImageBank.SetPath(game.ImagePath);
+    TScreen title;
+    int items = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        ImageBank.Clear();
+        SoundBank.Clear();
+        KillGameFonts();
+        GameScreen = std::make_shared<TGameScreen>();
+        ShowLoadingScreen();
+        state.ResumeTiming();
+        RunStartupLoading([](TLoadList& list) { ListGameLoading(list, {}); }, &title);
+        items = game.LoadingScreen->LoadingBar.CurrentStep;
+    }
+    state.counters["items"] = items;
+    GameScreen.reset();
+    ResetBoard();
+    HUDPowerups = {};
+}
+BENCHMARK(BM_StartupLoading)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+}  // namespace
