@@ -2,14 +2,11 @@
 // renderer at 1024 × 768: the title music, every text, sound, picture and font of the game, the side
 // borders and the continue button, the bar drawn and shown after each item. The target is 2 s.
 #include <benchmark/benchmark.h>
-#include <stdlib.h>
 
-#include <filesystem>
 #include <string>
 
-#include "app/Product.h"
+#include "bench/HeadlessGame.h"
 #include "framework/core/Game.h"
-#include "framework/core/GameGuard.h"
 #include "framework/core/Globals.h"
 #include "framework/core/SoundBank.h"
 #include "framework/gfx/GameFonts.h"
@@ -21,33 +18,18 @@
 #include "game/board/HUDPowerup.h"
 #include "game/screens/GameLoading.h"
 #include "game/screens/GameScreen.h"
-#include "platform/sdl/SdlPlatform.h"
 
 namespace {
 
 void BM_StartupLoading(benchmark::State& state) {
-    const std::string home = std::filesystem::temp_directory_path() / "murkwell-bench-home";
-    setenv("XDG_DATA_HOME", home.c_str(), 1);
+    HeadlessGame headless;
     std::string error;
-    auto platform = platform::CreateSdlPlatform({true, true}, error);
-    if (!platform) {
+    if (!headless.Open(80, error)) {
         state.SkipWithError(error.c_str());
         return;
     }
-    LogicDuringFade = 1;
+    TGame& game = *headless.game;
     PrecacheImages = 1;
-    TGame game(*platform);
-    const TGameGuard guard(game, kMurkwell);
-    game.DataFolder = std::string(MURKWELL_DATA_DIR) + "/";
-    game.SetDefaultPaths();
-    game.SetSubPathWrapper("Tarnfield/Murkwell", 1);
-    game.Init(0, 1);
-    game.ChannelsCreate(16);
-    game.FullScreen = 1;
-    game.UseDesktopResolution = 1;
-    game.GraphicsCreate(0);
-    SoundBank.SetPath(game.SoundPath);
-    ImageBank.SetPath(game.ImagePath);
     TScreen title;
     int items = 0;
     for (auto _ : state) {

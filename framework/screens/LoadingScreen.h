@@ -1,7 +1,9 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "framework/screens/Screen.h"
@@ -57,6 +59,9 @@ public:
     // 1: Escape is the framework's (it ends the program); 0: Escape continues like the button.
     int EscapeCloses = 1;
     int FadeMusic = 0;  // the fade out to the next screen takes the music with it
+    // When a step of the loading was last shown (milliseconds); the steps are shown at most this often.
+    std::optional<uint32_t> ShownAt;
+    static constexpr uint32_t kShowEveryMs = 16;
 
     // The background, the bar (with its optional "empty." and "final." pictures beside it) and the
     // "loading" picture, all from the image folder; silences the music. Missing required pictures are

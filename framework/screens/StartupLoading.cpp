@@ -67,7 +67,6 @@ int RunStartupLoading(const std::function<void(TLoadList&)>& listGameWork, TScre
     TLoadingScreen& loading = *Game->LoadingScreen;
     // Current at once, without its Start: Escape stays the framework's.
     Game->CurrentTScreen = &loading;
-    if (Game->ScreenEnteredFunction) Game->ScreenEnteredFunction(loading);
     Game->MusicLoad("title.ogg", 1);
     Game->MusicPlay(0, 0, 0);
 
@@ -91,5 +90,7 @@ int RunStartupLoading(const std::function<void(TLoadList&)>& listGameWork, TScre
     FlushKeysAndMouse();
     Game->FixedRateLogic.Init();
     Game->SetFlipSync();
+    // Whatever watches play learns of the screen as it starts taking clicks.
+    if (Game->ScreenEnteredFunction) Game->ScreenEnteredFunction(loading);
     return 1;
 }

@@ -50,7 +50,9 @@ TEST_F(StartupLoadingTest, TheBarIsFullExactlyAtTheLastItemOfTheRealWork) {
         int step, finished;
     };
     std::vector<Seen> seen;
+    // A display frame passes as each step is shown, so the next is shown too.
     loading.CustomDrawFunction = [&] {
+        platform().TestClock().Advance(TLoadingScreen::kShowEveryMs);
         seen.push_back({loading.LoadingBar.CurrentStep, loading.Finished});
         return 1;
     };
