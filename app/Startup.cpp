@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
+#include <functional>
 #include <memory>
 
 #include "app/Product.h"
@@ -21,12 +22,17 @@
 #include "framework/core/SoundBank.h"
 #include "framework/gfx/GameImage.h"
 #include "framework/gfx/ImageBank.h"
+#include "framework/screens/LoadList.h"
+#include "framework/screens/LoadingScreen.h"
 #include "framework/screens/Screen.h"
 #include "framework/screens/SplashScreen.h"
+#include "framework/screens/StartupLoading.h"
 #include "game/board/Player.h"
+#include "game/save/AchievementList.h"
 #include "game/save/SaveData.h"
 #include "game/screens/CreditsScreen.h"
 #include "game/screens/GameFinishedScreen.h"
+#include "game/screens/GameLoading.h"
 #include "game/screens/GameScreen.h"
 #include "game/screens/InGameMenu.h"
 #include "game/screens/InstructionsScreen.h"
@@ -34,12 +40,13 @@
 #include "game/screens/LevelCompleteScreen.h"
 #include "game/screens/MapScreen.h"
 #include "game/screens/OptionsScreen.h"
-#include "game/screens/ShopScreen.h"
 #include "game/screens/PlaySession.h"
 #include "game/screens/PlayerProfiles.h"
+#include "game/screens/ShopScreen.h"
 #include "game/screens/TitleScreen.h"
 #include "platform/files/Files.h"
 #include "platform/os/InstanceLock.h"
+#include "platform/os/SystemClock.h"
 
 namespace {
 
@@ -80,25 +87,22 @@ void MakeStoryScreens() {
     GameFinishedScreen->AfterCreditsDestination = [] { return static_cast<TScreen*>(TitleScreen.get()); };
 }
 
-// After the splashes the game opens on the title with the stored player (a first start asks for a name
-// there). A level asked for on the command line is played at once instead, timed unless the relaxed mode
-// is asked for, by the stored player or else one named "Player". Won levels lead on through the map.
-void StartPlay(const Options& options) {
-    if (options.relaxed) {
-        TGameState::SetRelaxedMode();
-    } else {
-        TGameState::SetTimedMode();
-    }
-    LoadPlayResources();
+// The screens of the game, made once before the loading (which fills the game screen's shared pictures),
+// and where each leads.
+void CreateScreens() {
     GameScreen = std::make_shared<TGameScreen>();
+    LevelCompleteScreen = std::make_shared<TLevelCompleteScreen>();
     MapScreen = std::make_shared<TMapScreen>();
     ShopScreen = std::make_shared<TShopScreen>();
     OptionsScreen = std::make_shared<TOptionsScreen>();
     TitleScreen = std::make_shared<TTitleScreen>();
+    MakeStoryScreens();
     MapScreen->ShopDestination = [] { return static_cast<TScreen*>(ShopScreen.get()); };
     MapScreen->TitleDestination = [] { return static_cast<TScreen*>(TitleScreen.get()); };
     ShopScreen->MapDestination = [] { return static_cast<TScreen*>(MapScreen.get()); };
-    MakeStoryScreens();
+    // A won level leads through its panel to the map, the last one to the ending.
+    LevelCompleteScreen->MapDestination = [] { return static_cast<TScreen*>(MapScreen.get()); };
+    LevelCompleteScreen->GameFinishedDestination = [] { return static_cast<TScreen*>(GameFinishedScreen.get()); };
     // The pause panel's pages come back to the level; its way out leads to the title.
     GameScreen->InGameMenu->InstructionsDestination = [] { return static_cast<TScreen*>(InstructionsScreen.get()); };
     GameScreen->InGameMenu->TitleDestination = [] { return static_cast<TScreen*>(TitleScreen.get()); };
@@ -115,21 +119,41 @@ void StartPlay(const Options& options) {
     };
     TitleScreen->MapDestination = [] { return static_cast<TScreen*>(MapScreen.get()); };
     TitleScreen->OptionsDestination = [] { return static_cast<TScreen*>(OptionsScreen.get()); };
+}
+
+// The player and the mode play starts with once everything has loaded: a level asked for on the command
+// line is played at once by the stored player (or one named "Player"), timed unless the relaxed mode is
+// asked for; otherwise the title greets the stored player, or asks a first-time player for a name.
+void PreparePlay(const Options& options) {
+    if (options.relaxed) {
+        TGameState::SetRelaxedMode();
+    } else {
+        TGameState::SetTimedMode();
+    }
     if (options.level > 0) {
         UseStartupPlayer();
         Player.Level = options.level;
         Player.Unlocked = std::max(Player.Unlocked, options.level);
         SaveData.timer = options.relaxed ? 0 : 1;
-        GameScreen->PreStart();
-    } else {
-        InstallSaveOnClose();
-        UseStoredPlayer();
-        TitleScreen->PreStart();
+        return;
     }
-    // A won level leads through its panel to the map, the last one to the ending.
-    if (!LevelCompleteScreen) LevelCompleteScreen = std::make_shared<TLevelCompleteScreen>();
-    LevelCompleteScreen->MapDestination = [] { return static_cast<TScreen*>(MapScreen.get()); };
-    LevelCompleteScreen->GameFinishedDestination = [] { return static_cast<TScreen*>(GameFinishedScreen.get()); };
+    InstallSaveOnClose();
+    UseStoredPlayer();
+}
+
+// The loading screen, the splashes and the loading behind the screen; the time from the splashes' end to
+// the screen taking clicks goes to the debug log, measured on the wall clock whatever clock the game runs on.
+void StartUpLoading(const Options& options) {
+    ShowLoadingScreen();
+    RunStartupSplashes();
+    platform::SystemClock wall;
+    const uint32_t from = wall.Millisecs();
+    CreateScreens();
+    TScreen* first = options.level > 0 ? static_cast<TScreen*>(GameScreen.get()) : TitleScreen.get();
+    RunStartupLoading([](TLoadList& list) { ListGameLoading(list, {}); }, first);
+    PreparePlay(options);
+    DebugLog("Start-up loading: " + std::to_string(Game->LoadingScreen->LoadingBar.CurrentStep) +
+             " items in " + std::to_string(wall.Millisecs() - from) + " ms");
 }
 
 }  // namespace
@@ -183,6 +207,8 @@ int RunMurkwell(platform::Platform& platform, const Options& options, const std:
         StartupStage = 907;
         game->CheckGoodExit();
         game->Init(0, 1);
+        StartupStage = 908;
+        BuildAchievementList();
         StartupStage = 909;
         VersionHousekeeping(*game);
         StartupStage = 910;
@@ -236,8 +262,7 @@ int RunMurkwell(platform::Platform& platform, const Options& options, const std:
         }
         std::unique_ptr<TScreen> showcase;
         if (options.showcase.empty()) {
-            RunStartupSplashes();
-            StartPlay(options);
+            StartUpLoading(options);
         } else {
             showcase = MakeShowcase(options.showcase);
             showcase->PreStart();

@@ -3,17 +3,14 @@
 // board there is (level 94, 13 × 10 with chains and rocks) played by the autoplayer through the mouse,
 // every bomb and power-up bought so that long runs leave bombs that it sets off.
 #include <benchmark/benchmark.h>
-#include <stdlib.h>
 
 #include <chrono>
-#include <filesystem>
 #include <string>
 
-#include "app/Product.h"
 #include "app/autoplay/AutoPlayer.h"
+#include "bench/HeadlessGame.h"
 #include "framework/core/ChannelArray.h"
 #include "framework/core/Game.h"
-#include "framework/core/GameGuard.h"
 #include "framework/core/Globals.h"
 #include "framework/core/Random.h"
 #include "framework/core/SoundBank.h"
@@ -30,7 +27,6 @@
 #include "game/save/ShopItem.h"
 #include "game/screens/GameScreen.h"
 #include "game/screens/PlaySession.h"
-#include "platform/sdl/SdlPlatform.h"
 
 namespace {
 
@@ -38,32 +34,14 @@ constexpr int kLevel = 94;
 constexpr int kFrames = 3600;
 
 void BM_GameScreenFrame(benchmark::State& state) {
-    const std::string home = std::filesystem::temp_directory_path() / "murkwell-bench-home";
-    setenv("XDG_DATA_HOME", home.c_str(), 1);
+    HeadlessGame headless;
     std::string error;
-    auto platform = platform::CreateSdlPlatform({true, true}, error);
-    if (!platform) {
+    if (!headless.Open(100, error)) {
         state.SkipWithError(error.c_str());
         return;
     }
-    LogicDuringFade = 1;
-    TGame game(*platform);
-    const TGameGuard guard(game, kMurkwell);
-    game.DataFolder = std::string(MURKWELL_DATA_DIR) + "/";
-    game.SetDefaultPaths();
-    game.SetSubPathWrapper("Tarnfield/Murkwell", 1);
-    game.Init(0, 1);
-    game.FixedRateLogic.SetDefaultFramerate(kMurkwell.LogicRate);
-    game.ChannelsCreate(16);
-    // Full screen on the dummy display's 1024 × 768 desktop: the frame is drawn at that size and shown
-    // unscaled, as the game starts (a smaller window would add a stretch of the whole frame).
-    game.FullScreen = 1;
-    game.UseDesktopResolution = 1;
-    game.Particles = 100;
-    game.GraphicsCreate(0);
+    TGame& game = *headless.game;
     SeedRandom(94);
-    SoundBank.SetPath(game.SoundPath);
-    ImageBank.SetPath(game.ImagePath);
     LoadPlayResources();
     Player.Level = Player.Unlocked = kLevel;
     SaveData.timer = 0;

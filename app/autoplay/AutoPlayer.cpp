@@ -6,6 +6,7 @@
 #include "app/autoplay/AutoInput.h"
 #include "app/autoplay/BoardPlayer.h"
 #include "app/autoplay/LeavePlayer.h"
+#include "app/autoplay/LoadingPlayer.h"
 #include "app/autoplay/MapPlayer.h"
 #include "app/autoplay/PanelPlayer.h"
 #include "app/autoplay/TitlePlayer.h"
@@ -27,7 +28,7 @@ bool IsPassedThrough(const std::string& name) {
 // One strategy per screen name; the board's hand keeps its own pace and generator for the whole run.
 struct TAutoPlayer {
     TAutoPlayer(uint32_t seed, bool relaxed)
-        : board(PushAutoInput, seed, Pace()), panel(Ticks(kReadMs)), map(Ticks(kReadMs)),
+        : board(PushAutoInput, seed, Pace()), panel(Ticks(kReadMs)), map(Ticks(kReadMs)), loading(Ticks(kReadMs)),
           title(kName, relaxed, Ticks(kReadMs), Ticks(kKeyMs)), pages(Ticks(kReadMs), "ok") {}
 
     // The level complete table is read for a second and a half.
@@ -47,6 +48,7 @@ struct TAutoPlayer {
     void Tick() {
         if (!Game->CurrentTScreen) return;
         TScreen& screen = *Game->CurrentTScreen;
+        if (screen.name == "loading") return loading.Tick(board.Hand());
         if (screen.name == "title" && TitleScreen) return title.Tick(board.Hand());
         if (screen.name == "map" && MapScreen) return map.Tick(board.Hand());
         if (IsPassedThrough(screen.name)) return pages.Tick(board.Hand(), screen);
@@ -61,6 +63,7 @@ struct TAutoPlayer {
     TBoardPlayer board;
     TPanelPlayer panel;
     TMapPlayer map;
+    TLoadingPlayer loading;
     TTitlePlayer title;
     TLeavePlayer pages;
 };

@@ -7,6 +7,7 @@
 #include "app/showcase/DialogShowcase.h"
 #include "app/showcase/EffectShowcase.h"
 #include "app/showcase/FontShowcase.h"
+#include "app/showcase/LoadingShowcase.h"
 #include "app/showcase/ScreenSwitchShowcase.h"
 #include "app/showcase/StoryShowcase.h"
 #include "framework/screens/Screen.h"
@@ -33,6 +34,7 @@ const std::vector<std::pair<std::string, Factory>>& Showcases() {
         {"credits", MakeCreditsShowcase},
         {"ending", MakeEndingShowcase},
         {"options", MakeOptionsShowcase},
+        {"loading", MakeLoadingShowcase},
     };
     return showcases;
 }

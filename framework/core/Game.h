@@ -351,7 +351,7 @@ public:
     std::unique_ptr<TLoadingScreen> LoadingScreen;
     int ScreenChange();
     // Advances the loading bar one step and shows the loading screen at once (loading runs outside the
-    // main loop).
+    // main loop), or leaves it for a later step when one was shown less than a display frame ago.
     int MoveBar();
 
     std::unique_ptr<THighScoreList> HighScores;

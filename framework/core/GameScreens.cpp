@@ -31,7 +31,15 @@ int TGame::ScreenChange() {
 
 int TGame::MoveBar() {
     LoadingScreen->Progress();
-    LoadingScreen->Draw();
-    platform_.GetGraphics().Flip(FlipSync);
+    // A step is shown unless the last one was shown less than a display frame ago, and the last step
+    // always: waiting for the display after each of a few hundred small items would add seconds to the
+    // loading, and the bar still moves at the display's pace.
+    const uint32_t now = platform_.GetClock().Millisecs();
+    TLoadingScreen& loading = *LoadingScreen;
+    if (!loading.Finished && loading.ShownAt && now - *loading.ShownAt < TLoadingScreen::kShowEveryMs)
+        return 1;
+    loading.ShownAt = now;
+    loading.Draw();
+    platform_.GetGraphics().Flip(0);
     return 1;
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "framework/core/GameSound.h"
+#include "framework/core/Strings.h"
 
 // Sounds by name, loaded once and looked up when played.
 class TSoundBank {
@@ -19,6 +20,8 @@ public:
                                      const std::string& name = "", int flags = 0);
     // Any case; a name that was never loaded is fatal.
     std::shared_ptr<TGameSound> Find(const std::string& name) const;
+    // Whether a sound of that name (any case) is loaded.
+    bool Has(const std::string& name) const { return sounds_.count(UpperCase(name)) > 0; }
     size_t Count() const { return sounds_.size(); }
     void Clear() { sounds_.clear(); }
 

@@ -5,6 +5,7 @@
 #include "framework/core/Game.h"
 #include "framework/core/Globals.h"
 #include "framework/gfx/BitmapFont.h"
+#include "framework/screens/LoadList.h"
 
 TGameFonts GameFonts;
 
@@ -34,19 +35,29 @@ void DrawDebugLine(const std::string& text, int x, int y, int shadow) {
 
 }  // namespace
 
-int LoadGameFonts(const std::function<void()>& step) {
-    FontPrecache = 1;
-    FontAccurateHeight = 1;
-    FontAverageHeightMinusOne = 0;
-    const std::string folder = Game ? Game->FontPath : std::string();
+void ListGameFonts(TLoadList& list) {
+    list.AddQuiet([] {
+        FontPrecache = 1;
+        FontAccurateHeight = 1;
+        FontAverageHeightMinusOne = 0;
+    });
     for (size_t i = 0; i < kGameFontNames.size(); ++i) {
-        if (i > 0 && step) step();
-        auto font = TBitmapFont::Create(folder + kGameFontNames[i], -1, 0, 0);
-        font->CalcDrawOffsetY();
-        *Slots(GameFonts, i) = std::move(font);
+        list.Add([i] {
+            const std::string folder = Game ? Game->FontPath : std::string();
+            auto font = TBitmapFont::Create(folder + kGameFontNames[i], -1, 0, 0);
+            font->CalcDrawOffsetY();
+            *Slots(GameFonts, i) = std::move(font);
+        });
     }
-    if (Game) Game->DebugFont = DrawDebugLine;
-    return 1;
+    list.AddQuiet([] {
+        if (Game) Game->DebugFont = DrawDebugLine;
+    });
+}
+
+int LoadGameFonts() {
+    TLoadList list;
+    ListGameFonts(list);
+    return list.Run();
 }
 
 void KillGameFonts() {

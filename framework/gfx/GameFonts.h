@@ -1,7 +1,6 @@
 #pragma once
 
 #include <array>
-#include <functional>
 #include <memory>
 
 class TBitmapFont;
@@ -40,9 +39,13 @@ extern TGameFonts GameFonts;
 inline constexpr std::array<const char*, 7> kGameFontNames = {
     "BigText", "Button", "LargeWhite", "GUIFont", "GUIFontSmall", "DialogHeader", "Embossed"};
 
+class TLoadList;
+
 // Sets the font switches as the game has them (fonts precached, line heights measured accurately),
-// loads the seven fonts from the game's font folder (a missing or damaged one is fatal), calling step
-// between one font and the next so the loading bar moves, and gives the debug display its font.
-int LoadGameFonts(const std::function<void()>& step = {});
+// loads the seven fonts from the game's font folder (a missing or damaged one is fatal), one item each,
+// and gives the debug display its font.
+void ListGameFonts(TLoadList& list);
+// The same at once.
+int LoadGameFonts();
 // Drops the fonts (and the debug display's font with them).
 void KillGameFonts();

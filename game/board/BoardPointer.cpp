@@ -5,10 +5,10 @@
 #include "framework/core/Game.h"
 #include "framework/core/Globals.h"
 #include "framework/gfx/GameImage.h"
-#include "framework/gfx/ImageBank.h"
 #include "framework/sprites/Shadow.h"
 #include "framework/ui/MousePointer.h"
 #include "game/board/BoardEvents.h"
+#include "game/board/BoardPictures.h"
 #include "game/board/GameGrid.h"
 
 namespace {
@@ -33,11 +33,7 @@ int TGameGrid::SetBonusPointer(std::shared_ptr<THUDPowerup> powerup, int restore
 
 int TGameGrid::RestorePointer() {
     if (TMousePointer* mouse = Pointer()) {
-        // The arrow's tip sits four pixels into its picture.
-        if (auto arrow = ImageBank.Find("pointer", 1)) {
-            arrow->image->SetHandle(4, 0);
-            mouse->Image = arrow;
-        }
+        UseArrowPointer();
         mouse->Image2.reset();
         mouse->Image2Shadow.reset();
     }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "framework/gfx/ImageBank.h"
+#include "framework/screens/LoadList.h"
 #include "framework/sprites/ParticleEffects.h"
 #include "framework/sprites/Ticks.h"
 #include "game/board/BoardEvents.h"
@@ -43,16 +44,17 @@ TEffectStyle Spokes(std::shared_ptr<TGameImage> image, float first, float speed,
 
 }  // namespace
 
-int LoadBonusEffectPictures() {
+void ListBonusEffectPictures(TLoadList& list) {
     for (const char* name :
          {"ParticleRingOrange", "ParticleRingWhite", "lightbeam thin", "lightbeam thick", "fireball",
           "silverbulletparticle", "chargeburst", "lightningstrike", "crystalshard"}) {
-        ImageBank.Load(std::string("Particles/") + name);
+        list.Add([name] { ImageBank.Load(std::string("Particles/") + name); });
     }
     for (const char* name : {"fireballanim", "blurefireanim"}) {
-        ImageBank.LoadAnim(std::string("Particles/") + name, kFlameSize, kFlameSize, 0, kFlameFrames);
+        list.Add([name] {
+            ImageBank.LoadAnim(std::string("Particles/") + name, kFlameSize, kFlameSize, 0, kFlameFrames);
+        });
     }
-    return 1;
 }
 
 int LoadBonusEffectImages() {

@@ -3,8 +3,10 @@
 // The effects of bombs, gold and power-ups on the board, at points of the screen; they join the board's
 // own effects (BoardEffects). Counts of decorative pieces follow the player's particle setting.
 
-// Puts their pictures into the image bank, and takes them from it (TGem::Load does).
-int LoadBonusEffectPictures();
+class TLoadList;
+
+// Lists their pictures for the image bank, one item each; TGem::Load takes them from it.
+void ListBonusEffectPictures(TLoadList& list);
 int LoadBonusEffectImages();
 
 // Collected gold: an orange ring and, unless the level is ending, coins flying to the HUD's gold counter.

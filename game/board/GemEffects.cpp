@@ -5,6 +5,7 @@
 
 #include "framework/core/Random.h"
 #include "framework/gfx/ImageBank.h"
+#include "framework/screens/LoadList.h"
 #include "framework/sprites/ParticleEffects.h"
 #include "game/board/Board.h"
 #include "game/board/BoardEvents.h"
@@ -48,15 +49,14 @@ int Bolt(float x, float y, TBoardEvents::TScreenPoint to, int segments) {
 
 }  // namespace
 
-int LoadGemEffectPictures() {
+void ListGemEffectPictures(TLoadList& list) {
     for (const char* name :
          {"particlering", "ClauSparkle", "Sparkle", "sparklegold", "RedBall", "dust2", "dust3", "stonechip1",
           "stonechip2", "stonechunkbig1", "stonechunkbig2", "stonechunkbig3", "stonechunkbig4", "Lightning",
           "SilverTileParticle", "GoldTileParticle"}) {
-        ImageBank.Load(std::string("Particles/") + name);
+        list.Add([name] { ImageBank.Load(std::string("Particles/") + name); });
     }
-    ImageBank.LoadAnim("HUD/Points", kPointsWidth, kPointsHeight, 0, kPointsFrames);
-    return 1;
+    list.Add([] { ImageBank.LoadAnim("HUD/Points", kPointsWidth, kPointsHeight, 0, kPointsFrames); });
 }
 
 int LoadGemEffectImages() {

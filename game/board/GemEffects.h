@@ -9,8 +9,10 @@
 // its own.
 extern TParticleList BoardEffects;
 
-// Puts the pictures of the effects and of the explosion flash into the image bank.
-int LoadGemEffectPictures();
+class TLoadList;
+
+// Lists the pictures of the effects and of the explosion flash for the image bank, one item each.
+void ListGemEffectPictures(TLoadList& list);
 // Takes them from the image bank (TGem::Load does); fatal when one is missing.
 int LoadGemEffectImages();
 

@@ -2,8 +2,10 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "framework/gfx/ImageBank.h"
+#include "framework/screens/LoadList.h"
 #include "game/board/BroomHUD.h"
 #include "game/board/CrystalHUD.h"
 #include "game/board/HammerHUD.h"
@@ -12,19 +14,26 @@
 #include "game/board/TarotHUD.h"
 #include "game/save/SaveData.h"
 
-int LoadHUDPowerupPictures() {
+void ListHUDPowerupPictures(TLoadList& list) {
+    std::vector<std::string> files;
     for (const char* name : {"unpurchased", "empty ring1", "Powerup Slot Mouse Over", "StakeCursor",
                              "HammerCursor", "BroomCursor"}) {
-        ImageBank.Load(std::string("HUD/") + name);
+        files.push_back(std::string("HUD/") + name);
     }
     for (int i = 1; i <= THUDPowerup::HUD_PIN_COUNT; ++i)
-        ImageBank.Load("HUD/powerupLevel" + std::to_string(i));
+        files.push_back("HUD/powerupLevel" + std::to_string(i));
     for (int i = 1; i <= HUD_POWERUP_COUNT; ++i) {
         for (const char* state : {"empty", "filling", "full"}) {
-            ImageBank.Load("HUD/powerup" + std::to_string(i) + state);
+            files.push_back("HUD/powerup" + std::to_string(i) + state);
         }
     }
-    return 1;
+    for (std::string& file : files) list.Add([file = std::move(file)] { ImageBank.Load(file); });
+}
+
+int LoadHUDPowerupPictures() {
+    TLoadList list;
+    ListHUDPowerupPictures(list);
+    return list.Run();
 }
 
 int CreateHUDPowerups() {

@@ -10,6 +10,7 @@
 #include "framework/gfx/GameText.h"
 #include "framework/gfx/ImageBank.h"
 #include "framework/screens/GameFade.h"
+#include "framework/screens/LoadList.h"
 #include "framework/sprites/Animation.h"
 #include "framework/sprites/Sprite.h"
 #include "framework/ui/Button.h"
@@ -47,22 +48,29 @@ TGameScreen::TGameScreen() : InGameMenu(std::make_shared<TInGameMenu>()) {
     name = "game";
 }
 
-int TGameScreen::Load() {
-    if (!resourcesLoaded_) {
-        // What every level shares, taken once.
-        LoadBoardPictures();
-        LoadHUDPowerupPictures();
-        LoadGameScreenEffectPictures();
-        PanelImage = ImageBank.Load("HUD/HUDPanel", "", -1, 0);
-        HourglassImage = ImageBank.LoadAnim("HUD/Hourglass", 64, 96, 0, 13);
-        HourglassShadowImage = ImageBank.Load("HUD/HourglassShadow");
-        SandAnimImage = ImageBank.LoadAnim("HUD/Sand", 64, 96, 0, 14);
+void TGameScreen::ListSharedResources(TLoadList& list) {
+    ListBoardPictures(list);
+    ListHUDPowerupPictures(list);
+    ListGameScreenEffectPictures(list);
+    list.Add([this] { PanelImage = ImageBank.Load("HUD/HUDPanel", "", -1, 0); });
+    list.Add([this] { HourglassImage = ImageBank.LoadAnim("HUD/Hourglass", 64, 96, 0, 13); });
+    list.Add([this] { HourglassShadowImage = ImageBank.Load("HUD/HourglassShadow"); });
+    list.Add([this] { SandAnimImage = ImageBank.LoadAnim("HUD/Sand", 64, 96, 0, 14); });
+    list.AddQuiet([this] {
         SoundGameOver = SoundBank.Find("EchoPop");
         SoundLowTimeBeep = SoundBank.Find("LowTimeBeep");
         SoundNoMore = SoundBank.Find("NoMoreMoves");
         SoundTimeUp = SoundBank.Find("TimeUp");
         FillColorArray();
         resourcesLoaded_ = 1;
+    });
+}
+
+int TGameScreen::Load() {
+    if (!resourcesLoaded_) {
+        TLoadList list;
+        ListSharedResources(list);
+        list.Run();
     }
     HUDFont = GameFonts.LargeWhite;
     if (HUDPowerups[0] == nullptr) CreateHUDPowerups();

@@ -19,6 +19,8 @@ class TSprite;
 // board, the clock and the power-ups every tick, draws the HUD (panel, level, score, gold, timer, goals,
 // power-ups), turns the board's one-shot triggers into sounds, and plays the three endings: won (the
 // outro), time up and no more moves, the last two restarting the level with a fresh board.
+class TLoadList;
+
 class TGameScreen : public TScreen {
 public:
     static constexpr int GaugeX = 42, GaugeY = 466;  // centre of the power gauge
@@ -60,6 +62,10 @@ public:
     static constexpr int MENU_Y = 692;
 
     TGameScreen();
+
+    // What every level shares, listed for loading once (the start-up loading takes it; Load does when it
+    // has not): the board's, the power-ups' and the HUD's pictures, and the sounds of the level's end.
+    void ListSharedResources(TLoadList& list);
 
     int Load() override;
     int Start() override;

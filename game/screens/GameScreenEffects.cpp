@@ -1,6 +1,7 @@
 #include "game/screens/GameScreenEffects.h"
 
 #include "framework/gfx/ImageBank.h"
+#include "framework/screens/LoadList.h"
 #include "framework/sprites/ParticleEffects.h"
 
 TParticleList HudEffects;
@@ -9,10 +10,7 @@ namespace {
 
 TEffectStyle GoalStars, Sparkle;
 
-}  // namespace
-
-int LoadGameScreenEffectPictures() {
-    ImageBank.Load("Particles/goalstar");
+void TakeEffectPictures() {
     GoalStars.Images = {ImageBank.Find("goalstar"), ImageBank.Find("sparklegold")};
     GoalStars.MinSpeed = 1.0f, GoalStars.MaxSpeed = 3.0f;
     GoalStars.FadeMs = 800;
@@ -24,7 +22,13 @@ int LoadGameScreenEffectPictures() {
     Sparkle.FadeMs = 600;
     Sparkle.MinScale = 0.4f, Sparkle.MaxScale = 0.8f;
     Sparkle.LightBlend = 1;
-    return 1;
+}
+
+}  // namespace
+
+void ListGameScreenEffectPictures(TLoadList& list) {
+    list.Add([] { ImageBank.Load("Particles/goalstar"); });
+    list.AddQuiet(TakeEffectPictures);
 }
 
 int GoalBurst(float x, float y) {

@@ -1,20 +1,19 @@
 #include "game/screens/PlaySession.h"
 
 #include <string>
-#include <vector>
 
 #include "framework/core/Game.h"
-#include "framework/core/SoundBank.h"
 #include "framework/gfx/GameFonts.h"
 #include "framework/gfx/GameText.h"
 #include "framework/profile/Profile.h"
+#include "framework/screens/LoadList.h"
 #include "game/board/Player.h"
 #include "game/save/ProfileHooks.h"
 #include "game/save/SaveData.h"
 #include "game/save/ShopCatalogue.h"
+#include "game/screens/GameLoading.h"
 #include "game/screens/LevelCompleteScreen.h"
 #include "game/screens/PlayerProfiles.h"
-#include "platform/files/Files.h"
 
 namespace {
 
@@ -23,14 +22,15 @@ constexpr const char* kDefaultPlayer = "Player";
 }  // namespace
 
 int LoadPlayResources() {
-    std::vector<std::string> names;
-    std::string error;
-    platform::files::ListFolder(Game->SoundPath, names, error);
-    for (const std::string& name : names) {
-        if (platform::files::ExtensionOf(name) == ".wav") SoundBank.Load(name);
-    }
-    GameText.Read("gametext.txt");
-    LoadGameFonts();
+    TLoadList list;
+    ListGameSounds(list);
+    ListGameText(list);
+    ListGameFonts(list);
+    list.Run();
+    return ConnectPlay();
+}
+
+int ConnectPlay() {
     InitShopItems([](const std::string& key) { return GameText.FindString(key); });
     InstallProfileHooks();
     TPlayer::InstallLinks();

@@ -1,9 +1,11 @@
 #pragma once
 
-// What play needs before its first level, until the loading screen takes this over: every sound of the
-// sound folder, the game text table, the fonts, the shop's catalogue, and the links between the save
-// data, the player and the profiles.
+// What play needs before its first level where the start-up loading has not run (tests, showcases, the
+// benchmarks): every sound of the sound folder, the game text table, the fonts, then ConnectPlay.
 int LoadPlayResources();
+// The shop's catalogue (named from the text table) and the links between the save data, the player and
+// the profiles; loads nothing.
+int ConnectPlay();
 
 // Closing the window during a level saves the current player's progress with the profile.
 int InstallSaveOnClose();

@@ -12,6 +12,7 @@
 #include "framework/gfx/ImageBank.h"
 #include "framework/profile/Profile.h"
 #include "framework/screens/GameFade.h"
+#include "framework/screens/LoadList.h"
 #include "framework/sprites/ParticleEffects.h"
 #include "framework/ui/Button.h"
 #include "framework/ui/DialogOK.h"
@@ -56,27 +57,44 @@ TShopScreen::TShopScreen() {
     name = "shop";
 }
 
-int TShopScreen::LoadData() {
-    for (const auto& item : ShopItems) {
-        if (!item) continue;
-        item->Image = ImageBank.LoadNoMid("ShopScreen/items/" + item->ImageFile + ".png");
-        if (item->Cost < 0) continue;
-        item->SaleImage = ImageBank.Load("ShopScreen/saleImages/" + item->SaleImageFile + ".png");
-        item->SaleDownImage = ImageBank.Load("ShopScreen/saleImages/" + item->SaleImageFile + " down.png");
+void TShopScreen::ListData(TLoadList& list) {
+    // Listed by id: the catalogue itself is built during the loading, after the texts it names.
+    for (int id = 1; id <= SHOP_ITEM_COUNT; ++id) {
+        list.Add([id] {
+            ShopItem* item = ShopItems[static_cast<size_t>(id)].get();
+            if (!item) return;
+            item->Image = ImageBank.LoadUnderPath("ShopScreen/items/" + item->ImageFile + ".png", -1, 0);
+            if (item->Cost < 0) return;
+            item->SaleImage = ImageBank.Load("ShopScreen/saleImages/" + item->SaleImageFile + ".png");
+            item->SaleDownImage =
+                ImageBank.Load("ShopScreen/saleImages/" + item->SaleImageFile + " down.png");
+        });
     }
-    return 1;
+}
+
+int TShopScreen::LoadData() {
+    TLoadList list;
+    ListData(list);
+    return list.Run();
+}
+
+bool TShopScreen::DataLoaded() {
+    for (const auto& item : ShopItems) {
+        if (item && !item->Image) return false;
+    }
+    return true;
 }
 
 int TShopScreen::Load() {
-    LoadData();
+    if (!DataLoaded()) LoadData();
     ImageLoad("Backgrounds/shopBack.png", -1, 0);
     GoldPanel = ImageBank.LoadNoMid("ShopScreen/GoldPanel.png", "GoldPanel");
     Highlight = ImageBank.Find("Powerup Slot Mouse Over", 1);
     Game->MusicLoad("title.ogg", 1);
     Menu = TMenu::Create("buttonMO", "buttonclick", 0, 0, 0);
     Place(*Menu, "DecorationMapButton", "map", 16, 684);
-    Menu->FindButton("map")->SetupCaption(GameText.FindString("Button Map"), GameFonts.Button, nullptr, nullptr,
-                                          nullptr, nullptr);
+    Menu->FindButton("map")->SetupCaption(GameText.FindString("Button Map"), GameFonts.Button, nullptr,
+                                          nullptr, nullptr, nullptr);
     Place(*Menu, "eyeButton", "eye", 868, 690);
     Place(*Menu, "rollerButton", "roller", 944, 690);
     ScrollMenu = TMenu::Create("buttonMO", "buttonclick", 0, 0, 0);
@@ -134,7 +152,8 @@ int TShopScreen::InitScrollBar() {
 float TShopScreen::GetImagePosX(int i) const {
     float x = static_cast<float>(i * ITEM_SPREAD + BAR_X) - ScrollOffset;
     // A short bar is centred.
-    if (ITEM_COUNT < ITEMS_SHOWN) x += static_cast<float>(ITEMS_SHOWN * ITEM_SPREAD - ITEM_SPREAD * ITEM_COUNT) / 2;
+    if (ITEM_COUNT < ITEMS_SHOWN)
+        x += static_cast<float>(ITEMS_SHOWN * ITEM_SPREAD - ITEM_SPREAD * ITEM_COUNT) / 2;
     return x;
 }
 
@@ -158,7 +177,8 @@ int TShopScreen::CheckItemButtons() {
 
 int TShopScreen::BeginPurchase(int index) {
     currentIDX = index;
-    PurchaseDialog = TPurchaseDialog::Create(CurrentItems[static_cast<size_t>(index)], SaveData.GoldAvailable());
+    PurchaseDialog =
+        TPurchaseDialog::Create(CurrentItems[static_cast<size_t>(index)], SaveData.GoldAvailable());
     return 1;
 }
 
@@ -170,8 +190,10 @@ int TShopScreen::ManagePurchaseDialog() {
         }
         PlayBankSound("GoalDone");
         if (item->Image) {
-            GoalBurst(static_cast<float>(item->Coords.x) + item->Image->w2 + static_cast<float>(item->centreOffsetX),
-                      static_cast<float>(item->Coords.y) + item->Image->h2 + static_cast<float>(item->centreOffsetY));
+            GoalBurst(static_cast<float>(item->Coords.x) + item->Image->w2 +
+                          static_cast<float>(item->centreOffsetX),
+                      static_cast<float>(item->Coords.y) + item->Image->h2 +
+                          static_cast<float>(item->centreOffsetY));
         }
     }
     PurchaseDialog.reset();
@@ -207,9 +229,11 @@ int TShopScreen::Close() {
     };
     for (const Due& due : {Due{2, 1, "purchase pumpkin", "purchase pumpkin text"},
                            Due{4, 24, "purchase coffin", "purchase coffin text"}}) {
-        if (Player.Unlocked < due.unlocked || SaveData.GetShopItemStatus(due.item) == ShopItem::PURCHASED) continue;
+        if (Player.Unlocked < due.unlocked || SaveData.GetShopItemStatus(due.item) == ShopItem::PURCHASED)
+            continue;
         if (!SaveData.CanPurchaseItem(due.item)) continue;
-        MessageDialog = MakeMessageDialog(GameText.FindString(due.header), GameText.FindString(due.text), "Confirm");
+        MessageDialog =
+            MakeMessageDialog(GameText.FindString(due.header), GameText.FindString(due.text), "Confirm");
         return 0;
     }
     if (Game->CurrentProfile) Game->CurrentProfile->Save();
@@ -235,7 +259,8 @@ int TShopScreen::Logic() {
     if (ITEM_COUNT > ITEMS_SHOWN) ScrollMenu->Manage(0, 0);
     if (EyeMode) {
         EyeMenu->Manage(0, 0);
-        const bool keys = KeyHit(platform::vk::kEscape) || KeyHit(platform::vk::kEnter) || KeyHit(platform::vk::kSpace);
+        const bool keys =
+            KeyHit(platform::vk::kEscape) || KeyHit(platform::vk::kEnter) || KeyHit(platform::vk::kSpace);
         if (keys || EyeMenu->Clicked("eye")) {
             EyeMode = 0;
             FlushKeysAndMouse();
@@ -251,18 +276,22 @@ int TShopScreen::Logic() {
         StartWallpaper();
     }
     if (ScrollMenu->Clicked("left")) CurrentItem = std::max(0, CurrentItem - 1);
-    if (ScrollMenu->Clicked("right")) CurrentItem = std::min(CurrentItem + 1, std::max(0, ITEM_COUNT - ITEMS_SHOWN));
+    if (ScrollMenu->Clicked("right"))
+        CurrentItem = std::min(CurrentItem + 1, std::max(0, ITEM_COUNT - ITEMS_SHOWN));
     const int clicked = CheckItemButtons();
     if (clicked >= 0) BeginPurchase(clicked);
     const float target = static_cast<float>(CurrentItem * ITEM_SPREAD);
-    ScrollOffset += (target - ScrollOffset) * static_cast<float>(Game->FixedRateLogic.MS / 1000.0) * SPEED_MULT * Delta;
+    ScrollOffset +=
+        (target - ScrollOffset) * static_cast<float>(Game->FixedRateLogic.MS / 1000.0) * SPEED_MULT * Delta;
     return 1;
 }
 
 void TShopScreen::DrawScene() {
     for (const auto& item : ShopDrawOrder) {
-        const bool shown = item->Cost == -1 || SaveData.GetShopItemStatus(item->PurchaseID) == ShopItem::PURCHASED;
-        const bool replaced = item->ReplaceBy > 0 && SaveData.GetShopItemStatus(item->ReplaceBy) == ShopItem::PURCHASED;
+        const bool shown =
+            item->Cost == -1 || SaveData.GetShopItemStatus(item->PurchaseID) == ShopItem::PURCHASED;
+        const bool replaced =
+            item->ReplaceBy > 0 && SaveData.GetShopItemStatus(item->ReplaceBy) == ShopItem::PURCHASED;
         if (shown && !replaced && item->Image) {
             item->Image->Draw(static_cast<float>(item->Coords.x), static_cast<float>(item->Coords.y), 0);
         }
@@ -299,7 +328,8 @@ void TShopScreen::ManageWallpaperCapture() {
         Game->GetPlatform().GetGraphics().RequestScreenshot(wallpaperPath_);
     } else if (wallpaperStage >= kWallpaperDoneFrame) {
         const bool saved = platform::files::IsFile(wallpaperPath_);
-        MessageDialog = WallpaperNotice(saved, wallpaperPath_, "the screen could not be written to " + wallpaperPath_);
+        MessageDialog =
+            WallpaperNotice(saved, wallpaperPath_, "the screen could not be written to " + wallpaperPath_);
         Game->Mouse->On();
         wallpaperStage = 0;
     }

@@ -14,6 +14,8 @@ class TPurchaseDialog;
 // The shop: the graveyard with every bought item standing in it, a bar of three item buttons along the
 // bottom that scrolls through what can be bought now, the banked gold, and the buttons to leave, to look at
 // the scene alone, and to make it the wallpaper. Clicking an item opens the keeper's purchase dialog.
+class TLoadList;
+
 class TShopScreen : public TScreen {
 public:
     static constexpr float SPEED_MULT = 4.0f;
@@ -39,8 +41,12 @@ public:
 
     TShopScreen();
 
-    // The pictures of the catalogue, taken once: each item's scene picture and its two button pictures.
+    // The pictures of the catalogue, taken once: each item's scene picture and its two button pictures,
+    // one item of the list for each entry of the catalogue.
+    static void ListData(TLoadList& list);
     static int LoadData();
+    // Whether they have been taken.
+    static bool DataLoaded();
 
     int Load() override;
     int Start() override;

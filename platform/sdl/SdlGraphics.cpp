@@ -315,7 +315,9 @@ void SdlGraphics::Minimise() {
 }
 
 bool SdlGraphics::HasFocus() {
-    return window_ && (SDL_GetWindowFlags(window_) & SDL_WINDOW_INPUT_FOCUS);
+    if (!window_) return false;
+    // A headless display has no desktop to lose the focus to.
+    return VideoIsDummy() || (SDL_GetWindowFlags(window_) & SDL_WINDOW_INPUT_FOCUS) != 0;
 }
 
 }  // namespace platform

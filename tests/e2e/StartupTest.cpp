@@ -81,10 +81,11 @@ TEST_F(StartupTest, KilledAfterASettingsChangeTheNextStartIsWindowedWithDefaults
     settings.replace(settings.find("PROFILE NAME="), 13, "PROFILE NAME=Ada");
     settings.replace(settings.find("MUSIC VOLUME=100"), 16, "MUSIC VOLUME=40");
     std::ofstream(ini_) << settings;
-    // After the splash, Alt+Enter switches the display mode: a settings change. Then the program is killed.
+    // Once the game has loaded, Alt+Enter switches the display mode: a settings change. Then the program is
+    // killed.
     const std::string changed = shared_ + "inichanged.dat";
-    const int pid =
-        StartUntil("5000 keydown 164\n5010 key 13\n5020 keyup 164\n", [&] { return files::Exists(changed); });
+    const int pid = StartUntil("10000 keydown 164\n10010 key 13\n10020 keyup 164\n",
+                               [&] { return files::Exists(changed); });
     murkwell::test::KillProgram(pid);
     ASSERT_TRUE(files::Exists(changed));
     ASSERT_EQ(Run("100 quit\n", output), 0) << output;

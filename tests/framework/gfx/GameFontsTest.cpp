@@ -7,6 +7,7 @@
 #include "framework/gfx/GameFonts.h"
 #include "framework/gfx/GameText.h"
 #include "framework/gfx/Label.h"
+#include "framework/screens/LoadList.h"
 #include "platform/codecs/ImageCodec.h"
 #include "tests/framework/gfx/GfxTestSupport.h"
 
@@ -18,7 +19,10 @@ protected:
     void SetUp() override {
         game().FontPath = std::string(MURKWELL_DATA_DIR) + "/fonts/";
         game().TextPath = std::string(MURKWELL_DATA_DIR) + "/text/";
-        ASSERT_EQ(LoadGameFonts([this] { ++steps_; }), 1);
+        TLoadList list;
+        ListGameFonts(list);
+        listed_ = list.Steps();
+        ASSERT_EQ(list.Run([this] { ++steps_; }), 1);
         text_.Read("gametext.txt");
     }
     void TearDown() override {
@@ -43,13 +47,14 @@ protected:
         return picture.Width();
     }
 
-    int steps_ = 0;
+    int listed_ = 0, steps_ = 0;
     TGameText text_;
 };
 
-TEST_F(GameFontsTest, AllSevenLoadWithTheLoadingBarMovedBetweenThemAndTheDebugDisplayGetsOne) {
+TEST_F(GameFontsTest, AllSevenLoadOneLoadingStepEachAndTheDebugDisplayGetsOne) {
     for (const auto& [name, font] : All()) EXPECT_TRUE(font && font->Image) << name;
-    EXPECT_EQ(steps_, 6);
+    EXPECT_EQ(listed_, 7);
+    EXPECT_EQ(steps_, 7);
     // Line gaps are the test string's full height, not an average stretched by dividing by one less.
     EXPECT_EQ(FontAccurateHeight, 1);
     EXPECT_EQ(FontAverageHeightMinusOne, 0);

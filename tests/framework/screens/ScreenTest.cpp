@@ -182,18 +182,27 @@ TEST_F(ScreenTest, AScreenWithBothStopsIsKeptAndReenteredWithoutReloading) {
     EXPECT_EQ(a.StopKill + a.StopInit, 0);
 }
 
-TEST_F(ScreenTest, MoveBarAdvancesTheLoadingBarAndShowsItAtOnce) {
+TEST_F(ScreenTest, MoveBarAdvancesTheLoadingBarAndShowsItAtMostOnceADisplayFrame) {
     TLoadingScreen& loading = *game().LoadingScreen;
-    loading.LoadingBar.w = 498;
-    loading.SetSteps(249);
-    const int flips = fixture.platform().TestGraphics().Drawn().flips;
-    for (int i = 0; i < 248; ++i) game().MoveBar();
-    EXPECT_EQ(loading.Finished, 0);
-    EXPECT_FLOAT_EQ(loading.LoadingBar.Position, 496);
-    game().MoveBar();
-    EXPECT_EQ(loading.Finished, 1);
-    EXPECT_FLOAT_EQ(loading.LoadingBar.Position, 498);
-    EXPECT_EQ(fixture.platform().TestGraphics().Drawn().flips - flips, 249) << "each step is shown";
+    for (const uint32_t msPerStep : {TLoadingScreen::kShowEveryMs, 1u}) {
+        loading.LoadingBar.Init(nullptr, nullptr, nullptr);
+        loading.LoadingBar.w = 498;
+        loading.SetSteps(249);
+        loading.ShownAt.reset();
+        const int flips = fixture.platform().TestGraphics().Drawn().flips;
+        for (int i = 0; i < 248; ++i) {
+            game().MoveBar();
+            fixture.platform().TestClock().Advance(msPerStep);
+        }
+        EXPECT_EQ(loading.Finished, 0);
+        EXPECT_FLOAT_EQ(loading.LoadingBar.Position, 496);
+        game().MoveBar();
+        EXPECT_EQ(loading.Finished, 1);
+        EXPECT_FLOAT_EQ(loading.LoadingBar.Position, 498);
+        // Steps a display frame apart are each shown; quicker ones once a frame, and the last always.
+        const int shown = fixture.platform().TestGraphics().Drawn().flips - flips;
+        EXPECT_EQ(shown, msPerStep == 1 ? 1 + 248 / 16 + 1 : 249) << msPerStep;
+    }
 }
 
 TEST_F(ScreenTest, TheExitScreenEndsTheProgramOnTheNextTick) {
