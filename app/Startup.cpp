@@ -28,6 +28,7 @@
 #include "game/screens/GameScreen.h"
 #include "game/screens/LevelCompleteScreen.h"
 #include "game/screens/MapScreen.h"
+#include "game/screens/MessageBox.h"
 #include "game/screens/ShopScreen.h"
 #include "game/screens/PlaySession.h"
 #include "platform/files/Files.h"
@@ -180,6 +181,7 @@ int RunMurkwell(platform::Platform& platform, const Options& options, const std:
         game->UseDesktopResolution = 1;
         game->GraphicsCreate(0);
         GraphicsOpen = 1;
+        InstallMessageBox();
         if (game->CustomMousePointer) platform.GetGraphics().ShowPointer(false);
         if (!options.reportPath.empty() && !InstallEventReport(options.reportPath, error)) {
             Message(error, 1, 1);

@@ -26,6 +26,7 @@ const std::vector<std::pair<std::string, Factory>>& Showcases() {
         {"effects", MakeEffectShowcase},
         {"dialogs", MakeDialogShowcase},
         {"shop", MakeShopShowcase},
+        {"shop-full", MakeFullShopShowcase},
         {"map", MakeMapShowcase},
     };
     return showcases;
