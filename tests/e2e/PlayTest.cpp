@@ -3,6 +3,7 @@
 // and a level's time-up show at their marks. Screenshots are compared by region, never byte for byte.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -42,8 +43,8 @@ long Field(const std::string& report, const std::vector<std::string>& marks, con
 
 class PlayTest : public ::testing::Test {
 protected:
-    // A data folder that is the game's own but for the level files given.
-    std::string DataWith(const std::string& levelOne) {
+    // A data folder that is the game's own but for level 1 (and level 3 when given).
+    std::string DataWith(const std::string& levelOne, const std::string& levelThree = "") {
         const std::string data = folder_ + "data/";
         fs::create_directories(data + "levels");
         for (const auto& entry : fs::directory_iterator(kData)) {
@@ -53,13 +54,17 @@ protected:
         for (const auto& entry : fs::directory_iterator(kData + "/levels")) {
             fs::create_symlink(entry.path(), data + "levels/" + entry.path().filename().string());
         }
-        fs::remove(data + "levels/1.txt");
-        std::ofstream(data + "levels/1.txt") << levelOne;
+        for (const auto& [number, text] : {std::pair{1, levelOne}, std::pair{3, levelThree}}) {
+            if (text.empty()) continue;
+            const std::string path = data + "levels/" + std::to_string(number) + ".txt";
+            fs::remove(path);
+            std::ofstream(path) << text;
+        }
         return data;
     }
-    // Level 1 of the game with other lines for its time and goals.
-    static std::string LevelOne(const std::string& time, const std::string& goals) {
-        std::string text = Read(kData + "/levels/1.txt");
+    // Level 1 (or another) of the game with other lines for its time and goals.
+    static std::string LevelOne(const std::string& time, const std::string& goals, int number = 1) {
+        std::string text = Read(kData + "/levels/" + std::to_string(number) + ".txt");
         auto replace = [&](const std::string& key, const std::string& line) {
             const size_t at = text.find(key + "=");
             text.replace(at, text.find('\n', at) - at, line);
@@ -68,14 +73,17 @@ protected:
         replace("goals", goals);
         return text;
     }
-    // Runs the game with the arguments and a script; the report's text.
-    std::string Play(std::vector<std::string> args, const std::string& script, const std::string& tag) {
+    // Runs the game with the arguments and a script, its files in the home named (the tag's own when
+    // none is); the report's text.
+    std::string Play(std::vector<std::string> args, const std::string& script, const std::string& tag,
+                     const std::string& home = "") {
         const std::string scriptPath = folder_ + tag + ".txt", report = folder_ + tag + ".jsonl";
         std::ofstream(scriptPath) << script;
         args.insert(args.begin(), {kProgram, "--headless", "--deterministic"});
         args.insert(args.end(), {"--script", scriptPath, "--report", report});
         std::string output;
-        EXPECT_EQ(murkwell::test::RunProgram(args, output, 240, {"XDG_DATA_HOME=" + folder_ + tag + "-home"}),
+        EXPECT_EQ(murkwell::test::RunProgram(args, output, 240,
+                                             {"XDG_DATA_HOME=" + folder_ + (home.empty() ? tag : home) + "-home"}),
                   0)
             << output;
         return Read(report);
@@ -108,7 +116,7 @@ protected:
 };
 
 TEST_F(PlayTest, TheAutoplayerWinsALevelAndTheSameSeedPlaysItTheSameWay) {
-    const std::string script = "50000 quit\n";
+    const std::string script = "60000 quit\n";
     auto play = [&](int seed, const std::string& tag) {
         return Play({"--seed", std::to_string(seed), "--level", "3", "--autoplay"}, script, tag);
     };
@@ -117,7 +125,8 @@ TEST_F(PlayTest, TheAutoplayerWinsALevelAndTheSameSeedPlaysItTheSameWay) {
     EXPECT_NE(a.find("\"event\":\"level_start\",\"level\":3,\"mode\":\"timed\""), std::string::npos) << a;
     EXPECT_GT(Field(a, {"level_end", "\"level\":3", "\"result\":\"won\""}, "moves"), 0) << a;
     EXPECT_GT(Field(a, {"level_end", "\"level\":3"}, "score"), 0);
-    // On to the next level through the won level's panel and the map, as a player goes.
+    // On to the next level through the won level's panel and the map (and the shop, for what level 4 opens),
+    // as a player goes.
     size_t at = a.find("\"level_end\",\"level\":3");
     for (const char* step : {"\"name\":\"levelcomplete\"", "\"name\":\"map\"", "\"name\":\"game\"",
                              "\"level_start\",\"level\":4"}) {
@@ -200,6 +209,56 @@ TEST_F(PlayTest, AWonLevelsBoardFallsAwayUnderWellDone) {
     EXPECT_GT(Differing(still, done, kBoardX, kBoardY + kBoardSize / 2, kBoardSize, kBoardSize / 2), 0.4)
         << "the board has fallen";
     EXPECT_GT(Differing(still, done, 412, 300, 320, 80), 0.2) << "Well Done";
+}
+
+// The events of the report in order, each the first holding all its marks after the one before.
+void ExpectInOrder(const std::string& report, const std::vector<std::vector<std::string>>& events) {
+    std::istringstream lines(report);
+    std::string line;
+    for (const auto& marks : events) {
+        bool found = false;
+        while (!found && std::getline(lines, line)) {
+            found = std::all_of(marks.begin(), marks.end(),
+                                [&line](const std::string& mark) { return line.find(mark) != std::string::npos; });
+        }
+        ASSERT_TRUE(found) << "then " << marks.front() << " in\n" << report;
+    }
+}
+
+TEST_F(PlayTest, TheAutoplayerShopsBetweenLevelsPowerupsFirstAndPlaysOn) {
+    const std::string data = DataWith(LevelOne("time=180", "goals=0,0,0,0,0"),
+                                      LevelOne("time=180", "goals=0,0,0,0,0", 3));
+    // Level 1 opens level 2 and with it the keeper's pumpkin, which costs nothing.
+    const std::string first =
+        Play({"--data", data, "--level", "1", "--autoplay", "--seed", "3"}, "40000 quit\n", "first", "player");
+    ExpectInOrder(first, {{"level_end", "\"level\":1", "won"},
+                          {"\"screen\"", "\"map\""},
+                          {"\"screen\"", "\"shop\""},
+                          {"\"dialog\"", "\"purchase\""},
+                          {"\"purchase\"", "\"item\":1,", "\"price\":0"},
+                          {"\"screen\"", "\"map\""},
+                          {"\"screen\"", "\"game\""},
+                          {"level_start", "\"level\":2"}});
+    // The player's bank, put at 100 gold in the profile the level wrote.
+    const std::string profile = folder_ + "player-home/Tarnfield/Murkwell/profiles/Player.dat";
+    std::string bytes = Read(profile);
+    ASSERT_EQ(bytes.size(), 696u);
+    const char hundred[4] = {100, 0, 0, 0};
+    bytes.replace(440 + 57 * 4, 4, hundred, 4);
+    std::ofstream(profile, std::ios::binary) << bytes;
+    // Level 3 opens the coffin (30 gold, the stake's first stage): bought before the free candelabra.
+    const std::string second =
+        Play({"--data", data, "--level", "3", "--autoplay", "--seed", "3"}, "40000 quit\n", "second", "player");
+    const long gold = Field(second, {"level_end", "\"level\":3"}, "gold");
+    ASSERT_GE(gold, 0) << second;
+    ExpectInOrder(second, {{"level_end", "\"level\":3", "won"},
+                           {"\"screen\"", "\"shop\""},
+                           {"\"purchase\"", "\"item\":24,", "\"price\":30,",
+                            "\"gold_left\":" + std::to_string(100 + gold - 30)},
+                           {"\"purchase\"", "\"item\":5,", "\"price\":0"},
+                           {"\"screen\"", "\"map\""},
+                           {"level_start", "\"level\":4"}});
+    EXPECT_EQ(second.find("\"item\":1,"), std::string::npos) << "bought once, in the first game";
 }
 
 }  // namespace
