@@ -14,6 +14,7 @@
 #include "game/screens/GameDialogs.h"
 #include "game/screens/GameScreen.h"
 #include "game/screens/MapScreen.h"
+#include "game/screens/MessageBox.h"
 #include "game/screens/ShopScreen.h"
 #include "game/screens/PlaySession.h"
 
@@ -54,6 +55,9 @@ private:
             },
             [] { return MakeConfirmDialog(GameText.FindString("Set Wallpaper Question")); },
             [] { return MakeChooseModeDialog(); },
+            // The framework's message box, here managed by the page rather than running on its own.
+            [] { return MakeMessageBox("The profile could not be written to /home/player/.local/share/Tarnfield/"
+                                       "Murkwell/profiles/Player.dat: the disk is full."); },
         };
         dialog_ = makers[next_ % makers.size()]();
         ++next_;

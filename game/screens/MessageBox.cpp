@@ -1,6 +1,7 @@
 #include "game/screens/MessageBox.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "framework/core/Game.h"
 #include "framework/core/Globals.h"
@@ -17,7 +18,7 @@
 
 namespace {
 
-constexpr int kWidth = 600, kMinHeight = 100, kBorder = 12, kSlideMs = 200;
+constexpr int kWidth = 600, kMinHeight = 100, kBorder = 12, kSlideMs = 200, kScreenMargin = 20;
 
 }  // namespace
 
@@ -34,6 +35,12 @@ std::shared_ptr<TDialogOK> MakeMessageBox(const std::string& text) {
     box->SlideInSound = SoundBank.Find("SlideIn");
     box->SlideOutSound = SoundBank.Find("SlideOut");
     box->Start();
+    // A word too long for the line (a file's path) widens the box as far as the screen allows.
+    const int widest = static_cast<int>(std::ceil(box->Caption->GetWidestLine())) + 2 * kBorder;
+    if (widest > box->w) {
+        box->w = std::min(widest, VirtualWidth - 2 * kScreenMargin);
+        box->Start();
+    }
     // A short message still gets the box its full height, the text and the button spread in it.
     if (box->h < kMinHeight) {
         box->Gap += kMinHeight - box->h;

@@ -80,12 +80,17 @@ TEST_F(MessageBoxTest, AMessageWhileTheDisplayIsOpenIsTheGamesBoxUntilItsOKIsCli
     EXPECT_EQ(screen.logic, 3);
 }
 
-TEST_F(MessageBoxTest, ALongMessageGrowsTheBoxAndAClosedDisplayUsesTheSystemBox) {
+TEST_F(MessageBoxTest, ALongMessageGrowsTheBoxALongWordWidensItAndAClosedDisplayUsesTheSystemBox) {
     ClickWhenStill(20, 20);
     std::string longText;
     for (int i = 0; i < 40; ++i) longText += "The lantern has gone out. ";
     Message(longText, 0, 0);
     EXPECT_GT(h, 100);
+    EXPECT_EQ(w, 600) << "words wrap";
+    ticks = 0;
+    Message("Cannot write /home/player/.local/share/Tarnfield/Murkwell/profiles/Player.dat", 0, 0);
+    EXPECT_GT(w, 600) << "a path does not wrap: the box widens";
+    EXPECT_LE(w, 1024 - 40);
     GraphicsOpen = 0;
     Message("Goodbye.", 0, 0);
     ASSERT_EQ(platform().TestSystem().Messages().size(), 1u);
