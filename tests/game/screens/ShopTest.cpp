@@ -33,7 +33,7 @@ protected:
             CreateHUDPowerups();
         }
         ShopScreen = std::make_shared<TShopScreen>();
-        ShopScreen->MapDestination = [] { return static_cast<TScreen*>(nullptr); };
+        ShopScreen->MapDestination = [this] { return &map; };
         ShopScreen->PreStart();
         Frames(70);  // the fade-in
         return *ShopScreen;
@@ -45,6 +45,9 @@ protected:
         EXPECT_TRUE(ShopScreen->PurchaseDialog);
         return *ShopScreen->PurchaseDialog;
     }
+    // Where the shop is left for.
+    TScreen map;
+
     static std::vector<int> Offered() {
         std::vector<int> ids;
         for (const auto& item : ShopScreen->CurrentItems) ids.push_back(item->PurchaseID);
@@ -147,7 +150,7 @@ TEST_F(ShopTest, TheKeeperHoldsThePlayerForAFirstPurchaseOnlyWhenItCanBeMade) {
             EXPECT_EQ(game().DestinationTScreen, nullptr);
         } else {
             EXPECT_EQ(ShopScreen->MessageDialog, nullptr);
-            EXPECT_EQ(game().DestinationTScreen, GameScreen.get()) << "until the map is built";
+            EXPECT_EQ(game().DestinationTScreen, &map);
         }
         game().GameFade->Active = 0;
     }
@@ -169,7 +172,7 @@ TEST_F(ShopTest, APurchaseChangesGoldStatusAndThePowerupAndOutlivesASaveAndARelo
     // Leaving saves the player; whoever loads the profile next finds it all.
     game().DestinationTScreen = nullptr;
     ClickButton(*ShopScreen->Menu, "map");
-    ASSERT_EQ(game().DestinationTScreen, GameScreen.get());
+    ASSERT_EQ(game().DestinationTScreen, &map);
     SaveData.Init();
     ASSERT_EQ(HUDPowerups[0]->IsAvailable(), 0);
     ASSERT_EQ(game().CurrentProfile->Load(), 1);
@@ -203,7 +206,7 @@ TEST_F(ShopTest, WithTooLittleGoldForTheCoffinTheMapButtonLeaves) {
     game().DestinationTScreen = nullptr;
     ClickButton(*ShopScreen->Menu, "map");
     EXPECT_EQ(ShopScreen->MessageDialog, nullptr);
-    EXPECT_EQ(game().DestinationTScreen, GameScreen.get());
+    EXPECT_EQ(game().DestinationTScreen, &map);
 }
 
 }  // namespace
