@@ -41,10 +41,16 @@ void TShopPlayer::Tick(THand& hand) {
         return;
     }
     const TShopScreen& shop = *ShopScreen;
-    const bool still = !Game->GameFade->Active && shop.wallpaperStage == 0 && !shop.EyeMode;
+    const bool still = !Game->GameFade->Active && shop.wallpaperStage == 0;
     waited_ = still ? waited_ + Delta : 0;
     if (waited_ < static_cast<float>(lookTicks_) || !shop.Menu) return;
     waited_ = 0;
+    // The scene alone on the screen: back to the bar first.
+    if (shop.EyeMode) {
+        if (shop.EyeMenu) ClickMenuButton(hand, *shop.EyeMenu, "eye");
+        hand.Tick();
+        return;
+    }
     int wanted = -1;
     for (const int id : ItemsWorthBuying()) {
         if (static_cast<int>(asked_.count(id)) >= kAsksPerItem) continue;

@@ -57,7 +57,8 @@ int TDialog::Start() {
     const bool opening = !Active;
     CalcAll();
     MenuPosition();
-    OldIgnoreEscapeKey = Game->IgnoreEscapeKey;
+    // The game's own setting is kept once: a second start would keep the dialog's.
+    if (opening) OldIgnoreEscapeKey = Game->IgnoreEscapeKey;
     Game->IgnoreEscapeKey = 1;
     Active = 1;
     if (Slide == 5) Slide = Rand(1, 4);

@@ -80,12 +80,13 @@ TEST_F(AutoShopTest, AVisitBuysWhatItCanBestFirstScrollingTheBarThenLeaves) {
         int unlocked, gold;
         std::vector<int> owned, bought;
         int left;
+        bool sceneAlone;  // entered with the bar hidden
     };
     const Case cases[] = {
-        {4, 100, {}, {24, 1, 5}, 70},
+        {4, 100, {}, {24, 1, 5}, 70, false},
         // Eight on the bar: the stake's second stage and the broom's first lie beyond the first three.
-        {15, 400, {1, 5, 24}, {25, 27, 2, 3}, 0},
-        {3, 0, {1, 5}, {}, 0},
+        {15, 400, {1, 5, 24}, {25, 27, 2, 3}, 0, false},
+        {3, 0, {1, 5}, {}, 0, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.unlocked);
@@ -96,6 +97,7 @@ TEST_F(AutoShopTest, AVisitBuysWhatItCanBestFirstScrollingTheBarThenLeaves) {
         ShopScreen = std::make_shared<TShopScreen>();
         ShopScreen->MapDestination = [&map] { return &map; };
         ShopScreen->PreStart();
+        ShopScreen->EyeMode = c.sceneAlone ? 1 : 0;
         std::vector<int> bought;
         ItemPurchased = [&bought](int item, int, int) { bought.push_back(item); };
         THand hand([this](const platform::Event& e) { Push(e.type, 0, e.button, e.x, e.y); }, 14.0f, 4);

@@ -29,6 +29,7 @@ class MessageBoxTest : public GameScreenFixture {
 protected:
     MessageBoxTest() {
         game().CurrentTScreen = &screen;
+        game().IgnoreEscapeKey = 0;
         GraphicsOpen = 1;
         InstallMessageBox();
     }
@@ -75,6 +76,7 @@ TEST_F(MessageBoxTest, AMessageWhileTheDisplayIsOpenIsTheGamesBoxUntilItsOKIsCli
     EXPECT_GT(screen.drawn, 10) << "but is drawn under the box every frame";
     EXPECT_TRUE(TDialog::OpenDialogs().empty());
     EXPECT_TRUE(platform().TestSystem().Messages().empty());
+    EXPECT_EQ(game().IgnoreEscapeKey, 0) << "Escape is the game's again";
     // The game goes on afterwards.
     Frames(3);
     EXPECT_EQ(screen.logic, 3);
@@ -91,6 +93,7 @@ TEST_F(MessageBoxTest, ALongMessageGrowsTheBoxALongWordWidensItAndAClosedDisplay
     Message("Cannot write /home/player/.local/share/Tarnfield/Murkwell/profiles/Player.dat", 0, 0);
     EXPECT_GT(w, 600) << "a path does not wrap: the box widens";
     EXPECT_LE(w, 1024 - 40);
+    EXPECT_EQ(game().IgnoreEscapeKey, 0) << "a box laid out twice still gives Escape back";
     GraphicsOpen = 0;
     Message("Goodbye.", 0, 0);
     ASSERT_EQ(platform().TestSystem().Messages().size(), 1u);
