@@ -200,13 +200,4 @@ TEST_F(ShopTest, AnOpenDialogTakesTheClicksMeantForTheShopBehindIt) {
     EXPECT_EQ(ShopScreen->EyeMode, 0);
 }
 
-TEST_F(ShopTest, WithTooLittleGoldForTheCoffinTheMapButtonLeaves) {
-    Enter(4, 29);
-    SaveData.shopPurchases[1] = ShopItem::PURCHASED;
-    game().DestinationTScreen = nullptr;
-    ClickButton(*ShopScreen->Menu, "map");
-    EXPECT_EQ(ShopScreen->MessageDialog, nullptr);
-    EXPECT_EQ(game().DestinationTScreen, &map);
-}
-
 }  // namespace
