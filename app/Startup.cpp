@@ -39,6 +39,7 @@
 #include "game/screens/IntroScreen.h"
 #include "game/screens/LevelCompleteScreen.h"
 #include "game/screens/MapScreen.h"
+#include "game/screens/MessageBox.h"
 #include "game/screens/OptionsScreen.h"
 #include "game/screens/PlaySession.h"
 #include "game/screens/PlayerProfiles.h"
@@ -253,6 +254,7 @@ int RunMurkwell(platform::Platform& platform, const Options& options, const std:
         game->UseDesktopResolution = 1;
         game->GraphicsCreate(0);
         GraphicsOpen = 1;
+        InstallMessageBox();
         if (game->CustomMousePointer) platform.GetGraphics().ShowPointer(false);
         if (!options.reportPath.empty() && !InstallEventReport(options.reportPath, error)) {
             Message(error, 1, 1);

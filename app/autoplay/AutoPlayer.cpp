@@ -5,16 +5,19 @@
 
 #include "app/autoplay/AutoInput.h"
 #include "app/autoplay/BoardPlayer.h"
+#include "app/autoplay/DialogPlayer.h"
 #include "app/autoplay/LeavePlayer.h"
 #include "app/autoplay/LoadingPlayer.h"
 #include "app/autoplay/MapPlayer.h"
 #include "app/autoplay/PanelPlayer.h"
+#include "app/autoplay/ShopPlayer.h"
 #include "app/autoplay/TitlePlayer.h"
 #include "framework/core/Game.h"
 #include "framework/screens/Screen.h"
 #include "framework/sprites/Ticks.h"
 #include "game/screens/LevelCompleteScreen.h"
 #include "game/screens/MapScreen.h"
+#include "game/screens/ShopScreen.h"
 #include "game/screens/TitleScreen.h"
 
 namespace {
@@ -29,10 +32,12 @@ bool IsPassedThrough(const std::string& name) {
 struct TAutoPlayer {
     TAutoPlayer(uint32_t seed, bool relaxed)
         : board(PushAutoInput, seed, Pace()), panel(Ticks(kReadMs)), map(Ticks(kReadMs)), loading(Ticks(kReadMs)),
-          title(kName, relaxed, Ticks(kReadMs), Ticks(kKeyMs)), pages(Ticks(kReadMs), "ok") {}
+          title(kName, relaxed, Ticks(kReadMs), Ticks(kKeyMs)), pages(Ticks(kReadMs), "ok"),
+          dialogs(Ticks(kGlanceMs)), shop(Ticks(kGlanceMs)) {}
 
-    // The level complete table is read for a second and a half.
-    static constexpr int kReadMs = 1500;
+    // The level complete table is read for a second and a half; a dialog or the shop's shelf looked at for
+    // most of a second.
+    static constexpr int kReadMs = 1500, kGlanceMs = 800;
     // The name it gives on a first start, typed a key every fifth of a second.
     static constexpr const char* kName = "wren";
     static constexpr int kKeyMs = 200;
@@ -47,12 +52,22 @@ struct TAutoPlayer {
 
     void Tick() {
         if (!Game->CurrentTScreen) return;
-        TScreen& screen = *Game->CurrentTScreen;
-        if (screen.name == "loading") return loading.Tick(board.Hand());
-        if (screen.name == "title" && TitleScreen) return title.Tick(board.Hand());
-        if (screen.name == "map" && MapScreen) return map.Tick(board.Hand());
-        if (IsPassedThrough(screen.name)) return pages.Tick(board.Hand(), screen);
-        if (Game->CurrentTScreen->name != "game") return;
+        TScreen& current = *Game->CurrentTScreen;
+        const std::string& screen = current.name;
+        if (screen != lastScreen) {
+            if (screen == "shop") shop.Enter();
+            if (screen == "game") map.LevelBegun();
+            lastScreen = screen;
+        }
+        if (screen == "loading") return loading.Tick(board.Hand());
+        // The title answers its own dialogs: the name asked on a first start and the mode.
+        if (screen == "title" && TitleScreen) return title.Tick(board.Hand());
+        // Elsewhere a dialog open is answered first, over whatever screen.
+        if (dialogs.Tick(board.Hand())) return;
+        if (screen == "map" && MapScreen) return map.Tick(board.Hand());
+        if (screen == "shop" && ShopScreen) return shop.Tick(board.Hand());
+        if (IsPassedThrough(screen)) return pages.Tick(board.Hand(), current);
+        if (screen != "game") return;
         if (LevelCompleteScreen && LevelCompleteScreen->Active) {
             panel.Tick(board.Hand());
         } else {
@@ -66,6 +81,9 @@ struct TAutoPlayer {
     TLoadingPlayer loading;
     TTitlePlayer title;
     TLeavePlayer pages;
+    TDialogPlayer dialogs;
+    TShopPlayer shop;
+    std::string lastScreen;
 };
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include "framework/core/Game.h"
 #include "framework/screens/Screen.h"
+#include "framework/ui/Dialog.h"
 #include "game/save/SaveData.h"
 #include "game/screens/LevelEvents.h"
 #include "game/screens/PlayerProfiles.h"
@@ -62,6 +63,13 @@ bool InstallEventReport(const std::string& path, std::string& error) {
     LevelEvents.LevelStarted = [report](int level) {
         report->Write("level_start", ",\"level\":" + std::to_string(level) +
                                          ",\"mode\":" + Quoted(SaveData.timer ? "timed" : "relaxed"));
+    };
+    Game->DialogOpenedFunction = [report](TDialog& dialog) {
+        report->Write("dialog", ",\"name\":" + Quoted(dialog.Name));
+    };
+    ItemPurchased = [report](int item, int price, int goldLeft) {
+        report->Write("purchase", ",\"item\":" + std::to_string(item) + ",\"price\":" + std::to_string(price) +
+                                      ",\"gold_left\":" + std::to_string(goldLeft));
     };
     LevelEvents.LevelEnded = [report](const TLevelEnd& end) {
         std::ostringstream fields;

@@ -1,6 +1,7 @@
 #include "app/autoplay/MapPlayer.h"
 
 #include "app/autoplay/Hand.h"
+#include "app/autoplay/ShopPlayer.h"
 #include "framework/core/Game.h"
 #include "framework/core/Globals.h"
 #include "framework/screens/GameFade.h"
@@ -18,6 +19,14 @@ void TMapPlayer::Tick(THand& hand) {
                        !(map.Zoom && map.Zoom->Active) && !map.ReplayDialog;
     waited_ = still ? waited_ + Delta : 0;
     if (waited_ < static_cast<float>(lookTicks_) || !map.Menu) return;
+    // Once between levels, the shop when there is something in it to buy.
+    if (!shopVisited_ && map.ShopDestination && !ItemsWorthBuying().empty() &&
+        ClickMenuButton(hand, *map.Menu, "shop")) {
+        shopVisited_ = true;
+        waited_ = 0;
+        hand.Tick();
+        return;
+    }
     if (ClickMenuButton(hand, *map.Menu, "play")) {
         waited_ = 0;
         hand.Tick();

@@ -15,6 +15,7 @@
 #include "game/screens/GameScreen.h"
 #include "game/screens/MapScreen.h"
 #include "game/screens/OptionsScreen.h"
+#include "game/screens/MessageBox.h"
 #include "game/screens/ShopScreen.h"
 #include "game/screens/PlaySession.h"
 
@@ -55,6 +56,9 @@ private:
             },
             [] { return MakeConfirmDialog(GameText.FindString("Set Wallpaper Question")); },
             [] { return MakeChooseModeDialog(); },
+            // The framework's message box, here managed by the page rather than running on its own.
+            [] { return MakeMessageBox("The profile could not be written to /home/player/.local/share/Tarnfield/"
+                                       "Murkwell/profiles/Player.dat: the disk is full."); },
         };
         dialog_ = makers[next_ % makers.size()]();
         ++next_;
@@ -69,16 +73,33 @@ std::unique_ptr<TScreen> MakeDialogShowcase() {
     return std::make_unique<DialogShowcase>();
 }
 
-std::unique_ptr<TScreen> MakeShopShowcase() {
+namespace {
+
+// The shop of a player with `unlocked` levels open and `gold` banked, who has bought what `bought` allows,
+// in id order (what needs an earlier item comes after it).
+std::unique_ptr<TScreen> ShopOf(int unlocked, int gold, bool (*bought)(int id)) {
     ImageBank.SetPath(Game->ImagePath);
     LoadPlayResources();
     UseStartupPlayer();
-    Player.Unlocked = 12;
-    SaveData.CollectGold(400);
-    for (const int bought : {1, 24, 2}) SaveData.PurchaseItem(bought);
+    Player.Unlocked = unlocked;
+    SaveData.CollectGold(gold);
+    for (int id = 1; id <= SHOP_ITEMS_FOR_SALE; ++id) {
+        if (bought(id)) SaveData.PurchaseItem(id);
+    }
     auto shop = std::make_unique<TShopScreen>();
     shop->MapDestination = [] { return static_cast<TScreen*>(nullptr); };
     return shop;
+}
+
+}  // namespace
+
+std::unique_ptr<TScreen> MakeShopShowcase() {
+    return ShopOf(12, 400, [](int id) { return id == 1 || id == 2 || id == 24; });
+}
+
+std::unique_ptr<TScreen> MakeFullShopShowcase() {
+    // All but the last stages of two lines, so the bar still offers something.
+    return ShopOf(100, 30000, [](int id) { return id != 16 && id != 38; });
 }
 
 std::unique_ptr<TScreen> MakeMapShowcase() {

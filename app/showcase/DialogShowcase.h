@@ -11,6 +11,8 @@ std::unique_ptr<TScreen> MakeDialogShowcase();
 // The shop of a player who has opened twelve levels and banked 400 gold, with the three bought items that
 // those levels force on the way: everything the shop does, for the mouse and for a script's screenshots.
 std::unique_ptr<TScreen> MakeShopShowcase();
+// The shop of a player with every level open who has bought nearly everything.
+std::unique_ptr<TScreen> MakeFullShopShowcase();
 
 // The level map of a player with every level open and the last one current, the map scrolled to its top.
 std::unique_ptr<TScreen> MakeMapShowcase();

@@ -28,6 +28,7 @@ const std::vector<std::pair<std::string, Factory>>& Showcases() {
         {"effects", MakeEffectShowcase},
         {"dialogs", MakeDialogShowcase},
         {"shop", MakeShopShowcase},
+        {"shop-full", MakeFullShopShowcase},
         {"map", MakeMapShowcase},
         {"intro", MakeIntroShowcase},
         {"instructions", MakeInstructionsShowcase},

@@ -15,6 +15,7 @@
 #include "platform/Platform.h"
 
 class TChannelArray;
+class TDialog;
 class TGameFade;
 class TGameImage;
 class TGameSound;
@@ -331,6 +332,8 @@ public:
     // depends on them; a person at the keyboard has neither.
     Hook AfterTickFunction;
     std::function<void(TScreen&)> ScreenEnteredFunction;
+    // Likewise, whenever a dialog opens.
+    std::function<void(TDialog&)> DialogOpenedFunction;
     // The framework's own message box (600 × 100, drawn over the game, input polled from the platform):
     // the message function shows its text there while the display is open. Until one is installed, and
     // whenever the display is closed, the system box serves.

@@ -20,9 +20,25 @@ namespace {
 // The space between a text header and the caption under it.
 constexpr float kHeaderGap = 12;
 
+std::vector<TDialog*>& Open() {
+    static std::vector<TDialog*> open;
+    return open;
+}
+
 }  // namespace
 
-TDialog::~TDialog() = default;
+TDialog::~TDialog() {
+    Closed();
+}
+
+const std::vector<TDialog*>& TDialog::OpenDialogs() {
+    return Open();
+}
+
+void TDialog::Closed() {
+    auto& open = Open();
+    open.erase(std::remove(open.begin(), open.end(), this), open.end());
+}
 
 int TDialog::Init(const std::string& caption, std::shared_ptr<TGameImage> background, int pw, int ph, int px,
                   int py) {
@@ -37,13 +53,20 @@ int TDialog::Init(const std::string& caption, std::shared_ptr<TGameImage> backgr
 }
 
 int TDialog::Start() {
+    // Started again while open, it is still the same dialog.
+    const bool opening = !Active;
     CalcAll();
     MenuPosition();
-    OldIgnoreEscapeKey = Game->IgnoreEscapeKey;
+    // The game's own setting is kept once: a second start would keep the dialog's.
+    if (opening) OldIgnoreEscapeKey = Game->IgnoreEscapeKey;
     Game->IgnoreEscapeKey = 1;
     Active = 1;
     if (Slide == 5) Slide = Rand(1, 4);
     CalcOffset();
+    if (opening) {
+        Open().push_back(this);
+        if (Game->DialogOpenedFunction) Game->DialogOpenedFunction(*this);
+    }
     return 1;
 }
 
@@ -346,6 +369,7 @@ int TDialog::Close(int result) {
 
 int TDialog::Finalise() {
     Active = 0;
+    Closed();
     if (ReenableEscapeKey) Game->IgnoreEscapeKey = OldIgnoreEscapeKey;
     CloseResult = CloseResultTemp;
     return 1;
@@ -365,5 +389,6 @@ int TDialog::Kill() {
     TransitionIn.reset();
     TransitionOut.reset();
     Active = 0;
+    Closed();
     return 1;
 }

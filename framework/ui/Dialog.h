@@ -3,6 +3,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "framework/sprites/Color.h"
 #include "platform/Audio.h"
@@ -25,6 +26,9 @@ public:
     virtual ~TDialog();
 
     std::string Tag;
+    // Our addition: what kind of dialog this is ("message", "purchase", ...), the same in every run, for
+    // whatever watches play from outside it (the event report, the autoplayer).
+    std::string Name = "dialog";
     std::shared_ptr<TLabel> Caption;
     std::shared_ptr<TGameImage> Background;
     int Active = 0;
@@ -106,6 +110,10 @@ public:
     int Finalise();
     virtual int Kill();
 
+    // The dialogs open now, the last opened last: what a person looking at the screen would answer first
+    // is at the back.
+    static const std::vector<TDialog*>& OpenDialogs();
+
 protected:
     // A menu in the dialogs' way (mouse-over and click sounds, shadows), at the top-left, gap apart.
     static std::shared_ptr<TMenu> MakeMenu(int gap);
@@ -115,5 +123,7 @@ protected:
     float TextHeaderSpace() const;
 
 private:
+    void Closed();
+
     int textHeaderX_ = 0, textHeaderY_ = 0;  // the text header's place in the box
 };

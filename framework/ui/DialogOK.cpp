@@ -11,6 +11,7 @@
 std::shared_ptr<TDialogOK> TDialogOK::Create(const std::string& caption, std::shared_ptr<TGameImage> background,
                                              int pw, int px, int py, const std::string& buttonFile) {
     auto dialog = std::make_shared<TDialogOK>();
+    dialog->Name = "ok";
     dialog->Init(caption, std::move(background), pw, 0, px, py);
     dialog->MenuCreate(buttonFile);
     return dialog;

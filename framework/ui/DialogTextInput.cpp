@@ -15,6 +15,7 @@ std::shared_ptr<TDialogTextInput> TDialogTextInput::Create(const std::string& ca
                                                            int pw, int px, int py, int maxPixelWidth,
                                                            const std::string& buttonFile) {
     auto dialog = std::make_shared<TDialogTextInput>();
+    dialog->Name = "text_input";
     dialog->Init(caption, std::move(background), pw, 0, px, py);
     dialog->ButtonName = buttonFile.empty() ? "button" : buttonFile;
     dialog->TextInput.Init(nullptr, text, 0, 0, nullptr);

@@ -17,6 +17,7 @@ std::shared_ptr<TDialogYesNo> TDialogYesNo::Create(const std::string& caption,
                                                    std::shared_ptr<TGameImage> background, int pw, int px, int py,
                                                    int makeMenu, int buttonGap, const std::string& buttonFile) {
     auto dialog = std::make_shared<TDialogYesNo>();
+    dialog->Name = "yes_no";
     dialog->Init(caption, std::move(background), pw, 0, px, py);
     if (makeMenu) dialog->MenuCreate(buttonGap, buttonFile);
     return dialog;

@@ -7,6 +7,7 @@
 #include "framework/core/Messages.h"
 
 TSaveData SaveData;
+std::function<void(int item, int price, int goldLeft)> ItemPurchased;
 
 namespace {
 
@@ -98,6 +99,7 @@ int TSaveData::PurchaseItem(int i) {
     if (!CanPurchaseItem(i)) return 0;
     shopPurchases[i] = ShopItem::PURCHASED;
     goldCollected = Saturated(int64_t{goldCollected} - ShopItems[i]->Cost);
+    if (ItemPurchased) ItemPurchased(i, ShopItems[i]->Cost, goldCollected);
     int newlySet = 0;
     if (AllItemsPurchased()) newlySet += Achieve("PurchasedAll");
     if (i == 16) newlySet += Achieve("Tarnfield");

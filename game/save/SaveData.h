@@ -82,3 +82,7 @@ private:
 
 // The current player's save data.
 extern TSaveData SaveData;
+
+// Told of every purchase, whoever makes it, with the item's price and the gold left after it: for whoever
+// listens from outside play (the event report). Nothing in the game depends on it.
+extern std::function<void(int item, int price, int goldLeft)> ItemPurchased;

@@ -45,8 +45,9 @@ void Caption(TButton& button, const char* key) {
     button.SetupCaption(GameText.FindString(key), GameFonts.Button, nullptr, nullptr, nullptr, nullptr);
 }
 
-// The look every game dialog shares, then started sliding in from the top.
-void Dress(TDialog& dialog, const TBoardLayout& board, const std::string& header) {
+// The look every game dialog shares and its name, then started sliding in from the top.
+void Dress(TDialog& dialog, const TBoardLayout& board, const std::string& header, const char* name) {
+    dialog.Name = name;
     dialog.SetupCaption(nullptr, nullptr, nullptr, GameFonts.GUIFont);
     dialog.SetupTextHeader(header, nullptr, nullptr, nullptr, GameFonts.DialogHeader, board.middleX,
                            board.headerY, 1);
@@ -63,31 +64,32 @@ void Dress(TDialog& dialog, const TBoardLayout& board, const std::string& header
 }
 
 std::shared_ptr<TDialogYesNo> MakeQuestion(const TBoardLayout& board, const std::string& header,
-                                           const std::string& text, const char* yesKey, const char* noKey) {
+                                           const std::string& text, const char* yesKey, const char* noKey,
+                                           const char* name) {
     auto dialog = TDialogYesNo::Create(text, ImageBank.Load(board.picture), 0, 0, 0, 1, kButtonGap, "button");
     Caption(*dialog->Menu->FindButton("Yes"), yesKey);
     Caption(*dialog->Menu->FindButton("No"), noKey);
-    Dress(*dialog, board, header);
+    Dress(*dialog, board, header, name);
     return dialog;
 }
 
 }  // namespace
 
 std::shared_ptr<TDialogOK> MakeMessageDialog(const std::string& header, const std::string& text,
-                                             const char* buttonKey) {
+                                             const char* buttonKey, const char* name) {
     auto dialog = TDialogOK::Create(text, ImageBank.Load(kMessageBoard.picture), 0, 0, 0, "button");
     Caption(*dialog->Menu->FindButton("OK"), buttonKey);
-    Dress(*dialog, kMessageBoard, header);
+    Dress(*dialog, kMessageBoard, header, name);
     return dialog;
 }
 
-std::shared_ptr<TDialogYesNo> MakeConfirmDialog(const std::string& text) {
-    return MakeQuestion(kMessageBoard, GameText.FindString("Confirm"), text, "Button Yes", "Button No");
+std::shared_ptr<TDialogYesNo> MakeConfirmDialog(const std::string& text, const char* name) {
+    return MakeQuestion(kMessageBoard, GameText.FindString("Confirm"), text, "Button Yes", "Button No", name);
 }
 
 std::shared_ptr<TDialogYesNo> MakeChooseModeDialog() {
     return MakeQuestion(kMenuBoard, GameText.FindString("Choose Mode Dialog"), GameText.FindString("Choose Mode"),
-                        "Button Timed", "Button Relaxed");
+                        "Button Timed", "Button Relaxed", "choose_mode");
 }
 
 std::shared_ptr<TDialogYesNo> MakeCharacterQuestion(const std::string& header, const std::string& text) {

@@ -235,7 +235,8 @@ int TLevelCompleteScreen::SaveProfile() {
     if (Player.WriteProfile(profile)) return 1;
     // The player is told, in so many words: a level that seems banked but is not would be lost.
     const std::string path = profile ? profile->FilePath(ProfileExtension) : Game->ProfilePath;
-    DialogOK = MakeMessageDialog(GameText.FindString("Error"), GameText.FindReplaced("Save Failed", "XXX", path));
+    DialogOK = MakeMessageDialog(GameText.FindString("Error"), GameText.FindReplaced("Save Failed", "XXX", path),
+                                 "Button OK", "save_failed");
     return 0;
 }
 

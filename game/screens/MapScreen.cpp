@@ -248,7 +248,8 @@ int TMapScreen::LevelSelected(int level) {
     }
     const bool replay = Player.Level != Player.Unlocked;
     if (replay && Game->CurrentProfile && Game->CurrentProfile->ShowHint(kReplayHint, 1)) {
-        ReplayDialog = MakeMessageDialog(GameText.FindString("Level Replay"), GameText.FindString("Level Replay Body"));
+        ReplayDialog = MakeMessageDialog(GameText.FindString("Level Replay"), GameText.FindString("Level Replay Body"),
+                                         "Button OK", "level_replay");
         Zoom->Stop();
     } else {
         PlayBoardSound(ZoomOut.get());

@@ -38,6 +38,7 @@ std::shared_ptr<TLabel> Label(const std::string& text, float x, float y, int ali
 
 std::shared_ptr<TPurchaseDialog> TPurchaseDialog::Create(std::shared_ptr<ShopItem> item, int gold) {
     auto dialog = std::make_shared<TPurchaseDialog>();
+    dialog->Name = "purchase";
     const auto required = SaveData.GetPrereqs(item->PurchaseID);
     const bool affordable = gold >= item->Cost;
     const std::string text =

@@ -232,8 +232,8 @@ int TShopScreen::Close() {
         if (Player.Unlocked < due.unlocked || SaveData.GetShopItemStatus(due.item) == ShopItem::PURCHASED)
             continue;
         if (!SaveData.CanPurchaseItem(due.item)) continue;
-        MessageDialog =
-            MakeMessageDialog(GameText.FindString(due.header), GameText.FindString(due.text), "Confirm");
+        MessageDialog = MakeMessageDialog(GameText.FindString(due.header), GameText.FindString(due.text), "Confirm",
+                                          "forced_purchase");
         return 0;
     }
     if (Game->CurrentProfile) Game->CurrentProfile->Save();
@@ -248,7 +248,7 @@ int TShopScreen::SetEscDestination() {
 }
 
 int TShopScreen::StartWallpaper() {
-    WallpaperYesNo = MakeConfirmDialog(GameText.FindString("Set Wallpaper Question"));
+    WallpaperYesNo = MakeConfirmDialog(GameText.FindString("Set Wallpaper Question"), "wallpaper_question");
     return 1;
 }
 
@@ -327,11 +327,12 @@ void TShopScreen::ManageWallpaperCapture() {
         platform::files::Delete(wallpaperPath_, error);
         Game->GetPlatform().GetGraphics().RequestScreenshot(wallpaperPath_);
     } else if (wallpaperStage >= kWallpaperDoneFrame) {
+        // Over before the notice, which may bring a message of its own over the shop.
+        wallpaperStage = 0;
+        Game->Mouse->On();
         const bool saved = platform::files::IsFile(wallpaperPath_);
         MessageDialog =
             WallpaperNotice(saved, wallpaperPath_, "the screen could not be written to " + wallpaperPath_);
-        Game->Mouse->On();
-        wallpaperStage = 0;
     }
 }
 

@@ -26,5 +26,6 @@ std::shared_ptr<TDialogOK> WallpaperNotice(bool saved, const std::string& path, 
     // Saving and asking the desktop can take a while; that is no logic time.
     Game->FixedRateLogic.Init();
     return MakeMessageDialog(GameText.FindString(std::string(key) + " Header"),
-                             GameText.FindReplaced(key, "XXX", saved ? path : error));
+                             GameText.FindReplaced(key, "XXX", saved ? path : error), "Button OK",
+                             "wallpaper_notice");
 }

@@ -46,8 +46,8 @@ long Field(const std::string& report, const std::vector<std::string>& marks, con
 
 class PlayTest : public ::testing::Test {
 protected:
-    // A data folder that is the game's own but for the text of one level (level 1 unless named).
-    std::string DataWith(const std::string& levelText, int level = 1) {
+    // A data folder that is the game's own but for the texts of the levels given, by number.
+    std::string DataWith(const std::vector<std::pair<int, std::string>>& levels) {
         const std::string data = folder_ + "data/";
         fs::create_directories(data + "levels");
         for (const auto& entry : fs::directory_iterator(kData)) {
@@ -57,14 +57,17 @@ protected:
         for (const auto& entry : fs::directory_iterator(kData + "/levels")) {
             fs::create_symlink(entry.path(), data + "levels/" + entry.path().filename().string());
         }
-        const std::string file = data + "levels/" + std::to_string(level) + ".txt";
-        fs::remove(file);
-        std::ofstream(file) << levelText;
+        for (const auto& [number, text] : levels) {
+            const std::string path = data + "levels/" + std::to_string(number) + ".txt";
+            fs::remove(path);
+            std::ofstream(path) << text;
+        }
         return data;
     }
+    std::string DataWith(const std::string& levelOne) { return DataWith({{1, levelOne}}); }
     // Level 1 (or another) of the game with other lines for its time and goals.
-    static std::string LevelOne(const std::string& time, const std::string& goals, int level = 1) {
-        std::string text = Read(kData + "/levels/" + std::to_string(level) + ".txt");
+    static std::string LevelOne(const std::string& time, const std::string& goals, int number = 1) {
+        std::string text = Read(kData + "/levels/" + std::to_string(number) + ".txt");
         auto replace = [&](const std::string& key, const std::string& line) {
             const size_t at = text.find(key + "=");
             text.replace(at, text.find('\n', at) - at, line);
@@ -118,7 +121,7 @@ protected:
 };
 
 TEST_F(PlayTest, TheAutoplayerWinsALevelAndTheSameSeedPlaysItTheSameWay) {
-    const std::string script = "50000 quit\n";
+    const std::string script = "60000 quit\n";
     auto play = [&](int seed, const std::string& tag) {
         return Play({"--seed", std::to_string(seed), "--level", "3", "--autoplay"}, script, tag);
     };
@@ -127,7 +130,8 @@ TEST_F(PlayTest, TheAutoplayerWinsALevelAndTheSameSeedPlaysItTheSameWay) {
     EXPECT_NE(a.find("\"event\":\"level_start\",\"level\":3,\"mode\":\"timed\""), std::string::npos) << a;
     EXPECT_GT(Field(a, {"level_end", "\"level\":3", "\"result\":\"won\""}, "moves"), 0) << a;
     EXPECT_GT(Field(a, {"level_end", "\"level\":3"}, "score"), 0);
-    // On to the next level through the won level's panel and the map, as a player goes.
+    // On to the next level through the won level's panel and the map (and the shop, for what level 4 opens),
+    // as a player goes.
     size_t at = a.find("\"level_end\",\"level\":3");
     for (const char* step : {"\"name\":\"levelcomplete\"", "\"name\":\"map\"", "\"name\":\"game\"",
                              "\"level_start\",\"level\":4"}) {
@@ -233,11 +237,59 @@ TEST_F(PlayTest, AWonLevelsBoardFallsAwayUnderWellDone) {
     EXPECT_GT(Differing(still, done, 412, 300, 320, 80), 0.2) << "Well Done";
 }
 
-}  // namespace
+// The events of the report in order, each the first holding all its marks after the one before.
+void ExpectInOrder(const std::string& report, const std::vector<std::vector<std::string>>& events) {
+    std::istringstream lines(report);
+    std::string line;
+    for (const auto& marks : events) {
+        bool found = false;
+        while (!found && std::getline(lines, line)) {
+            found = std::all_of(marks.begin(), marks.end(),
+                                [&line](const std::string& mark) { return line.find(mark) != std::string::npos; });
+        }
+        ASSERT_TRUE(found) << "then " << marks.front() << " in\n" << report;
+    }
+}
+
+TEST_F(PlayTest, TheAutoplayerShopsBetweenLevelsPowerupsFirstAndPlaysOn) {
+    const std::string data = DataWith({{1, LevelOne("time=180", "goals=0,0,0,0,0")},
+                                       {3, LevelOne("time=180", "goals=0,0,0,0,0", 3)}});
+    // Level 1 opens level 2 and with it the keeper's pumpkin, which costs nothing.
+    const std::string first =
+        Play({"--data", data, "--level", "1", "--autoplay", "--seed", "3"}, "40000 quit\n", "first", "player");
+    ExpectInOrder(first, {{"level_end", "\"level\":1", "won"},
+                          {"\"screen\"", "\"map\""},
+                          {"\"screen\"", "\"shop\""},
+                          {"\"dialog\"", "\"purchase\""},
+                          {"\"purchase\"", "\"item\":1,", "\"price\":0"},
+                          {"\"screen\"", "\"map\""},
+                          {"\"screen\"", "\"game\""},
+                          {"level_start", "\"level\":2"}});
+    // The player's bank, put at 100 gold in the profile the level wrote.
+    const std::string profile = folder_ + "player-home/Tarnfield/Murkwell/profiles/Player.dat";
+    std::string bytes = Read(profile);
+    ASSERT_EQ(bytes.size(), 696u);
+    const char hundred[4] = {100, 0, 0, 0};
+    bytes.replace(440 + 57 * 4, 4, hundred, 4);
+    std::ofstream(profile, std::ios::binary) << bytes;
+    // Level 3 opens the coffin (30 gold, the stake's first stage): bought before the free candelabra.
+    const std::string second =
+        Play({"--data", data, "--level", "3", "--autoplay", "--seed", "3"}, "40000 quit\n", "second", "player");
+    const long gold = Field(second, {"level_end", "\"level\":3"}, "gold");
+    ASSERT_GE(gold, 0) << second;
+    ExpectInOrder(second, {{"level_end", "\"level\":3", "won"},
+                           {"\"screen\"", "\"shop\""},
+                           {"\"purchase\"", "\"item\":24,", "\"price\":30,",
+                            "\"gold_left\":" + std::to_string(100 + gold - 30)},
+                           {"\"purchase\"", "\"item\":5,", "\"price\":0"},
+                           {"\"screen\"", "\"map\""},
+                           {"level_start", "\"level\":4"}});
+    EXPECT_EQ(second.find("\"item\":1,"), std::string::npos) << "bought once, in the first game";
+}
 
 TEST_F(PlayTest, TheLastLevelWonLeadsThroughTheEndingAndTheCreditsToTheTitleAndAFreshStart) {
     // No goal: the first match wins the hundredth level.
-    const std::string data = DataWith(LevelOne("time=180", "goals=0,0,0,0,0", 100), 100);
+    const std::string data = DataWith({{100, LevelOne("time=180", "goals=0,0,0,0,0", 100)}});
     const std::string report =
         Play({"--data", data, "--level", "100", "--autoplay", "--seed", "4"}, "38000 quit\n", "ending");
     size_t at = report.find("\"level_end\",\"level\":100,\"result\":\"won\"");
@@ -248,3 +300,5 @@ TEST_F(PlayTest, TheLastLevelWonLeadsThroughTheEndingAndTheCreditsToTheTitleAndA
         ASSERT_NE(at, std::string::npos) << "then " << step << " in\n" << report;
     }
 }
+
+}  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "framework/sprites/Animation.h"
@@ -142,6 +143,41 @@ TEST_F(DialogTest, ASlideStartsWhollyOffItsEdgeAndEndsInPlace) {
         EXPECT_FLOAT_EQ(d.OffsetX, 0);
         EXPECT_FLOAT_EQ(d.OffsetY, 0);
         EXPECT_EQ(Answers().back(), 0) << "open, in place";
+    }
+}
+
+TEST_F(DialogTest, ASlideFollowsItsTimelineAtEveryQuarterInAndOut) {
+    constexpr double kPi = 3.14159265358979;
+    const int length = static_cast<int>(game().CalcAnimLength(400));
+    for (const int sine : {0, 1}) {
+        SCOPED_TRACE(sine);
+        dialogs.dialog = Make(false);
+        dialogs.dialog->Start();
+        dialogs.dialog->SetTransitions(400, 400, 0.5f, 0, 3, sine, 0);  // from the bottom
+        const TDialog& d = *dialogs.dialog;
+        const float away = static_cast<float>(768 - d.y);  // from in place to wholly below the screen
+        // The share of the way still to go after a fraction f of a slide in, and the share gone after f of
+        // a slide out: straight, or eased on a quarter sine.
+        const auto in = [sine](double f) { return sine ? 1 - std::sin(f * kPi / 2) : 1 - f; };
+        const auto out = [sine](double f) { return sine ? 1 - std::cos(f * kPi / 2) : f; };
+        for (const int quarter : {1, 2, 3}) {
+            Tick(length / 4);
+            EXPECT_NEAR(d.OffsetY, away * in(quarter / 4.0), 0.5) << "in, quarter " << quarter;
+            EXPECT_EQ(d.Transitioning, 1);
+        }
+        Tick(length / 4);
+        EXPECT_EQ(d.Transitioning, 0);
+        EXPECT_FLOAT_EQ(d.OffsetY, 0);
+        Key(platform::vk::kEscape);
+        Tick();
+        EXPECT_EQ(d.Transitioning, 2);
+        for (const int quarter : {1, 2, 3}) {
+            Tick(length / 4);
+            EXPECT_NEAR(d.OffsetY, away * out(quarter / 4.0), 0.5) << "out, quarter " << quarter;
+        }
+        Tick(length / 4);
+        EXPECT_EQ(d.Active, 0);
+        EXPECT_EQ(Answers().back(), 1) << "answered when the slide out ends";
     }
 }
 

@@ -2,6 +2,9 @@
 // wheel, dragging, double clicks and the arrow keys.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+
 #include "framework/gfx/GameImage.h"
 #include "framework/ui/ListBox.h"
 #include "framework/ui/ScrollBar.h"
@@ -124,6 +127,39 @@ TEST_F(ScrollListTest, AListLineClickedTwiceQuicklyIsADoubleClickAndTheArrowKeys
     EXPECT_EQ(list->Index, 5) << "stops at the last";
     Push(platform::EventType::KeyUp, 40);
     Tick();
+}
+
+TEST_F(ScrollListTest, AListOfTenLinesScrollsOnlyAsFarAsItsNamesReach) {
+    for (const int names : {0, 1, 10, 11}) {
+        SCOPED_TRACE(names);
+        auto list = TListBox::Create(100, 100, 300, 10, 400);
+        for (int i = 0; i < names; ++i) list->Strings.push_back("Name " + std::to_string(i));
+        const int most = std::max(0, names - 10);
+        auto slider = TGameImage::Create(game().MenuPath + "OK.png", -1, 0);
+        list->ScrollBar = TScrollBar::Create(slider, 300, most, 420, 100, 1);
+        widgets.list = list;
+        Wheel(-5);  // towards the end
+        Tick();
+        EXPECT_EQ(list->TopIndex, most);
+        Wheel(8);
+        Tick();
+        EXPECT_EQ(list->TopIndex, 0);
+        list->SetTopIndex(names + 5);
+        EXPECT_EQ(list->TopIndex, most) << "never past the last screenful";
+        list->SetTopIndex(0);
+        // A click under the last name picks nothing.
+        ClickAt(200, static_cast<int>(list->GetIndexY(std::min(names, 9)) + list->LineHeight / 2));
+        EXPECT_EQ(list->Index, names >= 10 ? 9 : -1);
+        // Down all the way: the last name, shown.
+        for (int i = 0; i < names + 2; ++i) {
+            Key(40);
+            Tick();
+        }
+        EXPECT_EQ(list->Index, names - 1);
+        EXPECT_EQ(list->TopIndex, most);
+        EXPECT_EQ(list->GetTempLimit(), std::min(names, 10));
+        widgets.list.reset();
+    }
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include "framework/gfx/GameText.h"
 #include "framework/gfx/Label.h"
+#include "framework/profile/Profile.h"
 #include "framework/screens/GameFade.h"
 #include "framework/ui/Button.h"
 #include "framework/ui/DialogOK.h"
@@ -32,7 +33,7 @@ protected:
             CreateHUDPowerups();
         }
         ShopScreen = std::make_shared<TShopScreen>();
-        ShopScreen->MapDestination = [] { return static_cast<TScreen*>(nullptr); };
+        ShopScreen->MapDestination = [this] { return &map; };
         ShopScreen->PreStart();
         Frames(70);  // the fade-in
         return *ShopScreen;
@@ -44,6 +45,9 @@ protected:
         EXPECT_TRUE(ShopScreen->PurchaseDialog);
         return *ShopScreen->PurchaseDialog;
     }
+    // Where the shop is left for.
+    TScreen map;
+
     static std::vector<int> Offered() {
         std::vector<int> ids;
         for (const auto& item : ShopScreen->CurrentItems) ids.push_back(item->PurchaseID);
@@ -146,10 +150,54 @@ TEST_F(ShopTest, TheKeeperHoldsThePlayerForAFirstPurchaseOnlyWhenItCanBeMade) {
             EXPECT_EQ(game().DestinationTScreen, nullptr);
         } else {
             EXPECT_EQ(ShopScreen->MessageDialog, nullptr);
-            EXPECT_EQ(game().DestinationTScreen, GameScreen.get()) << "until the map is built";
+            EXPECT_EQ(game().DestinationTScreen, &map);
         }
         game().GameFade->Active = 0;
     }
+}
+
+TEST_F(ShopTest, APurchaseChangesGoldStatusAndThePowerupAndOutlivesASaveAndAReload) {
+    Enter(4, 100);
+    ASSERT_EQ(HUDPowerups[0]->IsAvailable(), 0) << "no stake before the coffin";
+    std::vector<std::vector<int>> heard;
+    ItemPurchased = [&heard](int item, int price, int left) { heard.push_back({item, price, left}); };
+    ClickButton(*Offer(2).Menu, "Buy");  // the coffin: the stake's line, 30 gold
+    Frames(70);
+    ClickButton(*Offer(0).Menu, "Buy");  // the pumpkin, free
+    Frames(70);
+    ItemPurchased = nullptr;
+    EXPECT_EQ(heard, (std::vector<std::vector<int>>{{24, 30, 70}, {1, 0, 70}}));
+    EXPECT_EQ(HUDPowerups[0]->IsAvailable(), 1);
+    EXPECT_EQ(HUDPowerups[0]->Level(), 1);
+    // Leaving saves the player; whoever loads the profile next finds it all.
+    game().DestinationTScreen = nullptr;
+    ClickButton(*ShopScreen->Menu, "map");
+    ASSERT_EQ(game().DestinationTScreen, &map);
+    SaveData.Init();
+    ASSERT_EQ(HUDPowerups[0]->IsAvailable(), 0);
+    ASSERT_EQ(game().CurrentProfile->Load(), 1);
+    EXPECT_EQ(SaveData.GoldAvailable(), 70);
+    for (const int id : {24, 1}) EXPECT_EQ(SaveData.GetShopItemStatus(id), ShopItem::PURCHASED) << id;
+    EXPECT_EQ(SaveData.GetShopItemStatus(5), ShopItem::AVAILABLE);
+    EXPECT_EQ(HUDPowerups[0]->IsAvailable(), 1);
+    EXPECT_EQ(HUDPowerups[0]->Level(), 1);
+}
+
+TEST_F(ShopTest, AnOpenDialogTakesTheClicksMeantForTheShopBehindIt) {
+    Enter(2, 0);
+    game().DestinationTScreen = nullptr;
+    ClickButton(*ShopScreen->Menu, "map");  // the pumpkin is due, and free
+    ASSERT_NE(ShopScreen->MessageDialog, nullptr);
+    Frames(70);
+    const auto map = ShopScreen->Menu->FindButton("map");
+    for (int i = 0; i < 2; ++i) {
+        ClickAt(ShopScreen->GetImagePosX(0), TShopScreen::BAR_Y);  // the item behind the box
+        ClickAt(map->x + map->Width() / 2, map->y + map->Height() / 2);
+    }
+    EXPECT_EQ(ShopScreen->PurchaseDialog, nullptr);
+    EXPECT_EQ(game().DestinationTScreen, nullptr);
+    EXPECT_EQ(ShopScreen->MessageDialog->Active, 1);
+    EXPECT_EQ(ShopScreen->EyeMode, 0);
 }
 
 }  // namespace
