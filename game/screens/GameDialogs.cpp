@@ -93,7 +93,7 @@ std::shared_ptr<TDialogYesNo> MakeChooseModeDialog() {
 }
 
 std::shared_ptr<TDialogYesNo> MakeCharacterQuestion(const std::string& header, const std::string& text) {
-    auto dialog = MakeQuestion(kKeeperBoard, header, text, "Button Yes", "Button No");
+    auto dialog = MakeQuestion(kKeeperBoard, header, text, "Button Yes", "Button No", "exit_question");
     // The buttons stand under the text, on the right of the keeper.
     dialog->MenuOX = kKeeperBoard.middleX - dialog->w / 2;
     dialog->MenuPosition();
@@ -118,7 +118,7 @@ std::shared_ptr<TDialogTextInput> MakeEnterNameDialog() {
     dialog->UppercaseFirstChar = 1;
     dialog->ErrorCheckFunc = ProfileNameCheck;
     dialog->ErrorDialogFunc = [](const std::string& message) {
-        return MakeMessageDialog(GameText.FindString("Error"), message);
+        return MakeMessageDialog(GameText.FindString("Error"), message, "Button OK", "name_error");
     };
     // A name that passes is followed by the play mode; the name is taken once that is chosen.
     auto modeChosen = std::make_shared<bool>(false);
@@ -138,7 +138,7 @@ std::shared_ptr<TDialogTextInput> MakeEnterNameDialog() {
         prompt.OKClickedDialog = mode;
         return 0;
     };
-    Dress(*dialog, kNameBoard, GameText.FindString("Welcome"));
+    Dress(*dialog, kNameBoard, GameText.FindString("Welcome"), "enter_name");
     return dialog;
 }
 
@@ -166,9 +166,9 @@ std::shared_ptr<TPlayerManager> MakePlayerManager() {
     list.TextBorder = 0;
     list.ClickSound = SoundBank.Find("buttonclick");
     manager->ErrorDialogFunc = [](const std::string& message) {
-        return MakeMessageDialog(GameText.FindString("Error"), message);
+        return MakeMessageDialog(GameText.FindString("Error"), message, "Button OK", "players_error");
     };
-    manager->DialogYesNoFunc = MakeConfirmDialog;
+    manager->DialogYesNoFunc = [](const std::string& text) { return MakeConfirmDialog(text, "confirm_delete"); };
     manager->EnterNamePromptFunc = [](int) { return MakeEnterNameDialog(); };
     manager->CreateProfileFunc = MakeCurrentPlayer;
     // The chosen player is made afresh from the file: nothing of the last player's progress comes along.
@@ -177,6 +177,6 @@ std::shared_ptr<TPlayerManager> MakePlayerManager() {
     manager->MessageCannotCreate = GameText.FindString("Cannot Create");
     manager->MessageCannotDelete = GameText.FindString("Cannot Delete");
     manager->MessageConfirmDelete = GameText.FindString("Confirm Delete");
-    Dress(*manager, kPlayersBoard, GameText.FindString("Player Manager Header"));
+    Dress(*manager, kPlayersBoard, GameText.FindString("Player Manager Header"), "players");
     return manager;
 }
