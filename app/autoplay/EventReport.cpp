@@ -70,5 +70,11 @@ bool InstallEventReport(const std::string& path, std::string& error) {
                << ",\"bombs\":" << end.bombs << ",\"powerups\":" << end.powerups;
         report->Write("level_end", fields.str());
     };
+    LevelEvents.TipShown = [report](const std::string& key) {
+        report->Write("tip", ",\"key\":" + Quoted(key));
+    };
+    LevelEvents.StoryShown = [report](const std::string& key) {
+        report->Write("story", ",\"key\":" + Quoted(key));
+    };
     return true;
 }

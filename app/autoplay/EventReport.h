@@ -4,6 +4,7 @@
 
 // The event report (--report FILE): what happens, one JSON object a line, each written and flushed as it
 // happens with "t", the game clock in ms since the report began, and "event": "screen" when a screen
-// becomes the current one, "level_start" and "level_end". False with a message when the file cannot be
+// becomes the current one, "level_start" and "level_end", "tip" and "story" (with the "key" of the tip
+// or of the story's text) when one comes up. False with a message when the file cannot be
 // made.
 bool InstallEventReport(const std::string& path, std::string& error);

@@ -17,3 +17,12 @@ std::shared_ptr<TDialogOK> MakeMessageDialog(const std::string& header, const st
 std::shared_ptr<TDialogYesNo> MakeConfirmDialog(const std::string& text);
 // Timed or relaxed play, asked on the menu board: Yes is timed, No relaxed.
 std::shared_ptr<TDialogYesNo> MakeChooseModeDialog();
+
+// A story message on the message board: the header and text from the game text of their keys (no header
+// for an empty key), the picture of the image bank beside the text (none for an empty name), one OK
+// button; it opens with sound ("OKDialog" when empty) and slides out with "SlideOut".
+std::shared_ptr<TDialogOK> MakeStoryDialog(const std::string& titleKey, const std::string& textKey,
+                                           const std::string& picture, const std::string& sound);
+// The same on the shop keeper's board, beside her cameo, without a picture.
+std::shared_ptr<TDialogOK> MakeShopKeeperDialog(const std::string& titleKey, const std::string& textKey,
+                                                const std::string& picture, const std::string& sound);

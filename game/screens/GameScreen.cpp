@@ -11,6 +11,7 @@
 #include "framework/screens/GameFade.h"
 #include "framework/sprites/Animation.h"
 #include "framework/sprites/Sprite.h"
+#include "framework/ui/DialogOK.h"
 #include "game/board/Board.h"
 #include "game/board/BoardEvents.h"
 #include "game/board/BoardPictures.h"
@@ -27,6 +28,7 @@
 #include "game/screens/GameScreenEffects.h"
 #include "game/screens/LevelCompleteScreen.h"
 #include "game/screens/LevelEvents.h"
+#include "game/screens/Tutorial.h"
 
 std::shared_ptr<TGameScreen> GameScreen;
 
@@ -112,6 +114,8 @@ int TGameScreen::Kill() {
     OutroAnim.reset();
     SandAnim.reset();
     backdrop_.reset();
+    MessageDialog.reset();
+    Tutorial.Kill();
     if (LevelCompleteScreen) LevelCompleteScreen->Kill();
     KillGameObjects();
     BoardEvents = TBoardEvents{};
@@ -161,6 +165,7 @@ int TGameScreen::RestartLevel() {
 
 int TGameScreen::KillGameObjects() {
     ResetBoard();
+    Tutorial.ClearTips();
     return 1;
 }
 
@@ -223,6 +228,7 @@ int TGameScreen::ClearAll() {
     ClearCounters();
     ClearParticles();
     ClearSoundTriggers();
+    Tutorial.Clear();
     return 1;
 }
 
@@ -298,6 +304,11 @@ int TGameScreen::SpecificKeys() {
 }
 
 int TGameScreen::Logic() {
+    // The chapter's story holds the level until it is read.
+    if (MessageDialog) {
+        if (MessageDialog->Manage() != 0) MessageDialog.reset();
+        return 1;
+    }
     // Over a won level the panel has the tick: the board, the clock and the effects under it stand still.
     if (LevelCompleteScreen) LevelCompleteScreen->Logic();
     GetHUDX();
@@ -307,6 +318,8 @@ int TGameScreen::Logic() {
             ProcessSoundTriggers();
             return -1;
         }
+        // A click that closes a tip is not a press on the board under it.
+        if (Tutorial.Manage() && Grid) Grid->MouseUpFlag = 0;
         if (Grid) Grid->Manage();
         ManageNoMoreMovesAnim();
         ManageHUDEffects();
@@ -329,7 +342,9 @@ int TGameScreen::Draw() {
     // The HUD's sparks go with the HUD while the panel is up.
     if (!LevelCompleteUp()) HudEffects.Draw();
     DrawBigTexts();
+    Tutorial.Draw();
     if (LevelCompleteScreen) LevelCompleteScreen->Draw();
+    if (MessageDialog) MessageDialog->Draw();
     return 1;
 }
 

@@ -14,6 +14,8 @@
 #include "game/save/SaveData.h"
 #include "game/save/ShopCatalogue.h"
 #include "game/screens/LevelCompleteScreen.h"
+#include "game/screens/LevelDialogs.h"
+#include "game/screens/Tutorial.h"
 #include "platform/files/Files.h"
 
 namespace {
@@ -32,6 +34,8 @@ int LoadPlayResources() {
     GameText.Read("gametext.txt");
     LoadGameFonts();
     InitShopItems([](const std::string& key) { return GameText.FindString(key); });
+    Tutorial.SetImages();
+    LevelDialogs::CreateDialogData();
     InstallProfileHooks();
     TPlayer::InstallLinks();
     return 1;
