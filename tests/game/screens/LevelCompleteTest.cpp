@@ -29,13 +29,19 @@ protected:
     void Win(int level, int unlocked, int gold) {
         Enter(level);
         Player.Unlocked = unlocked;
-        Ticks(1000);  // the fade and the intro
+        Ticks(1000);  // the fade and the intro, up to a chapter's story
+        CloseStory(GameScreen->MessageDialog);
+        Ticks(1000);
         Player.LogGoldCollected(gold);
         ASSERT_EQ(GameScreen->StartOutroAnim(), 1);
         Ticks(Anim(TGameScreen::OUTRO_MS) + 2);
         ASSERT_EQ(LevelCompleteScreen->Active, 1);
     }
-    void Unroll() { Ticks(Anim(TLevelCompleteScreen::kUnrollMs) + 2); }
+    // The panel unrolled and the level's found-item message, if any, read.
+    void Unroll() {
+        Ticks(Anim(TLevelCompleteScreen::kUnrollMs) + 2);
+        CloseStory(LevelCompleteScreen->CurrentMessage);
+    }
     int Anim(int ms) { return static_cast<int>(game().CalcAnimLength(ms)); }
     // Frames of the running game (input read, current screen's logic and drawing).
     void ClickButton(const std::string& name) {
