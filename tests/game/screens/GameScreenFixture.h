@@ -83,10 +83,11 @@ protected:
         ClickAt(button->x + button->Width() / 2, button->y + button->Height() / 2);
     }
 
-    // A story dialog read and closed as a person does: it stands, its OK is clicked, it slides away.
+    // A story dialog read and closed as a person does: once it stands its OK is clicked, and it slides
+    // away.
     void CloseStory(const std::shared_ptr<TDialogOK>& dialog) {
         if (!dialog) return;
-        Frames(70);
+        for (int i = 0; i < 600 && dialog->Transitioning != 0; ++i) Frames(1);
         ClickButton(*dialog->Menu, "OK");
         Frames(70);
     }
