@@ -182,6 +182,27 @@ TEST_F(LevelCompleteTest, ClicksWaitForThePanelThenRollItAwayAndContinueToTheNex
     EXPECT_TRUE(game().GameFade->Active && game().GameFade->Out);
 }
 
+TEST_F(LevelCompleteTest, AFoundItemLeadsToTheShopWhereTheKeeperHasHerSayForTheNextLevel) {
+    TScreen shop, map;
+    std::vector<std::string> stories;
+    LevelEvents.StoryShown = [&](const std::string& key) { stories.push_back(key); };
+    Win(1, 1, 0);
+    LevelCompleteScreen->ShopDestination = [&] { return &shop; };
+    LevelCompleteScreen->MapDestination = [&] { return &map; };
+    Ticks(Anim(TLevelCompleteScreen::kUnrollMs) + 2);
+    ASSERT_NE(LevelCompleteScreen->CurrentMessage, nullptr);
+    EXPECT_FALSE(LevelCompleteScreen->Menu->FindButton("OK")->Clicked) << "the message takes the clicks";
+    CloseStory(LevelCompleteScreen->CurrentMessage);
+    EXPECT_EQ(LevelCompleteScreen->ShowedLevelEndMessage, 1);
+    ClickButton("OK");
+    Frames(Anim(TLevelCompleteScreen::kUnrollMs) + 2);
+    ClickButton("Continue");
+    EXPECT_EQ(game().DestinationTScreen, &shop);
+    // Asked for even though the found item leads to the shop already: level 2's word is the first.
+    EXPECT_EQ(LevelCompleteScreen->ShowShopMessage, 1);
+    EXPECT_EQ(stories, (std::vector<std::string>{"StoryMessageText1", "FoundItemMessageText1"}));
+}
+
 TEST_F(LevelCompleteTest, ClosingTheWindowWhileThePanelRollsInKeepsTheBooks) {
     const int banked = SaveData.GoldAvailable();
     Win(6, 6, 25);
