@@ -105,8 +105,8 @@ std::shared_ptr<TDialogOK> MakeShopKeeperDialog(const std::string& titleKey, con
     auto dialog = TDialogOK::Create(GameText.FindString(textKey), ImageBank.Load(kKeeperBoard.picture), 0, 0,
                                     0, "button");
     Caption(*dialog->Menu->FindButton("OK"), "Button OK");
-    // The keeper's board has no room for a picture beside her own.
-    Dress(*dialog, kKeeperBoard, titleKey.empty() ? "" : GameText.FindString(titleKey),
+    // The keeper's board has no room for a picture beside her own; her name fills a header band left empty.
+    Dress(*dialog, kKeeperBoard, GameText.FindString(titleKey.empty() ? "Shop Keeper" : titleKey),
           sound.empty() ? "OKDialog" : sound.c_str());
     return dialog;
 }

@@ -23,6 +23,7 @@ std::shared_ptr<TDialogYesNo> MakeChooseModeDialog();
 // button; it opens with sound ("OKDialog" when empty) and slides out with "SlideOut".
 std::shared_ptr<TDialogOK> MakeStoryDialog(const std::string& titleKey, const std::string& textKey,
                                            const std::string& picture, const std::string& sound);
-// The same on the shop keeper's board, beside her cameo, without a picture.
+// The same on the shop keeper's board, beside her cameo, without a picture; with no header key her name
+// ("Shop Keeper") heads it.
 std::shared_ptr<TDialogOK> MakeShopKeeperDialog(const std::string& titleKey, const std::string& textKey,
                                                 const std::string& picture, const std::string& sound);

@@ -98,7 +98,7 @@ TEST_F(LevelDialogsTest, TheShopsWordIsAskedForOnceButShownWhenTheShopForcesIt) 
     const auto dialog = LevelDialogs::GetShopLevelDialog(2, 1);
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(dialog->Caption->Text, GameText.FindString("ShopMessage0"));
-    EXPECT_TRUE(dialog->TextHeader->Text.empty()) << "the keeper needs no header";
+    EXPECT_EQ(dialog->TextHeader->Text, GameText.FindString("Shop Keeper")) << "her own name heads her word";
     EXPECT_EQ(dialog->Picture, nullptr);
 }
 
