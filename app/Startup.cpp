@@ -104,6 +104,8 @@ void CreateScreens() {
     // A won level leads through its panel to the map, the last one to the ending.
     LevelCompleteScreen->MapDestination = [] { return static_cast<TScreen*>(MapScreen.get()); };
     LevelCompleteScreen->GameFinishedDestination = [] { return static_cast<TScreen*>(GameFinishedScreen.get()); };
+    // A level whose found item gives the keeper something to say leads to her shop.
+    LevelCompleteScreen->ShopDestination = [] { return static_cast<TScreen*>(ShopScreen.get()); };
     // The pause panel's pages come back to the level; its way out leads to the title.
     GameScreen->InGameMenu->InstructionsDestination = [] { return static_cast<TScreen*>(InstructionsScreen.get()); };
     GameScreen->InGameMenu->TitleDestination = [] { return static_cast<TScreen*>(TitleScreen.get()); };

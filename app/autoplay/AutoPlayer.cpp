@@ -10,6 +10,7 @@
 #include "app/autoplay/LoadingPlayer.h"
 #include "app/autoplay/MapPlayer.h"
 #include "app/autoplay/PanelPlayer.h"
+#include "app/autoplay/ReaderPlayer.h"
 #include "app/autoplay/ShopPlayer.h"
 #include "app/autoplay/TitlePlayer.h"
 #include "framework/core/Game.h"
@@ -33,10 +34,10 @@ struct TAutoPlayer {
     TAutoPlayer(uint32_t seed, bool relaxed)
         : board(PushAutoInput, seed, Pace()), panel(Ticks(kReadMs)), map(Ticks(kReadMs)), loading(Ticks(kReadMs)),
           title(kName, relaxed, Ticks(kReadMs), Ticks(kKeyMs)), pages(Ticks(kReadMs), "ok"),
-          dialogs(Ticks(kGlanceMs)), shop(Ticks(kGlanceMs)) {}
+          dialogs(Ticks(kGlanceMs)), shop(Ticks(kGlanceMs)), reader(Ticks(kReadMs)) {}
 
-    // The level complete table is read for a second and a half; a dialog or the shop's shelf looked at for
-    // most of a second.
+    // The level complete table and a tip are read for a second and a half; a dialog or the shop's shelf
+    // looked at for most of a second.
     static constexpr int kReadMs = 1500, kGlanceMs = 800;
     // The name it gives on a first start, typed a key every fifth of a second.
     static constexpr const char* kName = "wren";
@@ -70,7 +71,7 @@ struct TAutoPlayer {
         if (screen != "game") return;
         if (LevelCompleteScreen && LevelCompleteScreen->Active) {
             panel.Tick(board.Hand());
-        } else {
+        } else if (!reader.ReadTips(board.Hand())) {
             board.Tick();
         }
     }
@@ -83,6 +84,7 @@ struct TAutoPlayer {
     TLeavePlayer pages;
     TDialogPlayer dialogs;
     TShopPlayer shop;
+    TReaderPlayer reader;
     std::string lastScreen;
 };
 

@@ -82,5 +82,11 @@ bool InstallEventReport(const std::string& path, std::string& error) {
     PlayerChangedFunction = [report](const std::string& name) {
         report->Write("player", ",\"name\":" + Quoted(name));
     };
+    LevelEvents.TipShown = [report](const std::string& key) {
+        report->Write("tip", ",\"key\":" + Quoted(key));
+    };
+    LevelEvents.StoryShown = [report](const std::string& key) {
+        report->Write("story", ",\"key\":" + Quoted(key));
+    };
     return true;
 }

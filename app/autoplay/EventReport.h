@@ -5,6 +5,7 @@
 // The event report (--report FILE): what happens, one JSON object a line, each written and flushed as it
 // happens with "t", the game clock in ms since the report began, and "event": "screen" when a screen
 // becomes the current one, "level_start" and "level_end", "player" when another player becomes the
-// current one, "dialog" when a dialog opens (with its name) and "purchase" when a shop item is bought (its
-// id, price and the gold left). False with a message when the file cannot be made.
+// current one, "dialog" when a dialog opens (with its name), "purchase" when a shop item is bought (its
+// id, price and the gold left), and "tip" and "story" (with the "key" of the tip or of the story's text)
+// when one comes up. False with a message when the file cannot be made.
 bool InstallEventReport(const std::string& path, std::string& error);

@@ -193,6 +193,11 @@ public:
     int CollectEgg(TGem& gem);
     // Marks each goal met and, when all are, TargetMet.
     int CheckTarget();
+    // The HUD lists the goals the level has, one row each from row 1, in the order matches (goal 1),
+    // armour (2), skulls (3), rocks (4): the row of a goal (0 when the level lacks it), and the goal of a
+    // row (0 for an empty row).
+    int GoalRow(int goal) const;
+    int GoalAtRow(int row) const;
     int CheckLevelEnd();
     // 1 when the game screen's outro started and the board was set to explode.
     int StartLevelEnd();

@@ -65,6 +65,21 @@ int TGameGrid::CheckTarget() {
     return TargetMet;
 }
 
+int TGameGrid::GoalRow(int goal) const {
+    const int targets[] = {GoalMatches, GoalArmour, GoalCollect, GoalRock};
+    if (goal < 1 || goal > 4 || targets[goal - 1] <= 0) return 0;
+    int row = 0;
+    for (int i = 0; i < goal; ++i) row += targets[i] > 0 ? 1 : 0;
+    return row;
+}
+
+int TGameGrid::GoalAtRow(int row) const {
+    for (int goal = 1; goal <= 4; ++goal) {
+        if (row > 0 && GoalRow(goal) == row) return goal;
+    }
+    return 0;
+}
+
 int TGameGrid::CheckLevelEnd() {
     if (TargetMet == 1) StartLevelEnd();
     return 1;

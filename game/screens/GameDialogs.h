@@ -30,3 +30,13 @@ std::shared_ptr<TDialogTextInput> MakeEnterNameDialog();
 // The list of players on the players' board, started: choosing one makes it current, a new name becomes
 // a player of its own at once.
 std::shared_ptr<TPlayerManager> MakePlayerManager();
+
+// A story message on the message board: the header and text from the game text of their keys (no header
+// for an empty key), the picture of the image bank beside the text (none for an empty name), one OK
+// button; it opens with sound ("OKDialog" when empty) and slides out with "SlideOut".
+std::shared_ptr<TDialogOK> MakeStoryDialog(const std::string& titleKey, const std::string& textKey,
+                                           const std::string& picture, const std::string& sound);
+// The same on the shop keeper's board, beside her cameo, without a picture; with no header key her name
+// ("Shop Keeper") heads it.
+std::shared_ptr<TDialogOK> MakeShopKeeperDialog(const std::string& titleKey, const std::string& textKey,
+                                                const std::string& picture, const std::string& sound);

@@ -14,6 +14,7 @@
 #include "framework/sprites/Animation.h"
 #include "framework/sprites/Sprite.h"
 #include "framework/ui/Button.h"
+#include "framework/ui/DialogOK.h"
 #include "framework/ui/Menu.h"
 #include "game/board/Board.h"
 #include "game/board/BoardEvents.h"
@@ -32,6 +33,7 @@
 #include "game/screens/InGameMenu.h"
 #include "game/screens/LevelCompleteScreen.h"
 #include "game/screens/LevelEvents.h"
+#include "game/screens/Tutorial.h"
 
 std::shared_ptr<TGameScreen> GameScreen;
 
@@ -143,6 +145,8 @@ int TGameScreen::Kill() {
     OutroAnim.reset();
     SandAnim.reset();
     backdrop_.reset();
+    MessageDialog.reset();
+    Tutorial.Kill();
     if (LevelCompleteScreen) LevelCompleteScreen->Kill();
     InGameMenu->Kill();
     KillGameObjects();
@@ -195,6 +199,7 @@ int TGameScreen::RestartLevel() {
 
 int TGameScreen::KillGameObjects() {
     ResetBoard();
+    Tutorial.ClearTips();
     return 1;
 }
 
@@ -261,6 +266,7 @@ int TGameScreen::ClearAll() {
     ClearCounters();
     ClearParticles();
     ClearSoundTriggers();
+    Tutorial.Clear();
     return 1;
 }
 
@@ -341,6 +347,11 @@ int TGameScreen::SpecificKeys() {
 }
 
 int TGameScreen::Logic() {
+    // The chapter's story holds the level until it is read.
+    if (MessageDialog) {
+        if (MessageDialog->Manage() != 0) MessageDialog.reset();
+        return 1;
+    }
     if (!LevelCompleteUp()) {
         const int menu = InGameMenu->Logic();
         // The pointer puts down a carried power-up while the panel is open and takes it up again after.
@@ -358,6 +369,8 @@ int TGameScreen::Logic() {
             ProcessSoundTriggers();
             return -1;
         }
+        // A click that closes a tip is not a press on the board under it.
+        if (Tutorial.Manage() && Grid) Grid->MouseUpFlag = 0;
         if (Grid) Grid->Manage();
         ManageNoMoreMovesAnim();
         ManageHUDEffects();
@@ -381,8 +394,10 @@ int TGameScreen::Draw() {
     // The HUD's sparks go with the HUD while the panel is up.
     if (!LevelCompleteUp()) HudEffects.Draw();
     DrawBigTexts();
+    Tutorial.Draw();
     InGameMenu->Draw();
     if (LevelCompleteScreen) LevelCompleteScreen->Draw();
+    if (MessageDialog) MessageDialog->Draw();
     return 1;
 }
 

@@ -10,6 +10,7 @@
 
 class TAnimation;
 class TBitmapFont;
+class TDialogOK;
 class TGameImage;
 class TInGameMenu;
 class TGameSound;
@@ -54,6 +55,8 @@ public:
     std::shared_ptr<TSprite> Go, WellDone;
     std::shared_ptr<TAnimation> IntroAnim, OutroAnim, SandAnim;
     int ShownMessage = 0;
+    // The chapter's story, open over the level before it starts.
+    std::shared_ptr<TDialogOK> MessageDialog;
     std::shared_ptr<TGameSound> SoundGameOver, SoundLowTimeBeep, SoundNoMore, SoundTimeUp;
     // Where the board is: 0 in place, negative above the screen (the intro drops it in).
     float BoardOffset = 0;
@@ -138,6 +141,8 @@ private:
     // The time-up and no-more-moves endings share their animation.
     int StartEndAnim(int& flag, const std::shared_ptr<TGameSound>& sound);
     void ConnectBoard();
+    // The board's moments that the tutorial hears of, and its marks on the board.
+    void ConnectTutorial();
     // The board and its gems this far below their place (negative: above).
     void PlaceBoard(float offset);
     void DrawBigTexts();

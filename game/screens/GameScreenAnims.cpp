@@ -20,6 +20,8 @@
 #include "game/board/Player.h"
 #include "game/screens/GameScreen.h"
 #include "game/screens/LevelCompleteScreen.h"
+#include "game/screens/LevelDialogs.h"
+#include "game/screens/Tutorial.h"
 
 namespace {
 
@@ -59,7 +61,10 @@ int TGameScreen::ManageIntroAnim() {
         drop = Ease(1.0f - (left - Ticks(1000)) / (Ticks(2500) - Ticks(1000)));
     }
     PlaceBoard(-(768.0f + 50.0f) * drop);
-    if (left <= Ticks(1150) && !ShownMessage) ShownMessage = 1;
+    if (left <= Ticks(1150) && !ShownMessage) {
+        ShownMessage = 1;
+        MessageDialog = LevelDialogs::GetPreLevelDialog(Player.Level);
+    }
     return 1;
 }
 
@@ -77,6 +82,7 @@ void TGameScreen::PlaceBoard(float offset) {
 
 int TGameScreen::StopIntroAnim() {
     if (Grid) Grid->StartIntroFlash();
+    Tutorial.ShowLevelStartTip();
     if (SandAnim) SandAnim->Start();
     ShownMessage = 0;
     return 1;

@@ -11,6 +11,8 @@
 #include "game/board/GameGrid.h"
 #include "game/board/Player.h"
 #include "game/screens/GameScreen.h"
+#include "game/screens/LevelEvents.h"
+#include "game/screens/Tutorial.h"
 
 namespace {
 
@@ -45,5 +47,22 @@ void TGameScreen::ConnectBoard() {
         if (Player.Level == Player.Unlocked) Player.levelGoldInTransit += 5;
     };
     BoardEvents.ChargeEarned = [this] { GaugeFillDelay.AddNew(kChargeFlightMs); };
+    ConnectTutorial();
 }
 
+void TGameScreen::ConnectTutorial() {
+    BoardEvents.CurrentTip = [] { return Tutorial.CurrentTip; };
+    BoardEvents.ShowSwapCompleteTip = [] { Tutorial.ShowSwapCompleteTip(); };
+    BoardEvents.ShowNearlyDoneTip = [] { Tutorial.ShowNearlyDoneTip(); };
+    BoardEvents.ShowGoalCompleteTip = [] { Tutorial.ShowGoalCompleteTip(); };
+    BoardEvents.ShowMagicTip = [] { Tutorial.ShowMagicTip(); };
+    BoardEvents.FadeTips = [] { Tutorial.FadeTips(); };
+    BoardEvents.DrawBoardOverlay = [] { Tutorial.DrawBoardOverlay(); };
+    // A click on a goal of the HUD: what that goal asks, in place of any tip showing.
+    BoardEvents.ShowGoalTip = [](int row) {
+        Tutorial.ClearTips();
+        if (Grid && Tutorial.ShowGoalArrowTip(Grid->GoalAtRow(row), TTutorial::TIP_MS)) {
+            LevelEvents.TipShown("Goal Tip");
+        }
+    };
+}

@@ -27,6 +27,7 @@
 #include "game/save/SaveData.h"
 #include "game/screens/GameScreen.h"
 #include "game/screens/GameScreenEffects.h"
+#include "game/screens/Tutorial.h"
 
 namespace {
 
@@ -220,9 +221,7 @@ int TGameScreen::GoalDoneEffect(int goal) {
     // The goal's own row: the level's goals are listed in order, so a level without some goals has its
     // later ones higher up.
     if (!Grid) return 0;
-    const int targets[] = {Grid->GoalMatches, Grid->GoalArmour, Grid->GoalCollect, Grid->GoalRock};
-    int row = 0;
-    for (int i = 0; i < goal && i < 4; ++i) row += targets[i] > 0 ? 1 : 0;
+    const int row = Grid->GoalRow(goal);
     int* done[] = {&Goal1Done, &Goal2Done, &Goal3Done, &Goal4Done};
     if (goal >= 1 && goal <= 4) *done[goal - 1] = 1;
     if (const auto sound = SoundBank.Find("GoalDone"); sound && Game->Channels) {
@@ -233,7 +232,7 @@ int TGameScreen::GoalDoneEffect(int goal) {
 }
 
 int TGameScreen::ManageAutoHint() {
-    if (BoardEvents.CurrentTip() != 0) return 0;
+    if (Tutorial.Showing()) return 0;
     AutoHintCounter += Delta;
     if (AutoHintCounter < Ticks(AUTO_HINT_MS)) return 0;
     AutoHintCounter = 0;

@@ -27,9 +27,10 @@
 #include "game/save/SaveData.h"
 #include "game/screens/GameDialogs.h"
 #include "game/screens/GameScreen.h"
+#include "game/screens/LevelDialogs.h"
 #include "game/screens/Wallpaper.h"
-#include "platform/files/Files.h"
 #include "platform/KeyCodes.h"
+#include "platform/files/Files.h"
 
 std::shared_ptr<TLevelCompleteScreen> LevelCompleteScreen;
 
@@ -130,6 +131,7 @@ int TLevelCompleteScreen::Start() {
     ShowShopMessage = 0;
     SetWallpaperCounter = 0;
     DialogOK.reset();
+    CurrentMessage.reset();
     return 1;
 }
 
@@ -137,6 +139,7 @@ int TLevelCompleteScreen::Kill() {
     Active = 0;
     if (DialogOK) DialogOK->Kill();
     DialogOK.reset();
+    CurrentMessage.reset();
     Game->IgnoreEscapeKey = 0;
     Sparkles.Clear();
     Unroll.reset();
@@ -275,14 +278,16 @@ int TLevelCompleteScreen::Close() {
     DialogOK.reset();
     Game->IgnoreEscapeKey = 0;
     TScreen* next = nullptr;
+    // The keeper's word is asked for even after a found-item message, which leads to the shop as well:
+    // asking marks it said, so the shop shows it whatever brought the player there.
+    ShowShopMessage = !gameFinished && LevelDialogs::HasShopLevelDialog(Player.Level) ? 1 : 0;
     if (gameFinished) {
         // The profile begins again at level 1, and the player's numbers with it.
         if (GameScreen) GameScreen->GameStart();
         if (GameFinishedDestination) next = GameFinishedDestination();
-    } else if (ShowedLevelEndMessage) {
-        if (ShopDestination) next = ShopDestination();
-    } else if (MapDestination) {
-        next = MapDestination();
+    } else {
+        if ((ShowedLevelEndMessage || ShowShopMessage) && ShopDestination) next = ShopDestination();
+        if (!next && MapDestination) next = MapDestination();
     }
     // A panel without destinations (on its own in a test) plays the next level straight away.
     if (!next) next = GameScreen.get();
@@ -330,6 +335,14 @@ int TLevelCompleteScreen::Logic() {
         if (DialogOK->Manage() != 0) DialogOK.reset();
         return 1;
     }
+    if (CurrentMessage) {
+        ShowedLevelEndMessage = 1;
+        if (CurrentMessage->Manage() != 0) {
+            CurrentMessage.reset();
+            FlushKeysAndMouse();
+        }
+        return 1;
+    }
     return Active == 1 ? ManageRolledIn() : ManageRolledAway();
 }
 
@@ -338,7 +351,7 @@ int TLevelCompleteScreen::ManageRolledIn() {
     if (!Unroll->Finished && Unroll->Manage()) {
         if (rollingIn) {
             SaveProfile();
-            // The level's story message would open here; the story dialogs come with their own work.
+            CurrentMessage = LevelDialogs::GetPostLevelDialog(MessageLevel);
             if (auto ok = Menu->FindButton("OK")) ok->Active = 1;
         } else {
             Active = 2;
@@ -407,6 +420,7 @@ int TLevelCompleteScreen::Draw() {
     } else {
         Menu->Draw(0, 0);
     }
+    if (CurrentMessage) CurrentMessage->Draw();
     if (DialogOK) DialogOK->Draw();
     if (SetWallpaperCounter == 1) SetWallpaperCounter = 2;
     return 1;

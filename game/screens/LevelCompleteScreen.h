@@ -46,6 +46,8 @@ public:
     int MessageLevel = 0;
     int ShowedLevelEndMessage = 0;
     int ShowShopMessage = 0;
+    // The level's found-item message, open over the panel.
+    std::shared_ptr<TDialogOK> CurrentMessage;
     std::shared_ptr<TGameImage> Panel, SparkleFull, Sparkle;
     TParticleList Sparkles;
 

@@ -20,6 +20,10 @@ struct TLevelEnd {
 struct TLevelEvents {
     std::function<void(int level)> LevelStarted = [](int) {};
     std::function<void(const TLevelEnd&)> LevelEnded = [](const TLevelEnd&) {};
+    // A tutorial tip came up ("Hint 1", "Hint 2b", "Hint Magic", "Goal Tip", "Pumpkin Tip").
+    std::function<void(const std::string& key)> TipShown = [](const std::string&) {};
+    // A story dialog opened, by the text key of its message ("StoryMessageText1", "ShopMessage0").
+    std::function<void(const std::string& key)> StoryShown = [](const std::string&) {};
 };
 
 extern TLevelEvents LevelEvents;

@@ -13,7 +13,9 @@
 #include "game/save/ShopCatalogue.h"
 #include "game/screens/GameLoading.h"
 #include "game/screens/LevelCompleteScreen.h"
+#include "game/screens/LevelDialogs.h"
 #include "game/screens/PlayerProfiles.h"
+#include "game/screens/Tutorial.h"
 
 namespace {
 
@@ -32,6 +34,8 @@ int LoadPlayResources() {
 
 int ConnectPlay() {
     InitShopItems([](const std::string& key) { return GameText.FindString(key); });
+    Tutorial.SetImages();
+    LevelDialogs::CreateDialogData();
     InstallProfileHooks();
     TPlayer::InstallLinks();
     return 1;

@@ -29,7 +29,10 @@
 #include "game/screens/GameScreen.h"
 #include "game/screens/GameScreenEffects.h"
 #include "game/screens/GoldPanel.h"
+#include "game/screens/LevelCompleteScreen.h"
+#include "game/screens/LevelDialogs.h"
 #include "game/screens/PurchaseDialog.h"
+#include "game/screens/Tutorial.h"
 #include "game/screens/Wallpaper.h"
 #include "platform/KeyCodes.h"
 #include "platform/files/Files.h"
@@ -113,7 +116,13 @@ int TShopScreen::Start() {
     wallpaperStage = 0;
     InitScrollBar();
     HudEffects.Clear();
-    // The keeper's word for the level just won comes with the story dialogs.
+    // The keeper's word for the level just won; on level 2 only while the first pumpkin is still to buy.
+    const bool pumpkinBought = SaveData.GetShopItemStatus(1) == ShopItem::PURCHASED;
+    if (!(Player.Level == 2 && pumpkinBought) && LevelCompleteScreen &&
+        LevelCompleteScreen->ShowShopMessage) {
+        LevelCompleteScreen->ShowShopMessage = 0;
+        MessageDialog = LevelDialogs::GetShopLevelDialog(Player.Level, 1);
+    }
     Game->GameFade->Init(kFadeMs, 0, 0, 0, 0, nullptr);
     Game->FixedRateLogic.Init();
     return 1;
@@ -128,6 +137,7 @@ int TShopScreen::Kill() {
     WallpaperYesNo.reset();
     PurchaseDialog.reset();
     MessageDialog.reset();
+    Tutorial.ClearTips();
     CurrentItems.clear();
     return TScreen::Kill();
 }
@@ -195,6 +205,8 @@ int TShopScreen::ManagePurchaseDialog() {
                       static_cast<float>(item->Coords.y) + item->Image->h2 +
                           static_cast<float>(item->centreOffsetY));
         }
+        // What the arrow pointed at is bought.
+        Tutorial.ClearTips();
     }
     PurchaseDialog.reset();
     return InitScrollBar();
@@ -202,7 +214,11 @@ int TShopScreen::ManagePurchaseDialog() {
 
 int TShopScreen::ManageDialogs() {
     if (MessageDialog) {
-        if (MessageDialog->Manage() != 0) MessageDialog.reset();
+        if (MessageDialog->Manage() != 0) {
+            MessageDialog.reset();
+            // On level 2 an arrow shows where the free pumpkin is.
+            Tutorial.ShowPumpkinTip();
+        }
         return 1;
     }
     if (PurchaseDialog) {
@@ -254,6 +270,7 @@ int TShopScreen::StartWallpaper() {
 
 int TShopScreen::Logic() {
     if (wallpaperStage != 0) return 1;
+    Tutorial.Manage();
     if (ManageDialogs()) return 1;
     HudEffects.Manage();
     if (ITEM_COUNT > ITEMS_SHOWN) ScrollMenu->Manage(0, 0);
@@ -357,6 +374,7 @@ int TShopScreen::Draw() {
             DrawBar();
             Menu->Draw(0, 0);
             if (ITEM_COUNT > ITEMS_SHOWN) ScrollMenu->Draw(0, 0);
+            Tutorial.Draw();
         }
     }
     if (!EyeMode && GoldPanel) DrawGoldPanel(*GoldPanel, kGoldPanelX, kGoldPanelY);

@@ -26,6 +26,10 @@ constexpr int kBoardX = 356, kBoardY = 108, kBoardSize = 7 * 66;
 // A click on the loading screen, taken as soon as the screen is up (8 s into a deterministic run: the
 // splashes come first, and the loading counts a display frame a step).
 constexpr const char* kContinue = "4500 click 512 700\n";
+// The tests of the level's own moments play level 1's board as this level, which has neither a story
+// before it nor a tip on it.
+constexpr int kQuietLevel = 8;
+const std::string kQuiet = std::to_string(kQuietLevel);
 
 std::string Read(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -64,7 +68,8 @@ protected:
         }
         return data;
     }
-    std::string DataWith(const std::string& levelOne) { return DataWith({{1, levelOne}}); }
+    // The same with the quiet level's file given.
+    std::string DataWith(const std::string& quietLevel) { return DataWith({{kQuietLevel, quietLevel}}); }
     // Level 1 (or another) of the game with other lines for its time and goals.
     static std::string LevelOne(const std::string& time, const std::string& goals, int number = 1) {
         std::string text = Read(kData + "/levels/" + std::to_string(number) + ".txt");
@@ -163,15 +168,37 @@ TEST_F(PlayTest, AFirstStartLoadsNamesAPlayerOnTheTitleWhoWinsLevelOneAndComesBa
     EXPECT_NE(second.find("\"level_start\",\"level\":2"), std::string::npos) << second;
 }
 
+TEST_F(PlayTest, TheFirstLevelsTeachThemselvesAndTheAutoplayerReadsEveryTipAndStoryOnItsWay) {
+    const std::string report = Play({"--seed", "3", "--level", "1", "--autoplay"}, "150000 quit\n", "teach");
+    // In order: each level's start, what it tells, its win.
+    size_t at = 0;
+    for (const char* step :
+         {"\"level_start\",\"level\":1", "\"story\",\"key\":\"StoryMessageText1\"",
+          "\"tip\",\"key\":\"Hint 1\"", "\"tip\",\"key\":\"Hint 1b\"", "\"level\":1,\"result\":\"won\"",
+          "\"story\",\"key\":\"FoundItemMessageText1\"", "\"level_start\",\"level\":2",
+          "\"tip\",\"key\":\"Hint 2\"", "\"tip\",\"key\":\"Hint 2b\"", "\"level\":2,\"result\":\"won\"",
+          "\"story\",\"key\":\"FoundItemMessageText2\"", "\"level_start\",\"level\":3",
+          "\"tip\",\"key\":\"Hint 3\"", "\"tip\",\"key\":\"Hint 3b\"", "\"level\":3,\"result\":\"won\""}) {
+        at = report.find(step, at);
+        ASSERT_NE(at, std::string::npos) << "then " << step << " in\n" << report;
+    }
+    EXPECT_EQ(report.find("\"result\":\"time_up\""), std::string::npos) << report;
+    // Each tip is read a second and a half before the player's first move: the first-swap tip follows it
+    // no sooner.
+    EXPECT_GE(Field(report, {"\"Hint 1b\""}, "t") - Field(report, {"\"Hint 1\""}, "t"), 1500) << report;
+}
+
 TEST_F(PlayTest, TheIntroDropsTheBoardInAndShowsPlayBeforeTheLevelBegins) {
-    const std::string first = Play({"--level", "1"}, "12000 quit\n", "start");
+    const std::string data = DataWith(Read(kData + "/levels/1.txt"));
+    const std::string first = Play({"--data", data, "--level", kQuiet}, "12000 quit\n", "start");
     const long start = Field(first, {"\"name\":\"game\""}, "t");
     ASSERT_GT(start, 0);
-    EXPECT_EQ(Field(first, {"level_end", "\"result\":\"left\""}, "level"), 1) << "closed mid-level: left";
+    EXPECT_EQ(Field(first, {"level_end", "\"result\":\"left\""}, "level"), kQuietLevel)
+        << "closed mid-level: left";
     // The intro runs 3500 ms from the end of the 300 ms fade-in; the board falls in between 1000 and
     // 2500 ms into it and "Play" shows in its last second.
     const long intro = start + 300;
-    Play({"--level", "1"},
+    Play({"--data", data, "--level", kQuiet},
          Screenshot(intro + 500, "above.png") + Screenshot(intro + 1800, "falling.png") +
              Screenshot(intro + 3000, "play.png") + Screenshot(intro + 4500, "ready.png") +
              std::to_string(intro + 4600) + " quit\n",
@@ -190,18 +217,18 @@ TEST_F(PlayTest, TheIntroDropsTheBoardInAndShowsPlayBeforeTheLevelBegins) {
 TEST_F(PlayTest, TimeRunningOutShakesTheBoardAwayAndStartsTheLevelAgain) {
     const std::string data = DataWith(LevelOne("time=6", "goals=99,1,0,0,0"));
     const long start =
-        Field(Play({"--data", data, "--level", "1"}, "12000 quit\n", "start"), {"\"name\":\"game\""}, "t");
+        Field(Play({"--data", data, "--level", kQuiet}, "12000 quit\n", "start"), {"\"name\":\"game\""}, "t");
     ASSERT_GT(start, 0);
     const long timeUp = start + 300 + 6000;
     const std::string report =
-        Play({"--data", data, "--level", "1"},
+        Play({"--data", data, "--level", kQuiet},
              Screenshot(timeUp - 500, "playing.png") + Screenshot(timeUp + 500, "up.png") +
                  Screenshot(timeUp + 3000, "scattered.png") + Screenshot(timeUp + 4500, "again.png") +
                  std::to_string(timeUp + 4600) + " quit\n",
              "timeup");
     const long ended = Field(report, {"level_end", "\"result\":\"time_up\""}, "t");
     EXPECT_NEAR(ended, timeUp + 4000, 100) << report;
-    EXPECT_NE(report.find("\"level_start\",\"level\":1", report.find("time_up")), std::string::npos)
+    EXPECT_NE(report.find("\"level_start\",\"level\":" + kQuiet, report.find("time_up")), std::string::npos)
         << "the same level again";
     const auto playing = Shot("playing.png"), up = Shot("up.png"), scattered = Shot("scattered.png"),
                again = Shot("again.png");
@@ -222,7 +249,7 @@ TEST_F(PlayTest, TimeRunningOutShakesTheBoardAwayAndStartsTheLevelAgain) {
 TEST_F(PlayTest, AWonLevelsBoardFallsAwayUnderWellDone) {
     // No goal: the first match wins.
     const std::string data = DataWith(LevelOne("time=180", "goals=0,0,0,0,0"));
-    const std::vector<std::string> args = {"--data", data, "--level", "1", "--autoplay", "--seed", "3"};
+    const std::vector<std::string> args = {"--data", data, "--level", kQuiet, "--autoplay", "--seed", "3"};
     const long won = Field(Play(args, "30000 quit\n", "first"), {"level_end", "\"result\":\"won\""}, "t");
     ASSERT_GT(won, 0);
     // The outro lasts 4500 ms and ends the level: the board falls from 2000 ms on, "Well Done" shows in

@@ -14,9 +14,10 @@
 #include "framework/core/SoundBank.h"
 #include "framework/gfx/GameFonts.h"
 #include "framework/gfx/ImageBank.h"
-#include "framework/ui/Button.h"
-#include "framework/ui/Menu.h"
 #include "framework/screens/GameFade.h"
+#include "framework/ui/Button.h"
+#include "framework/ui/DialogOK.h"
+#include "framework/ui/Menu.h"
 #include "game/board/Board.h"
 #include "game/board/BoardEvents.h"
 #include "game/board/GameGrid.h"
@@ -29,6 +30,7 @@
 #include "game/screens/LevelCompleteScreen.h"
 #include "game/screens/LevelEvents.h"
 #include "game/screens/PlaySession.h"
+#include "game/screens/Tutorial.h"
 #include "tests/framework/core/GameTestSupport.h"
 
 namespace murkwell::test {
@@ -51,6 +53,7 @@ protected:
         HUDPowerups = {};
         BoardEvents = TBoardEvents{};
         LevelEvents = TLevelEvents{};
+        Tutorial = TTutorial{};
         HudEffects.Clear();
         KillGameFonts();
         SaveData = TSaveData{};
@@ -78,6 +81,15 @@ protected:
         const auto button = menu.FindButton(name);
         ASSERT_TRUE(button) << name;
         ClickAt(button->x + button->Width() / 2, button->y + button->Height() / 2);
+    }
+
+    // A story dialog read and closed as a person does: once it stands its OK is clicked, and it slides
+    // away.
+    void CloseStory(const std::shared_ptr<TDialogOK>& dialog) {
+        if (!dialog) return;
+        for (int i = 0; i < 600 && dialog->Transitioning != 0; ++i) Frames(1);
+        ClickButton(*dialog->Menu, "OK");
+        Frames(70);
     }
 
     void Enter(int level) {

@@ -29,13 +29,19 @@ protected:
     void Win(int level, int unlocked, int gold) {
         Enter(level);
         Player.Unlocked = unlocked;
-        Ticks(1000);  // the fade and the intro
+        Ticks(1000);  // the fade and the intro, up to a chapter's story
+        CloseStory(GameScreen->MessageDialog);
+        Ticks(1000);
         Player.LogGoldCollected(gold);
         ASSERT_EQ(GameScreen->StartOutroAnim(), 1);
         Ticks(Anim(TGameScreen::OUTRO_MS) + 2);
         ASSERT_EQ(LevelCompleteScreen->Active, 1);
     }
-    void Unroll() { Ticks(Anim(TLevelCompleteScreen::kUnrollMs) + 2); }
+    // The panel unrolled and the level's found-item message, if any, read.
+    void Unroll() {
+        Ticks(Anim(TLevelCompleteScreen::kUnrollMs) + 2);
+        CloseStory(LevelCompleteScreen->CurrentMessage);
+    }
     int Anim(int ms) { return static_cast<int>(game().CalcAnimLength(ms)); }
     // Frames of the running game (input read, current screen's logic and drawing).
     void ClickButton(const std::string& name) {
@@ -174,6 +180,27 @@ TEST_F(LevelCompleteTest, ClicksWaitForThePanelThenRollItAwayAndContinueToTheNex
     ClickButton("Continue");
     EXPECT_EQ(game().DestinationTScreen, GameScreen.get()) << "the next level, until the map is built";
     EXPECT_TRUE(game().GameFade->Active && game().GameFade->Out);
+}
+
+TEST_F(LevelCompleteTest, AFoundItemLeadsToTheShopWhereTheKeeperHasHerSayForTheNextLevel) {
+    TScreen shop, map;
+    std::vector<std::string> stories;
+    LevelEvents.StoryShown = [&](const std::string& key) { stories.push_back(key); };
+    Win(1, 1, 0);
+    LevelCompleteScreen->ShopDestination = [&] { return &shop; };
+    LevelCompleteScreen->MapDestination = [&] { return &map; };
+    Ticks(Anim(TLevelCompleteScreen::kUnrollMs) + 2);
+    ASSERT_NE(LevelCompleteScreen->CurrentMessage, nullptr);
+    EXPECT_FALSE(LevelCompleteScreen->Menu->FindButton("OK")->Clicked) << "the message takes the clicks";
+    CloseStory(LevelCompleteScreen->CurrentMessage);
+    EXPECT_EQ(LevelCompleteScreen->ShowedLevelEndMessage, 1);
+    ClickButton("OK");
+    Frames(Anim(TLevelCompleteScreen::kUnrollMs) + 2);
+    ClickButton("Continue");
+    EXPECT_EQ(game().DestinationTScreen, &shop);
+    // Asked for even though the found item leads to the shop already: level 2's word is the first.
+    EXPECT_EQ(LevelCompleteScreen->ShowShopMessage, 1);
+    EXPECT_EQ(stories, (std::vector<std::string>{"StoryMessageText1", "FoundItemMessageText1"}));
 }
 
 TEST_F(LevelCompleteTest, ClosingTheWindowWhileThePanelRollsInKeepsTheBooks) {

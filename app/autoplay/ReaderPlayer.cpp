@@ -1,0 +1,42 @@
+#include "app/autoplay/ReaderPlayer.h"
+
+#include <cmath>
+
+#include "app/autoplay/Hand.h"
+#include "framework/core/Globals.h"
+#include "framework/gfx/GameImage.h"
+#include "game/screens/DynamicTip.h"
+#include "game/screens/Tutorial.h"
+
+namespace {
+
+// The tip box's close cross, from its top-right corner.
+constexpr float kCrossFromRight = 40, kCrossFromTop = 32;
+
+// The first tip that a click closes, coming up or up in full.
+const TDynamicTip* ClosableTip() {
+    for (int i = 0; i < Tutorial.TipsCount; ++i) {
+        const TDynamicTip* tip = Tutorial.Tips[static_cast<size_t>(i)].get();
+        if (tip && tip->visible && tip->_closeable && tip->_image && !tip->FadingOut()) return tip;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+bool TReaderPlayer::ReadTips(THand& hand) {
+    const TDynamicTip* tip = ClosableTip();
+    if (!tip || !hand.Idle()) {
+        if (!tip) tipWaited_ = 0;
+        return false;
+    }
+    // It is read once it stands in full.
+    if (tip->_fadeIn == 0) tipWaited_ += Delta;
+    if (tipWaited_ < static_cast<float>(readTicks_)) return true;
+    tipWaited_ = 0;
+    const float right = tip->Left() + static_cast<float>(tip->_image->w);
+    hand.Click(static_cast<int>(std::lround(right - kCrossFromRight)),
+               static_cast<int>(std::lround(tip->Top() + kCrossFromTop)));
+    hand.Tick();
+    return true;
+}
