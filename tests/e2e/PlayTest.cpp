@@ -281,11 +281,11 @@ void ExpectInOrder(const std::string& report, const std::vector<std::vector<std:
 TEST_F(PlayTest, TheAutoplayerShopsBetweenLevelsPowerupsFirstAndPlaysOn) {
     const std::string data = DataWith({{1, LevelOne("time=180", "goals=0,0,0,0,0")},
                                        {3, LevelOne("time=180", "goals=0,0,0,0,0", 3)}});
-    // Level 1 opens level 2 and with it the keeper's pumpkin, which costs nothing.
+    // Level 1 opens level 2 and with it the keeper's pumpkin, which costs nothing; its found item sends the
+    // player to her shop.
     const std::string first =
-        Play({"--data", data, "--level", "1", "--autoplay", "--seed", "3"}, "40000 quit\n", "first", "player");
+        Play({"--data", data, "--level", "1", "--autoplay", "--seed", "3"}, "50000 quit\n", "first", "player");
     ExpectInOrder(first, {{"level_end", "\"level\":1", "won"},
-                          {"\"screen\"", "\"map\""},
                           {"\"screen\"", "\"shop\""},
                           {"\"dialog\"", "\"purchase\""},
                           {"\"purchase\"", "\"item\":1,", "\"price\":0"},
@@ -301,7 +301,7 @@ TEST_F(PlayTest, TheAutoplayerShopsBetweenLevelsPowerupsFirstAndPlaysOn) {
     std::ofstream(profile, std::ios::binary) << bytes;
     // Level 3 opens the coffin (30 gold, the stake's first stage): bought before the free candelabra.
     const std::string second =
-        Play({"--data", data, "--level", "3", "--autoplay", "--seed", "3"}, "40000 quit\n", "second", "player");
+        Play({"--data", data, "--level", "3", "--autoplay", "--seed", "3"}, "55000 quit\n", "second", "player");
     const long gold = Field(second, {"level_end", "\"level\":3"}, "gold");
     ASSERT_GE(gold, 0) << second;
     ExpectInOrder(second, {{"level_end", "\"level\":3", "won"},
@@ -319,7 +319,7 @@ TEST_F(PlayTest, TheLastLevelWonLeadsThroughTheEndingAndTheCreditsToTheTitleAndA
     // No goal: the first match wins the hundredth level.
     const std::string data = DataWith({{100, LevelOne("time=180", "goals=0,0,0,0,0", 100)}});
     const std::string report =
-        Play({"--data", data, "--level", "100", "--autoplay", "--seed", "4"}, "36000 quit\n", "ending");
+        Play({"--data", data, "--level", "100", "--autoplay", "--seed", "4"}, "42000 quit\n", "ending");
     size_t at = report.find("\"level_end\",\"level\":100,\"result\":\"won\"");
     ASSERT_NE(at, std::string::npos) << report;
     for (const char* step : {"\"name\":\"levelcomplete\"", "\"name\":\"gamefinished\"", "\"name\":\"credits\"",
