@@ -9,6 +9,13 @@
 #include "framework/ui/Menu.h"
 #include "framework/ui/MousePointer.h"
 
+TScreen::~TScreen() {
+    if (!Game) return;
+    for (TScreen** named : {&Game->CurrentTScreen, &Game->DestinationTScreen, &Game->LastTScreen}) {
+        if (*named == this) *named = nullptr;
+    }
+}
+
 int TScreen::ImageLoad(const std::string& file, int flags, int /*preload*/) {
     Image = TGameImage::Create(Game->ImagePath + file,
                                Game->UsingVirtualResolution ? kFilteredImageFlag : flags, 0);

@@ -11,7 +11,9 @@ class TSprite;
 // the loop runs its Logic every tick and its Draw every frame. Screens are made once and reused.
 class TScreen {
 public:
-    virtual ~TScreen() = default;
+    // A screen that goes away is forgotten by the game wherever it still names it (the screen before the
+    // current one, above all), so no screen asks about one that no longer exists.
+    virtual ~TScreen();
 
     std::shared_ptr<TGameImage> Image;  // full-screen background, drawn solid at 0, 0
     std::shared_ptr<TSprite> Header;    // drawn over the background

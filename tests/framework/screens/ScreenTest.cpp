@@ -97,6 +97,27 @@ TEST_F(ScreenTest, AFadeOutSwitchesScreensAndTheNextFadesIn) {
     EXPECT_EQ(b.calls.back(), "PostFadeIn");
 }
 
+TEST_F(ScreenTest, AScreenThatGoesAwayIsForgottenAsTheLastCurrentAndDestinationScreen) {
+    {
+        RecordingScreen passing;
+        passing.name = "passing";
+        passing.next = &a;
+        game().DestinationTScreen = &passing;
+        b.next = &passing;
+        b.Leave();
+        RunFrames(62);
+        ASSERT_EQ(game().CurrentTScreen, &passing);
+        RunFrames(62);  // its fade in
+        passing.Leave();
+        RunFrames(62);
+        ASSERT_EQ(game().LastTScreen, &passing);
+        game().DestinationTScreen = &passing;
+    }
+    EXPECT_EQ(game().LastTScreen, nullptr);
+    EXPECT_EQ(game().DestinationTScreen, nullptr);
+    EXPECT_EQ(game().CurrentTScreen, &a);
+}
+
 TEST_F(ScreenTest, NoLogicRunsUnderAFadeThatDoesNotAllowIt) {
     a.Leave();
     const int ticks = a.ticks;
