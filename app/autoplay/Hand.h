@@ -6,12 +6,12 @@
 
 #include "platform/Events.h"
 
+class TMenu;
+
 // The autoplayer's hand on the mouse: it is given a plan (go there, press, hold, let go) and carries it out
 // one step a logic tick, the pointer travelling at a person's speed rather than jumping. Its events go out
 // in virtual-screen coordinates through the sink. Every screen the autoplayer knows moves the same hand,
 // so the pointer goes on from wherever the last screen left it.
-class TMenu;
-
 class THand {
 public:
     using Sink = std::function<void(const platform::Event&)>;

@@ -13,6 +13,7 @@ class TBitmapFont;
 class TDialogOK;
 class TGameImage;
 class TInGameMenu;
+class TLoadList;
 class TGameSound;
 class TSprite;
 
@@ -20,8 +21,6 @@ class TSprite;
 // board, the clock and the power-ups every tick, draws the HUD (panel, level, score, gold, timer, goals,
 // power-ups), turns the board's one-shot triggers into sounds, and plays the three endings: won (the
 // outro), time up and no more moves, the last two restarting the level with a fresh board.
-class TLoadList;
-
 class TGameScreen : public TScreen {
 public:
     static constexpr int GaugeX = 42, GaugeY = 466;  // centre of the power gauge

@@ -10,12 +10,11 @@ class ShopItem;
 class TDialogOK;
 class TDialogYesNo;
 class TPurchaseDialog;
+class TLoadList;
 
 // The shop: the graveyard with every bought item standing in it, a bar of three item buttons along the
 // bottom that scrolls through what can be bought now, the banked gold, and the buttons to leave, to look at
 // the scene alone, and to make it the wallpaper. Clicking an item opens the keeper's purchase dialog.
-class TLoadList;
-
 class TShopScreen : public TScreen {
 public:
     static constexpr float SPEED_MULT = 4.0f;
