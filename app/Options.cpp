@@ -26,6 +26,8 @@ bool ParseOptions(int argc, const char* const* argv, Options& options, std::stri
             options.headless = true;
         } else if (arg == "--deterministic") {
             options.deterministic = true;
+        } else if (arg == "--simulate") {
+            options.simulate = options.headless = options.deterministic = true;
         } else if (arg == "--help" || arg == "-h") {
             options.help = true;
         } else if (arg == "--version") {
@@ -57,6 +59,10 @@ bool ParseOptions(int argc, const char* const* argv, Options& options, std::stri
             options.autoplay = true;
         } else if (arg == "--report") {
             if (!value(options.reportPath)) return false;
+        } else if (arg == "--exit-on") {
+            if (!value(options.exitOn)) return false;
+        } else if (arg == "--equip") {
+            options.equip = true;
         } else if (arg == "--check-levels") {
             options.checkLevels = true;
         } else if (options.checkLevels && arg.rfind("--", 0) != 0) {
@@ -80,6 +86,14 @@ bool ParseOptions(int argc, const char* const* argv, Options& options, std::stri
         error = "--relaxed goes with --level or --autoplay";
         return false;
     }
+    if (options.equip && options.level == 0) {
+        error = "--equip goes with --level";
+        return false;
+    }
+    if (!options.exitOn.empty() && options.reportPath.empty()) {
+        error = "--exit-on goes with --report";
+        return false;
+    }
     return true;
 }
 
@@ -94,12 +108,17 @@ std::string UsageText() {
            "  --seed N          fix the random seed\n"
            "  --deterministic   every frame lasts 1000/60 ms on the game's clock, so a scripted run replays\n"
            "                    exactly\n"
+           "  --simulate        no display, no sound and nothing drawn: the game runs deterministic as fast\n"
+           "                    as the processor allows; for the level report and long soaks\n"
            "  --script FILE     play timed input from FILE (see the README)\n"
            "  --level N         start straight into level N (1 to 100) for the current player, timed\n"
+           "  --equip           with --level: the player owns every shop item on offer by that level\n"
            "  --relaxed         with --level: play it without the clock; with --autoplay: a new player it\n"
            "                    makes plays relaxed\n"
            "  --autoplay        the autoplayer plays, through the mouse as a person would\n"
            "  --report FILE     write what happens to FILE, one JSON object a line\n"
+           "  --exit-on EVENT   with --report: end the game after the first event of that name; screen:NAME\n"
+           "                    ends it when that screen comes up\n"
            "  --showcase NAME   show one piece of the game on its own for review (" +
            showcases +
            ")\n"

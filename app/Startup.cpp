@@ -138,6 +138,7 @@ void PreparePlay(const Options& options) {
         Player.Level = options.level;
         Player.Unlocked = std::max(Player.Unlocked, options.level);
         SaveData.timer = options.relaxed ? 0 : 1;
+        if (options.equip) SaveData.TakeEverythingOnOffer();
         return;
     }
     InstallSaveOnClose();
@@ -258,7 +259,7 @@ int RunMurkwell(platform::Platform& platform, const Options& options, const std:
         GraphicsOpen = 1;
         InstallMessageBox();
         if (game->CustomMousePointer) platform.GetGraphics().ShowPointer(false);
-        if (!options.reportPath.empty() && !InstallEventReport(options.reportPath, error)) {
+        if (!options.reportPath.empty() && !InstallEventReport(options.reportPath, options.exitOn, error)) {
             Message(error, 1, 1);
         }
         if (options.autoplay) {

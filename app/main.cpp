@@ -6,6 +6,7 @@
 #include "app/Options.h"
 #include "app/Startup.h"
 #include "framework/core/Globals.h"
+#include "platform/null/SimulatedPlatform.h"
 #include "platform/script/ScriptedEvents.h"
 #include "platform/sdl/SdlPlatform.h"
 
@@ -31,6 +32,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     if (options.checkLevels) return RunLevelChecker(options.levelFiles, dataFolder);
+    if (options.simulate) return RunMurkwell(*platform::CreateSimulatedPlatform(), options, dataFolder);
     if (!options.headless && !platform::DisplayAvailable()) {
         std::fprintf(stderr,
                      "murkwell: no display found; run it with --headless, or under Xvfb: "

@@ -81,6 +81,9 @@ bool FrameRect(int stripWidth, int stripHeight, int cellW, int cellH, int first,
 // Whether a strip holds count frames of cellW × cellH from cell first on.
 bool StripHolds(const PixelMap& pixels, int cellW, int cellH, int first, int count);
 
+// One display frame on the clock of a deterministic run: every frame lasts exactly this long.
+constexpr double kDeterministicFrameMs = 1000.0 / 60.0;
+
 // The 2D drawing layer. All drawing lands in the drawing area: the virtual resolution when one is set,
 // else the display's own size. The viewport (in drawing-area pixels) clips; the origin is added to every
 // drawing position. Colour, alpha, blend, rotation (degrees, clockwise) and scale apply to every draw.

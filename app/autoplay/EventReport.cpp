@@ -33,39 +33,44 @@ std::string Quoted(const std::string& text) {
 
 class TEventReport {
 public:
-    TEventReport(std::FILE* file, uint32_t start) : file_(file), start_(start) {}
+    TEventReport(std::FILE* file, uint32_t start, std::string exitOn)
+        : file_(file), start_(start), exitOn_(std::move(exitOn)) {}
     ~TEventReport() { std::fclose(file_); }
 
-    // One line: the time and the event's name, then the fields already written as JSON.
-    void Write(const std::string& event, const std::string& fields = "") {
+    // One line: the time and the event's name, then the fields already written as JSON. name: the
+    // event's "name" field, if it has one, for the exit-on test.
+    void Write(const std::string& event, const std::string& fields = "", const std::string& name = "") {
         const uint32_t t = Game->GetPlatform().GetClock().Millisecs() - start_;
         std::fprintf(file_, "{\"t\":%u,\"event\":%s%s}\n", t, Quoted(event).c_str(), fields.c_str());
         std::fflush(file_);
+        // Ends the game the way closing the window does, once the event waited for has been written.
+        if (!exitOn_.empty() && (exitOn_ == event || exitOn_ == event + ":" + name)) Game->TerminatedEvent = 1;
     }
 
 private:
     std::FILE* file_;
     uint32_t start_;
+    std::string exitOn_;
 };
 
 }  // namespace
 
-bool InstallEventReport(const std::string& path, std::string& error) {
+bool InstallEventReport(const std::string& path, const std::string& exitOn, std::string& error) {
     std::FILE* file = std::fopen(path.c_str(), "w");
     if (!file) {
         error = "cannot write the report " + path;
         return false;
     }
-    auto report = std::make_shared<TEventReport>(file, Game->GetPlatform().GetClock().Millisecs());
+    auto report = std::make_shared<TEventReport>(file, Game->GetPlatform().GetClock().Millisecs(), exitOn);
     Game->ScreenEnteredFunction = [report](TScreen& screen) {
-        report->Write("screen", ",\"name\":" + Quoted(screen.name));
+        report->Write("screen", ",\"name\":" + Quoted(screen.name), screen.name);
     };
     LevelEvents.LevelStarted = [report](int level) {
         report->Write("level_start", ",\"level\":" + std::to_string(level) +
                                          ",\"mode\":" + Quoted(SaveData.timer ? "timed" : "relaxed"));
     };
     Game->DialogOpenedFunction = [report](TDialog& dialog) {
-        report->Write("dialog", ",\"name\":" + Quoted(dialog.Name));
+        report->Write("dialog", ",\"name\":" + Quoted(dialog.Name), dialog.Name);
     };
     ItemPurchased = [report](int item, int price, int goldLeft) {
         report->Write("purchase", ",\"item\":" + std::to_string(item) + ",\"price\":" + std::to_string(price) +
@@ -76,7 +81,8 @@ bool InstallEventReport(const std::string& path, std::string& error) {
         fields << ",\"level\":" << end.level << ",\"result\":" << Quoted(end.result)
                << ",\"score\":" << end.score << ",\"gold\":" << end.gold
                << ",\"time_left_ms\":" << end.timeLeftMs << ",\"moves\":" << end.moves
-               << ",\"bombs\":" << end.bombs << ",\"powerups\":" << end.powerups;
+               << ",\"bombs\":" << end.bombs << ",\"powerups\":" << end.powerups
+               << ",\"time_used_ms\":" << end.timeUsedMs << ",\"time_limit_ms\":" << end.timeLimitMs;
         report->Write("level_end", fields.str());
     };
     PlayerChangedFunction = [report](const std::string& name) {

@@ -109,6 +109,20 @@ int TSaveData::PurchaseItem(int i) {
     return 1;
 }
 
+int TSaveData::TakeEverythingOnOffer() {
+    int taken = 0;
+    for (bool more = true; more;) {
+        more = false;
+        for (int i = 1; i <= SHOP_ITEMS_FOR_SALE; ++i) {
+            if (GetShopItemStatus(i) != ShopItem::AVAILABLE || !ShopItems[i] || GetPrereqs(i)) continue;
+            shopPurchases[i] = ShopItem::PURCHASED;
+            more = true;
+            ++taken;
+        }
+    }
+    return taken;
+}
+
 int TSaveData::Achieve(const std::string& key) {
     return Links.SetAchievement ? Links.SetAchievement(key, 0, 0, 0) : 0;
 }

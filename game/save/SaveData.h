@@ -58,6 +58,9 @@ public:
     // Buys item i when CanPurchaseItem allows it and reports the achievements it earns; 1 when bought.
     // The profile is not saved here.
     int PurchaseItem(int i);
+    // Marks every item on offer as bought, and then what those purchases open, without touching the gold:
+    // a player who bought everything so far, for play-testing a level. The number of items taken.
+    int TakeEverythingOnOffer();
     int CollectGold(int n);
     // Takes gold away, never below 0.
     int SpendGold(int n);

@@ -10,6 +10,8 @@ struct TLevelEnd {
     int score = 0;
     int gold = 0;
     int timeLeftMs = 0;
+    int timeUsedMs = 0;   // the level's own clock, paused moments not counted
+    int timeLimitMs = 0;  // what the level allows; kept in relaxed play too, for comparison
     int moves = 0;     // swaps that stood
     int bombs = 0;     // bombs set off
     int powerups = 0;  // power-ups used

@@ -79,6 +79,7 @@ PixelMap NullGraphics::Grab(const Rect& area) {
 void NullGraphics::Flip(int sync) {
     lastSync_ = sync;
     ++counts_.flips;
+    if (frameClock_) frameClock_->Advance(kDeterministicFrameMs);
 }
 
 }  // namespace platform

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "platform/Graphics.h"
+#include "platform/os/SystemClock.h"
 
 namespace platform {
 
@@ -18,7 +19,10 @@ public:
         int flips = 0;
     };
 
-    explicit NullGraphics(DisplayMode desktop = {1024, 768, 32, 60}) : desktop_(desktop) {}
+    // frameClock, when given, moves on by one frame of kDeterministicFrameMs at every flip, as a
+    // deterministic run's display does.
+    explicit NullGraphics(DisplayMode desktop = {1024, 768, 32, 60}, ManualClock* frameClock = nullptr)
+        : desktop_(desktop), frameClock_(frameClock) {}
 
     const Counts& Drawn() const { return counts_; }
     void ResetCounts() { counts_ = {}; }
@@ -95,6 +99,7 @@ public:
 
 private:
     DisplayMode desktop_;
+    ManualClock* frameClock_;
     std::vector<DisplayMode> modes_{{640, 480, 32, 60}, {800, 600, 32, 60}, {1024, 768, 32, 60}};
     bool available_[3] = {true, true, true};
     Driver driver_ = Driver::Direct3D9;

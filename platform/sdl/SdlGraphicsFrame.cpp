@@ -9,12 +9,6 @@
 #include "platform/sdl/SdlGraphics.h"
 
 namespace platform {
-namespace {
-
-constexpr double kDeterministicFrameMs = 1000.0 / 60.0;
-
-}  // namespace
-
 void SdlGraphics::Compose() {
     SDL_SetRenderTarget(renderer_, nullptr);
     UpdateOutputSize();

@@ -48,6 +48,17 @@ TEST(CommandLine, MistakesAreNamed) {
     EXPECT_EQ(error, "--relaxed goes with --level or --autoplay");
     EXPECT_TRUE(Parse({"--relaxed", "--autoplay"}, o, error)) << error;
     EXPECT_TRUE(Parse({"--relaxed", "--level", "2"}, o, error)) << error;
+    // Options that only mean something beside another.
+    EXPECT_FALSE(Parse({"--equip"}, o, error));
+    EXPECT_EQ(error, "--equip goes with --level");
+    EXPECT_FALSE(Parse({"--exit-on", "level_end"}, o, error));
+    EXPECT_EQ(error, "--exit-on goes with --report");
+    ASSERT_TRUE(Parse({"--simulate", "--level", "9", "--equip", "--report", "r", "--exit-on", "screen:map"}, o,
+                      error))
+        << error;
+    EXPECT_TRUE(o.simulate && o.headless && o.deterministic) << "a simulated run is headless and deterministic";
+    EXPECT_TRUE(o.equip);
+    EXPECT_EQ(o.exitOn, "screen:map");
     EXPECT_NE(UsageText().find("--deterministic"), std::string::npos);
     EXPECT_NE(UsageText().find("screens"), std::string::npos) << "the help names every showcase";
 }

@@ -147,6 +147,32 @@ TEST_F(PlayTest, TheAutoplayerWinsALevelAndTheSameSeedPlaysItTheSameWay) {
     EXPECT_NE(a, c) << "another seed, another game";
 }
 
+// The level report's way of playing: nothing drawn, the same game. It ends by itself after the level.
+TEST_F(PlayTest, ASimulatedRunPlaysTheDrawnGameExactlyAndEndsOnTheEventAskedFor) {
+    auto lastEnd = [](const std::string& report) {
+        const size_t at = report.find("\"event\":\"level_end\"");
+        return at == std::string::npos ? "" : report.substr(at, report.find('\n', at) - at);
+    };
+    const std::string drawn = Play({"--seed", "5", "--level", "3", "--autoplay"}, "40000 quit\n", "drawn");
+    const std::string report = folder_ + "simulated.jsonl";
+    std::string output;
+    ASSERT_EQ(murkwell::test::RunProgram({kProgram, "--simulate", "--seed", "5", "--level", "3", "--autoplay",
+                                          "--report", report, "--exit-on", "level_end"},
+                                         output, 60, {"XDG_DATA_HOME=" + folder_ + "simulated-home"}),
+              0)
+        << output;
+    const std::string simulated = Read(report);
+    ASSERT_FALSE(lastEnd(drawn).empty()) << drawn;
+    EXPECT_EQ(lastEnd(simulated), lastEnd(drawn));
+    EXPECT_EQ(simulated.substr(simulated.rfind("level_end")).find("\"level\":4"), std::string::npos)
+        << "it stops at the first level's end\n" << simulated;
+    const long used = Field(simulated, {"level_end"}, "time_used_ms"),
+               left = Field(simulated, {"level_end"}, "time_left_ms"),
+               limit = Field(simulated, {"level_end"}, "time_limit_ms");
+    EXPECT_GT(used, 0);
+    EXPECT_NEAR(used + left, limit, 5) << simulated;
+}
+
 TEST_F(PlayTest, AFirstStartLoadsNamesAPlayerOnTheTitleWhoWinsLevelOneAndComesBackForLevelTwo) {
     const std::vector<std::string> args = {"--seed", "5", "--autoplay"};
     const std::string first = Play(args, "70000 quit\n", "first", "shared");

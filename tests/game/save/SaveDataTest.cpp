@@ -204,6 +204,24 @@ TEST_F(SaveDataTest, TheNextStageReplacesThePreviousOne) {
         << "the two scenery pieces and the coffin's second stage";
 }
 
+TEST_F(SaveDataTest, TakingEverythingOnOfferFollowsTheLinesAndLeavesTheGoldAndTheLaterItems) {
+    world.unlocked = 15;
+    SaveData.CollectGold(7);
+    const int taken = SaveData.TakeEverythingOnOffer();
+    EXPECT_EQ(SaveData.GetHUDBonusLevel(24), 2) << "the first stage opens the second; the third waits for 70";
+    EXPECT_EQ(SaveData.GetShopItemStatus(2), ShopItem::PURCHASED) << "item 2 opens at level 10";
+    EXPECT_EQ(SaveData.GoldAvailable(), 7);
+    int owned = 0;
+    for (int i = 1; i <= SHOP_ITEMS_FOR_SALE; ++i) {
+        const int status = SaveData.GetShopItemStatus(i);
+        EXPECT_NE(status, ShopItem::AVAILABLE) << "item " << i << " left on the shelf";
+        owned += status == ShopItem::PURCHASED;
+    }
+    EXPECT_EQ(owned, taken);
+    EXPECT_LT(owned, SHOP_ITEMS_FOR_SALE) << "what later levels open stays closed";
+    EXPECT_EQ(SaveData.TakeEverythingOnOffer(), 0) << "nothing left to take";
+}
+
 TEST_F(SaveDataTest, PowerUpLevelsFollowTheirLine) {
     EXPECT_EQ(SaveData.GetHUDBonusLevel(15), 0);
     Buy(15);
