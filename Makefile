@@ -4,7 +4,7 @@ JOBS ?= $(shell nproc)
 ARGS ?=
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps configure build run test test-quick test-asan bench fuzz preview clean format
+.PHONY: all deps configure build run test test-quick test-asan bench fuzz preview levelreport clean format
 
 all: build
 
@@ -38,6 +38,13 @@ test-asan:
 preview: build
 	@cmake --build $(BUILD) -j $(JOBS) --target murkwell_preview
 	@echo "previews in $(BUILD)/data-preview/"
+
+# Every level played by the autoplayer under SEEDS seeds, timed, in simulated runs on every core: the table
+# of runs, a line a level and the chart in $(BUILD)/levelreport/ (LEVELREPORT_ARGS="--relaxed" and others pass through).
+SEEDS ?= 5
+LEVELREPORT_ARGS ?=
+levelreport: build
+	@./$(BUILD)/tools/levelreport/levelreport --seeds $(SEEDS) --out $(BUILD)/levelreport $(LEVELREPORT_ARGS)
 
 bench: build
 	@for b in $(BUILD)/bench/bench_*; do echo "== $$b"; $$b || exit 1; done
