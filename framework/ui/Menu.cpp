@@ -336,6 +336,13 @@ int TMenu::ClearMouseOver() {
     return 1;
 }
 
+bool TMenu::Covers(float px, float py, float ox, float oy) const {
+    return std::any_of(Buttons.begin(), Buttons.end(), [&](const std::shared_ptr<TButton>& b) {
+        const float left = b->x + ox, top = b->y + oy;
+        return px >= left && px < left + b->Width() && py >= top && py < top + b->Height();
+    });
+}
+
 int TMenu::Clicked(const std::string& name) {
     if (ClickedName.empty() || UpperCase(name) != ClickedName) return 0;
     if (ClearClickedName) ClickedName.clear();

@@ -84,6 +84,9 @@ public:
     int ClearMouseOver();
     // 1 when the named button was clicked (or is under the mouse); the name is cleared on a match when
     // the menu says so.
+    // Whether a button of the menu, drawn at offset (ox, oy), lies under the point: what is beneath it
+    // should not take the click too.
+    bool Covers(float px, float py, float ox = 0, float oy = 0) const;
     int Clicked(const std::string& name);
     int MouseOver(const std::string& name);
     int ManageNoSound(float ox, float oy);

@@ -216,7 +216,8 @@ int TMapScreen::CalcScrollCoords() {
 
 int TMapScreen::CheckLevelDots() {
     TMousePointer& mouse = *Game->Mouse;
-    const int hit = DotAt(mouse.x, mouse.y);
+    // A dot under a button is the button's: Play must not start the level whose dot lies beneath it.
+    const int hit = Menu && Menu->Covers(mouse.x, mouse.y) ? -1 : DotAt(mouse.x, mouse.y);
     if (hit < 0) {
         MOIndex = -1;
         LastMOIndex = Player.Level - 1;

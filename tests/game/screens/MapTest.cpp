@@ -124,4 +124,18 @@ TEST_F(MapTest, EnterPlaysTheCurrentLevelAndTheBoxSwitchesTheMode) {
     EXPECT_EQ(game().CurrentTScreen, GameScreen.get());
 }
 
+// With 35 levels open the map scrolls level 9's dot under the Play button: the click is the button's.
+TEST_F(MapTest, AClickOnPlayPlaysTheLevelOfferedNotADotBeneathTheButton) {
+    TMapScreen& map = Enter(35, 35);
+    const auto play = map.Menu->FindButton("play");
+    ASSERT_TRUE(play);
+    const float x = play->x + play->Width() / 2, y = play->y + play->Height() / 2;
+    ASSERT_GE(map.DotAt(static_cast<int>(x), static_cast<int>(y)), 0) << "a dot lies beneath the button";
+    ClickAt(x, y);
+    Frames(400);
+    EXPECT_EQ(Player.Level, 35);
+    EXPECT_EQ(map.ReplayDialog, nullptr) << "no replay of the level beneath";
+    EXPECT_EQ(game().CurrentTScreen, GameScreen.get());
+}
+
 }  // namespace
