@@ -4,7 +4,7 @@ JOBS ?= $(shell nproc)
 ARGS ?=
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps configure build run test test-quick test-asan bench fuzz preview levelreport clean format
+.PHONY: all deps configure build run test test-quick test-asan bench fuzz preview levelreport soak clean format
 
 all: build
 
@@ -33,6 +33,14 @@ test-quick: build
 test-asan:
 	@$(MAKE) --no-print-directory BUILD=build-asan \
 	    CMAKE_FLAGS="-DCMAKE_BUILD_TYPE=Debug -DMURKWELL_SANITIZE=ON -DMURKWELL_BENCH=OFF" test
+
+# A whole game, a fresh player to the credits, played by the autoplayer under the sanitizers, and the profile
+# read back (scripts/soak; about a quarter of an hour).
+soak:
+	@$(MAKE) --no-print-directory BUILD=build-asan \
+	    CMAKE_FLAGS="-DCMAKE_BUILD_TYPE=Debug -DMURKWELL_SANITIZE=ON -DMURKWELL_BENCH=OFF" configure
+	@cmake --build build-asan -j $(JOBS) --target murkwell murkwell_data
+	@scripts/soak build-asan/murkwell
 
 # Contact sheets of the pictures and a listening report of the sounds, in build/data-preview/.
 preview: build
