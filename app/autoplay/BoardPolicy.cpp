@@ -93,10 +93,10 @@ double MeanGemWorth(const TBoardModel& board, const TBoardPolicy::TOpenGoals& go
 
 TBoardPolicy::TOpenGoals TBoardPolicy::TOpenGoals::Now() {
     TOpenGoals goals;
-    goals.colour = Grid->GoalMatches > 0 && BoardEvents.MatchesStillWanted();
-    goals.tiles = Grid->GoalArmour > 0 && Grid->Gold > 0;
-    goals.rocks = Grid->GoalRock > 0 && Grid->Rocks > 0;
-    goals.skulls = Grid->GoalCollect > 0 && BoardEvents.SkullsToGo() > 0;
+    goals.colour = Grid->GoalMatches > 0 ? BoardEvents.MatchesToGo() : 0;
+    goals.tiles = Grid->GoalArmour > 0 && Grid->Gold > 0 ? Grid->Armoured : 0;
+    goals.rocks = Grid->GoalRock > 0 ? Grid->Rocks : 0;
+    goals.skulls = Grid->GoalCollect > 0 ? BoardEvents.SkullsToGo() : 0;
     return goals;
 }
 
@@ -104,10 +104,25 @@ double TBoardPolicy::Worth(const TOutcome& o, const TOpenGoals& goals) {
     // Every gem cleared charges the power-ups and scores; what the open goals need counts far more. A
     // chain or a rock in the way is worth breaking even when no goal asks for it.
     double worth = o.cleared + 1.5 * o.chains + 0.5 * o.rockHits + 3.0 * o.bonusItems;
-    if (goals.colour) worth += 5.0 * o.goalGems;
-    if (goals.tiles) worth += 6.0 * o.tiles + 4.0 * o.tiledChains;
-    if (goals.rocks) worth += 3.0 * o.rockHits + 8.0 * o.rocksBroken;
-    if (goals.skulls) worth += 4.0 * o.skullRows + 30.0 * o.skullsHome;
+    int open = 0, met = 0;
+    // Only what a goal still wants counts; the last few of it are worth more, as the level waits for
+    // them, and a goal met is worth a bonus of its own.
+    auto goal = [&](int left, int done, double weight) {
+        if (left <= 0) return;
+        ++open;
+        worth += weight * std::min(done, left) * (1.0 + 2.0 / left);
+        if (done >= left) ++met;
+    };
+    goal(goals.colour, o.goalGems, 5.0);
+    goal(goals.tiles, o.tiles, 6.0);
+    goal(goals.rocks, o.rocksBroken, 8.0);
+    goal(goals.skulls, o.skullsHome, 30.0);
+    if (goals.tiles > 0) worth += 4.0 * o.tiledChains;
+    if (goals.rocks > 0) worth += 3.0 * o.rockHits;
+    if (goals.skulls > 0) worth += 4.0 * o.skullRows;
+    worth += 15.0 * met;
+    // The move that ends the level.
+    if (open > 0 && met == open) worth += 100.0;
     return worth;
 }
 

@@ -34,9 +34,10 @@ public:
 
     TBoardAction Choose(std::mt19937& random) const;
 
-    // The goals the HUD shows still open.
+    // What the goals the HUD shows still want: gems of the colour, gold layers, rocks and skulls (0 for a
+    // goal met or not set).
     struct TOpenGoals {
-        bool colour = false, tiles = false, rocks = false, skulls = false;
+        int colour = 0, tiles = 0, rocks = 0, skulls = 0;
         static TOpenGoals Now();
     };
     // What an outcome is worth towards the goals.
