@@ -155,6 +155,23 @@ TEST_F(BoardPolicyTest, CoinsComeFirstAndABombWaitsUntilItPaysWhenRelaxed) {
     EXPECT_EQ(bomb.at, (TCellPoint{6, 5}));
 }
 
+TEST(BoardPolicyWorth, CountsWhatTheGoalsStillWant) {
+    using Goals = TBoardPolicy::TOpenGoals;
+    auto worth = [](TOutcome outcome, Goals goals) { return TBoardPolicy::Worth(outcome, goals); };
+    TOutcome three, five;
+    three.cleared = 3, three.goalGems = 3, three.tiles = 3;
+    five.cleared = 5, five.goalGems = 5, five.tiles = 5;
+    Goals twoOfColour, manyOfColour, none;
+    twoOfColour.colour = 2;
+    manyOfColour.colour = 40, manyOfColour.tiles = 40;
+    // Past what a goal wants, only the gems count.
+    EXPECT_DOUBLE_EQ(worth(five, twoOfColour) - worth(three, twoOfColour), 2.0);
+    // A goal met, and with it the level, is worth more than any number of gems towards a goal far off.
+    EXPECT_GT(worth(three, twoOfColour), worth(five, manyOfColour));
+    // Goals met or not set count nothing.
+    EXPECT_DOUBLE_EQ(worth(five, none), 5.0);
+}
+
 // The look ahead on a copy: a run cleared, the gems above fall and line up again; skulls come down and
 // are taken at the bottom; the game's board is left as it was.
 TEST_F(BoardPolicyTest, TheModelClearsFallsAndCascades) {
