@@ -1,13 +1,13 @@
 #include "app/autoplay/BoardPlayer.h"
 
-#include <cmath>
 #include <utility>
 
 #include "framework/core/Globals.h"
 #include "game/board/Board.h"
-#include "game/board/GameGrid.h"
+#include "game/board/BoardEvents.h"
 #include "game/board/HUDPowerup.h"
 #include "game/board/PlayableMoves.h"
+#include "game/save/SaveData.h"
 
 namespace {
 
@@ -35,7 +35,9 @@ int TBoardPlayer::Below(int n) {
 void TBoardPlayer::Tick() {
     if (!Grid || !Gems) return;
     if (hand_.Idle()) {
-        rest_ = BoardAtRest() || !pace_.waitForRest ? rest_ + Delta : 0;
+        // The board's opening and closing animations take no moves.
+        const bool still = BoardAtRest() && !BoardEvents.IntroRunning() && !BoardEvents.OutroRunning();
+        rest_ = still || !pace_.waitForRest ? rest_ + Delta : 0;
         if (rest_ < think_ || !Plan()) return;
         rest_ = 0;
         think_ =
@@ -46,64 +48,50 @@ void TBoardPlayer::Tick() {
 }
 
 bool TBoardPlayer::Plan() {
-    // Gold first, as people do; now and then a power-up or a bomb; otherwise a swap that makes a run.
-    if (pace_.powerupsFirst && PlanPowerup()) return true;
-    if (const auto pickups = FindPickups(); !pickups.empty()) {
-        const TCellPoint coin = pickups[Below(static_cast<int>(pickups.size()))];
-        PlanClick(coin.x, coin.y, 1);
-        return true;
-    }
-    const auto bombs = FindBombs();
-    const auto moves = FindMatchingMoves();
-    if (!bombs.empty() && (pace_.bombsFirst || moves.empty() || Below(3) == 0)) {
-        const TCellPoint bomb = bombs[Below(static_cast<int>(bombs.size()))];
-        PlanClick(bomb.x, bomb.y, 2);
-        return true;
-    }
-    if ((moves.empty() || Below(4) == 0) && PlanPowerup()) return true;
-    if (moves.empty()) return false;
-    // The move that serves the goals best; among equals, any.
-    std::vector<TMove> best;
-    int bestValue = -1;
-    for (const TMove& m : moves) {
-        const int value = MoveValue(m);
-        if (value > bestValue) best.clear(), bestValue = value;
-        if (value == bestValue) best.push_back(m);
-    }
-    TMove move = best[Below(static_cast<int>(best.size()))];
-    // Either gem of the pair may be the one taken.
-    if (Below(2)) std::swap(move.from, move.to);
-    PlanSwap(move.from.x, move.from.y, move.to.x, move.to.y);
-    return true;
-}
-
-bool TBoardPlayer::PlanPowerup() {
-    for (const auto& powerup : HUDPowerups) {
-        if (!powerup || !powerup->HasValidMove()) continue;
-        const TPoint slot{powerup->HUDLocation.x, powerup->HUDLocation.y};
-        if (!powerup->CursorImage) {
-            hand_.Click(slot.x, slot.y);
+    TPlayStyle style;
+    style.timed = SaveData.timer != 0;
+    style.bombsFirst = pace_.bombsFirst;
+    style.powerupsFirst = pace_.powerupsFirst;
+    const TBoardAction action = TBoardPolicy(style).Choose(random_);
+    switch (action.kind) {
+        case TBoardAction::Kind::None:
+            return false;
+        case TBoardAction::Kind::Pickup:
+            PlanClick(action.at.x, action.at.y, 1);
             return true;
-        }
-        // A power-up carried to the board: a cell it works on, chosen at random among them.
-        std::vector<TCellPoint> cells;
-        for (int y = 0; y < Grid->levelheight; ++y) {
-            for (int x = 0; x < Grid->levelwidth; ++x) {
-                if (CellActive(x, y) && powerup->Validate(x, y)) cells.push_back({x, y});
+        case TBoardAction::Kind::Bomb:
+            PlanClick(action.at.x, action.at.y, 2);
+            return true;
+        case TBoardAction::Kind::Swap:
+            // Either gem of the pair may be the one taken.
+            if (Below(2)) {
+                PlanSwap(action.to.x, action.to.y, action.at.x, action.at.y);
+            } else {
+                PlanSwap(action.at.x, action.at.y, action.to.x, action.to.y);
             }
-        }
-        if (cells.empty()) continue;
-        const TCellPoint target = cells[Below(static_cast<int>(cells.size()))];
-        hand_.MoveTo(slot.x, slot.y);
-        hand_.Press();
-        hand_.Wait(pace_.holdTicks);
-        hand_.MoveTo(CellCentreX(target.x), CellCentreY(target.y));
-        hand_.Wait(pace_.holdTicks);
-        hand_.Release();
-        hand_.Wait(pace_.holdTicks);
-        return true;
+            return true;
+        case TBoardAction::Kind::Powerup:
+            PlanPowerup(action);
+            return true;
     }
     return false;
+}
+
+void TBoardPlayer::PlanPowerup(const TBoardAction& action) {
+    const THUDPowerup& powerup = *HUDPowerups[static_cast<size_t>(action.powerup)];
+    const TPoint slot{powerup.HUDLocation.x, powerup.HUDLocation.y};
+    if (!action.carried) {
+        hand_.Click(slot.x, slot.y);
+        return;
+    }
+    // Taken from its slot and let go on the cell.
+    hand_.MoveTo(slot.x, slot.y);
+    hand_.Press();
+    hand_.Wait(pace_.holdTicks);
+    hand_.MoveTo(CellCentreX(action.at.x), CellCentreY(action.at.y));
+    hand_.Wait(pace_.holdTicks);
+    hand_.Release();
+    hand_.Wait(pace_.holdTicks);
 }
 
 void TBoardPlayer::PlanSwap(int fromX, int fromY, int toX, int toY) {

@@ -4,6 +4,7 @@
 #include <functional>
 #include <random>
 
+#include "app/autoplay/BoardPolicy.h"
 #include "app/autoplay/Hand.h"
 #include "platform/Events.h"
 
@@ -18,8 +19,8 @@ struct TBoardPace {
     bool waitForRest = true;     // false: moves resting gems while others still fall, as a quick player does
 };
 
-// The autoplayer's hand on the board: when the board has rested a moment it looks for something to do (a
-// coin to pick up, a bomb to set off, a swap that makes a run) and does it with the mouse, as a person
+// The autoplayer's hand on the board: when the board has rested a moment it asks its policy what to do (a
+// coin to pick up, a bomb to set off, a swap, a power-up to use) and does it with the mouse, as a person
 // would: the pointer travels to the gem, presses, drags or clicks, lets go. Its input goes out as
 // platform events in virtual-screen coordinates; its choices come from its own generator, so a seed
 // replays a game exactly.
@@ -40,11 +41,10 @@ public:
     THand& Hand() { return hand_; }
 
 private:
-
     // Chooses what to do and plans its steps; false when the board offers nothing.
     bool Plan();
-    // Takes a power-up that can act: clicked, or carried to a cell it works on.
-    bool PlanPowerup();
+    // Clicks the power-up, or carries it to its cell.
+    void PlanPowerup(const TBoardAction& action);
     void PlanSwap(int fromX, int fromY, int toX, int toY);
     void PlanClick(int x, int y, int clicks);
     int Below(int n);

@@ -3,7 +3,6 @@
 #include <utility>
 
 #include "game/board/Board.h"
-#include "game/board/BoardEvents.h"
 #include "game/board/Cell.h"
 #include "game/board/Gem.h"
 #include "game/board/GemList.h"
@@ -58,45 +57,6 @@ std::vector<TMove> FindMatchingMoves() {
         }
     }
     return moves;
-}
-
-int MoveValue(const TMove& move) {
-    TCell* a = CellAt(move.from.x, move.from.y);
-    TCell* b = CellAt(move.to.x, move.to.y);
-    if (!a || !b) return 0;
-    std::swap(a->Gem, b->Gem);
-    Grid->CheckMatches(1, 0);
-    const bool wantColour = Grid->GoalMatches > 0 && BoardEvents.MatchesStillWanted();
-    const bool wantTiles = Grid->GoalArmour > 0 && Grid->Gold > 0;
-    const bool wantRocks = Grid->GoalRock > 0 && Grid->Rocks > 0;
-    const bool wantSkulls = Grid->GoalCollect > 0 && BoardEvents.SkullsToGo() > 0;
-    int value = 0;
-    for (int x = 0; x < Grid->levelwidth; ++x) {
-        for (int y = 0; y < Grid->levelheight; ++y) {
-            const TCell* cell = CellAt(x, y);
-            if (!cell || !cell->match) continue;
-            value += 1;
-            if (wantColour && cell->Gem && cell->Gem->GemType == Grid->GoalMatchesType) value += 4;
-            if (wantTiles && (cell->armour1 || cell->armour2)) value += 4;
-            if (cell->Gem && cell->Gem->locked) value += 2;
-            for (const auto& [dx, dy] : {std::pair{-1, 0}, {1, 0}, {0, -1}, {0, 1}}) {
-                const TCell* next = CellAt(x + dx, y + dy);
-                if (wantRocks && next && next->Gem && next->Gem->rocked) value += 3;
-            }
-            for (int above = y - 1; wantSkulls && above >= 0; --above) {
-                const TCell* up = CellAt(x, above);
-                if (up && up->Gem && up->Gem->GemType == GEM_SKULL) value += 5;
-            }
-        }
-    }
-    Grid->ClearMatches();
-    std::swap(a->Gem, b->Gem);
-    // A skull taken a row down is a row nearer the bottom.
-    auto skull = [](const TCell* cell) { return cell->Gem && cell->Gem->GemType == GEM_SKULL; };
-    if (wantSkulls && ((skull(a) && move.to.y > move.from.y) || (skull(b) && move.from.y > move.to.y))) {
-        value += 8;
-    }
-    return value;
 }
 
 std::vector<TCellPoint> FindBombs() {

@@ -14,10 +14,6 @@ struct TMove {
 // Every swap of two resting gems, with the right-hand or lower neighbour, that makes a run through one of
 // them; rows top to bottom.
 std::vector<TMove> FindMatchingMoves();
-// How much a move serves the level: the cells its runs clear, and more for each that counts towards a
-// goal still open (a gem of the goal's colour, a tile, a rock beside the run, a skull above it) or frees
-// a chained gem.
-int MoveValue(const TMove& move);
 // The resting bonus items that a double click sets off (bombs, free of chains).
 std::vector<TCellPoint> FindBombs();
 // The coins and bags standing in their cells, free of chains.
