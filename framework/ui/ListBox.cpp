@@ -8,6 +8,7 @@
 #include "framework/core/Globals.h"
 #include "framework/gfx/BitmapFont.h"
 #include "framework/gfx/GameImage.h"
+#include "framework/ui/KeyFocus.h"
 #include "framework/ui/MousePointer.h"
 #include "framework/ui/ScrollBar.h"
 #include "platform/Graphics.h"
@@ -116,6 +117,12 @@ int TListBox::Manage() {
     if (ScrollBar) {
         ScrollBar->Manage();
         TopIndex = ScrollBar->Value;
+    }
+    // Enter on the list in the keyboard's focus chooses the selected line, as a double click does.
+    if (KeyFocus.Offer(this, Box.X, Box.Y, Box.W, Box.H,
+                       ArrowKeysMoveHighlight ? TKeyFocus::kUpDownAlways : TKeyFocus::kNone) &&
+        Index >= 0) {
+        DoubleClicked = Index;
     }
     TMousePointer& mouse = *Game->Mouse;
     if (mouse.PeekHits(1) > 0 && mouse.x >= Box.X && mouse.x < Box.X + Box.W) {
