@@ -298,8 +298,7 @@ int TButton::Manage() {
             if (MouseRepeat) MouseRepeat->Reset();
         }
         if (Draggable) ManageDrag(over ? 1 : 0);
-        if (KeyFocusable && !Draggable &&
-            KeyFocus.Offer(this, x + offx, y + offy, Width(), Height())) {
+        if (KeyFocusable && !Draggable && KeyFocus.Offer(this, x + offx, y + offy, Width(), Height())) {
             clickedNow |= SimulateClick();
         }
         // While the keyboard's focus shows on another button, Enter is that button's.

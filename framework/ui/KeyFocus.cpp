@@ -17,6 +17,8 @@ namespace vk = platform::vk;
 
 // The glow breathes once every 1.2 s (240 ticks).
 constexpr float kPulseTicks = 240;
+// Tab reads the widgets as lines of text are read, lines this tall.
+constexpr float kLineHeight = 24;
 
 bool ShiftHeld() {
     return KeyDown(vk::kShift) || KeyDown(vk::kLeftShift) || KeyDown(vk::kRightShift);
@@ -40,7 +42,7 @@ void DrawFocusFrame(float x, float y, float w, float h, float pulse) {
     graphics.SetBlend(platform::BlendMode::Light);
     graphics.SetColor(255, 170, 60);
     for (int ring = 0; ring < 4; ++ring) {
-        graphics.SetAlpha((0.10f + 0.12f * pulse) * static_cast<float>(4 - ring) / 4.0f);
+        graphics.SetAlpha((0.16f + 0.16f * pulse) * static_cast<float>(4 - ring) / 4.0f);
         const float out = 2.0f + 2.0f * static_cast<float>(ring);
         Outline(graphics, x - out, y - out, w + 2 * out, h + 2 * out, 2);
     }
@@ -115,6 +117,22 @@ int TKeyFocus::Starting() const {
     return 0;
 }
 
+std::vector<int> TKeyFocus::ReadingOrder() const {
+    // Lines of kLineHeight pixels by the widgets' middles, top to bottom, each left to right; widgets at the
+    // same place keep the order they were managed in.
+    auto line = [](const Item& item) {
+        return static_cast<int>(std::floor((item.y + item.h / 2) / kLineHeight));
+    };
+    std::vector<int> order(last_.size());
+    for (size_t i = 0; i < order.size(); ++i) order[i] = static_cast<int>(i);
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+        const Item &p = last_[static_cast<size_t>(a)], &q = last_[static_cast<size_t>(b)];
+        if (line(p) != line(q)) return line(p) < line(q);
+        return p.x + p.w / 2 < q.x + q.w / 2;
+    });
+    return order;
+}
+
 bool TKeyFocus::LeftToWidget(int index, int dx, int dy) const {
     if (index < 0) {
         return dy != 0 && std::any_of(last_.begin(), last_.end(),
@@ -157,16 +175,19 @@ void TKeyFocus::BeginTick(float delta) {
     if (FocusedIndex() < 0) shows_ = false;
 
     if (KeyHit(vk::kTab)) {
-        const int at = FocusedIndex(), n = static_cast<int>(last_.size());
+        const std::vector<int> order = ReadingOrder();
+        const int n = static_cast<int>(order.size());
+        const int at =
+            static_cast<int>(std::find(order.begin(), order.end(), FocusedIndex()) - order.begin());
         int next;
-        if (!shows_ && at >= 0) {
+        if (!shows_ && at < n) {
             next = at;
-        } else if (at < 0) {
+        } else if (at == n) {
             next = ShiftHeld() ? n - 1 : 0;
         } else {
             next = (at + (ShiftHeld() ? n - 1 : 1)) % n;
         }
-        focused_ = last_[static_cast<size_t>(next)].widget;
+        focused_ = last_[static_cast<size_t>(order[static_cast<size_t>(next)])].widget;
         shows_ = true;
     }
     Arrow(vk::kLeft, -1, 0);

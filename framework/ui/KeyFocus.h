@@ -2,12 +2,12 @@
 
 #include <vector>
 
-// Keyboard play of every screen: each widget managed in a tick offers itself, in the order it is managed,
-// and the keys of the next tick walk those widgets. Tab and Shift+Tab go round them in that order, the
-// arrows go to the nearest one that way, Enter (and Space, unless something takes typing) presses the one
-// in focus. The focus shows as a glowing frame from the first of those keys until the mouse moves; while it
-// does not show, Enter and Space are left to the screens as before. A screen that offers nothing (the
-// board in play) keeps every key for itself.
+// Keyboard play of every screen: each widget managed in a tick offers itself with its place, and the keys
+// of the next tick walk those widgets. Tab and Shift+Tab go round them as text is read (top to bottom,
+// left to right), the arrows go to the nearest one that way, Enter (and Space, unless something takes typing)
+// presses the one in focus. The focus shows as a glowing frame from the first of those keys until the mouse
+// moves; while it does not show, Enter and Space are left to the screens as before. A screen that offers
+// nothing (the board in play) keeps every key for itself.
 class TKeyFocus {
 public:
     // The arrows a widget reads itself: kLeftRight and kUpDown while the focus shows on it (a slider's left
@@ -44,6 +44,8 @@ private:
     int FocusedIndex() const;
     // The item nearest to from in direction dx, dy (one of them 0), -1 when none lies that way.
     int Nearest(int from, int dx, int dy) const;
+    // The items' indices as Tab visits them: top to bottom, left to right.
+    std::vector<int> ReadingOrder() const;
     // The item under the mouse, else the first.
     int Starting() const;
     // Whether the widget at index (-1: the focus shows nowhere) reads the arrow along dx, dy itself.

@@ -142,7 +142,8 @@ int TListBox::Manage() {
             break;
         }
     }
-    if (ArrowKeysMoveHighlight) {
+    // While the keyboard's focus shows on another widget, the arrows are the focus's.
+    if (ArrowKeysMoveHighlight && !KeyFocus.ShowsElsewhere(this)) {
         if (UpKeyRepeat.GetKey(kKeyUp) && Index > 0) SetIndex(Index - 1);
         if (DownKeyRepeat.GetKey(kKeyDown) && Index + 1 < static_cast<int>(Strings.size())) SetIndex(Index + 1);
     }

@@ -55,7 +55,8 @@ int TGameGrid::CheckKeys() {
     for (int n = 1; n <= HUD_POWERUP_COUNT; ++n) {
         if (KeyHit(vk::k0 + n)) TakeUpPowerupSlot(n);
     }
-    for (const auto& [key, step] : {std::pair{vk::kGamepadLeftShoulder, -1}, {vk::kGamepadRightShoulder, 1}}) {
+    for (const auto& [key, step] :
+         {std::pair{vk::kGamepadLeftShoulder, -1}, {vk::kGamepadRightShoulder, 1}}) {
         if (!KeyHit(key)) continue;
         const int slot = NextChargedSlot(step);
         if (slot > 0) {
@@ -134,5 +135,6 @@ void TGameGrid::DrawKeyCursor() const {
     if (!KeyCursorShown || !CellAt(KeyCursorX, KeyCursorY)) return;
     if (BoardEvents.IntroRunning() || BoardEvents.OutroRunning()) return;
     DrawFocusFrame(static_cast<float>(GridToScreenX(KeyCursorX)),
-                   static_cast<float>(GridToScreenY(KeyCursorY)) + topY, kCellSize, kCellSize, 0.5f + 0.5f * glow1.ratio);
+                   static_cast<float>(GridToScreenY(KeyCursorY)) + topY, kCellSize, kCellSize,
+                   0.5f + 0.5f * glow1.ratio);
 }

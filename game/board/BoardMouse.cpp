@@ -1,5 +1,6 @@
-// The player's hand on the board, and what a press does wherever it comes from. A press is fresh in the tick the button goes down (the button was up at
-// the end of the last tick); holding it and moving to a neighbour drags the selected gem there.
+// The player's hand on the board, and what a press does wherever it comes from. A press is fresh in the tick
+// the button goes down (the button was up at the end of the last tick); holding it and moving to a neighbour
+// drags the selected gem there.
 #include <cmath>
 #include <cstdlib>
 #include <memory>

@@ -8,16 +8,25 @@ namespace {
 // The key of a controller button, 0 for the buttons the game does not use.
 int KeyOfButton(Uint8 button) {
     switch (button) {
-        case SDL_CONTROLLER_BUTTON_DPAD_UP: return vk::kUp;
-        case SDL_CONTROLLER_BUTTON_DPAD_DOWN: return vk::kDown;
-        case SDL_CONTROLLER_BUTTON_DPAD_LEFT: return vk::kLeft;
-        case SDL_CONTROLLER_BUTTON_DPAD_RIGHT: return vk::kRight;
-        case SDL_CONTROLLER_BUTTON_A: return vk::kEnter;
+        case SDL_CONTROLLER_BUTTON_DPAD_UP:
+            return vk::kUp;
+        case SDL_CONTROLLER_BUTTON_DPAD_DOWN:
+            return vk::kDown;
+        case SDL_CONTROLLER_BUTTON_DPAD_LEFT:
+            return vk::kLeft;
+        case SDL_CONTROLLER_BUTTON_DPAD_RIGHT:
+            return vk::kRight;
+        case SDL_CONTROLLER_BUTTON_A:
+            return vk::kEnter;
         case SDL_CONTROLLER_BUTTON_B:
-        case SDL_CONTROLLER_BUTTON_START: return vk::kEscape;
-        case SDL_CONTROLLER_BUTTON_LEFTSHOULDER: return vk::kGamepadLeftShoulder;
-        case SDL_CONTROLLER_BUTTON_RIGHTSHOULDER: return vk::kGamepadRightShoulder;
-        default: return 0;
+        case SDL_CONTROLLER_BUTTON_START:
+            return vk::kEscape;
+        case SDL_CONTROLLER_BUTTON_LEFTSHOULDER:
+            return vk::kGamepadLeftShoulder;
+        case SDL_CONTROLLER_BUTTON_RIGHTSHOULDER:
+            return vk::kGamepadRightShoulder;
+        default:
+            return 0;
     }
 }
 

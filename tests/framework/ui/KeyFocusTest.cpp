@@ -62,21 +62,21 @@ protected:
     std::shared_ptr<TButton> a, b, c, d;
 };
 
-TEST_F(KeyFocusTest, TabGoesRoundInTheOrderOfManagingAndEnterPressesTheButtonInFocus) {
+TEST_F(KeyFocusTest, TabGoesRoundInReadingOrderAndEnterPressesTheButtonInFocus) {
     EXPECT_EQ(Focused(), "") << "nothing shows before a key";
     std::string walked;
     for (int i = 0; i < 5; ++i) {
         Hit(vk::kTab);
         walked += Focused();
     }
-    EXPECT_EQ(walked, "abcda");
+    EXPECT_EQ(walked, "abdca") << "as read: d stands on b's line";
     ShiftTab();
-    EXPECT_EQ(Focused(), "d");
-    EXPECT_TRUE(FramedAt(d->x, d->y, d->Width())) << "the focus shows as a frame";
+    EXPECT_EQ(Focused(), "c");
+    EXPECT_TRUE(FramedAt(c->x, c->y, c->Width())) << "the focus shows as a frame";
     EXPECT_FALSE(FramedAt(a->x, a->y, a->Width()));
     Hit(vk::kEnter);
-    EXPECT_EQ(d->Clicked, 1);
-    EXPECT_EQ(a->Clicked + b->Clicked + c->Clicked, 0);
+    EXPECT_EQ(c->Clicked, 1);
+    EXPECT_EQ(a->Clicked + b->Clicked + d->Clicked, 0);
 }
 
 TEST_F(KeyFocusTest, ArrowsGoToTheNearestWidgetThatWayAndTheMouseHidesTheFocus) {
@@ -85,9 +85,9 @@ TEST_F(KeyFocusTest, ArrowsGoToTheNearestWidgetThatWayAndTheMouseHidesTheFocus) 
         const char* focused;
     };
     const Step steps[] = {{vk::kDown, "a"},  // the first key only shows the focus
-                          {vk::kDown, "b"}, {vk::kRight, "d"}, {vk::kDown, "c"}, {vk::kUp, "b"},
-                          {vk::kRight, "d"}, {vk::kLeft, "b"}, {vk::kUp, "a"},   {vk::kUp, "a"},
-                          {vk::kLeft, "a"}};
+                          {vk::kDown, "b"}, {vk::kRight, "d"}, {vk::kDown, "c"},
+                          {vk::kUp, "b"},   {vk::kRight, "d"}, {vk::kLeft, "b"},
+                          {vk::kUp, "a"},   {vk::kUp, "a"},    {vk::kLeft, "a"}};
     for (const Step& step : steps) {
         Hit(step.key);
         EXPECT_EQ(Focused(), step.focused) << step.key;
@@ -130,7 +130,9 @@ TEST_F(KeyFocusTest, AnOkButtonKeepsEnterUnlessTheFocusShowsOnAnotherButton) {
 TEST_F(KeyFocusTest, SlidersTakeLeftAndRightAndCheckBoxesFlipOnEnter) {
     screen.buttons.clear();
     const std::string pictures = std::string(MURKWELL_DATA_DIR) + "/menus/OptionsScreen/";
-    auto picture = [&](const char* file) { return TGameImage::Create(pictures + file, kDefaultImageFlags, 0); };
+    auto picture = [&](const char* file) {
+        return TGameImage::Create(pictures + file, kDefaultImageFlags, 0);
+    };
     auto slider = TSlider::CreateSpecial("slider", "Dot", 100, 100, 10, pictures, 8);
     auto box = TCheckBox::Create(picture("CheckBox.png"), picture("CheckBoxMO.png"), picture("CheckMark.png"),
                                  100, 200, 1);

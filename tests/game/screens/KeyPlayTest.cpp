@@ -57,7 +57,8 @@ protected:
             for (x = 0; x < Grid->levelwidth; ++x) {
                 for (const auto& [sx, sy] : {std::pair{1, 0}, {0, 1}}) {
                     if (!Free(x, y) || !Free(x + sx, y + sy)) continue;
-                    if (Grid->CheckMove(x, y, x + sx, y + sy, 0) || Grid->CheckMove(x + sx, y + sy, x, y, 0)) {
+                    if (Grid->CheckMove(x, y, x + sx, y + sy, 0) ||
+                        Grid->CheckMove(x + sx, y + sy, x, y, 0)) {
                         stepX = sx, stepY = sy;
                         return true;
                     }

@@ -178,9 +178,10 @@ TEST_F(TitleTest, TabAndTheArrowsWalkTheMenuAndTheExitQuestionAndEnterPressesWha
     using platform::vk::kUp;
     MakePlayer("Ann");
     TTitleScreen& title = Title();
-    const std::vector<std::string> walked = Walk(*title.Menu, {kTab, kTab, kTab, kTab, kTab, kUp, kUp, kDown});
-    EXPECT_EQ(walked, (std::vector<std::string>{"PLAY", "CHANGEPLAYER", "TITLEOPTIONS", "EXIT", "PLAY", "PLAY",
-                                                "PLAY", "CHANGEPLAYER"}));
+    const std::vector<std::string> walked =
+        Walk(*title.Menu, {kTab, kTab, kTab, kTab, kTab, kUp, kUp, kDown});
+    EXPECT_EQ(walked, (std::vector<std::string>{"PLAY", "CHANGEPLAYER", "TITLEOPTIONS", "EXIT", "PLAY",
+                                                "PLAY", "PLAY", "CHANGEPLAYER"}));
     Walk(*title.Menu, {kDown, kDown});
     // Enter on Exit, though Play is the button Enter presses while no focus shows.
     Key(platform::vk::kEnter);

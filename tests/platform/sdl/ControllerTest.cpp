@@ -34,10 +34,18 @@ std::string Text(const std::deque<Event>& events) {
     for (const Event& e : events) {
         if (!text.empty()) text += ' ';
         switch (e.type) {
-            case EventType::KeyDown: text += (e.repeat ? "*" : "+") + std::to_string(e.key); break;
-            case EventType::KeyUp: text += "-" + std::to_string(e.key); break;
-            case EventType::Character: text += "'" + std::to_string(static_cast<int>(e.character)); break;
-            default: text += "?"; break;
+            case EventType::KeyDown:
+                text += (e.repeat ? "*" : "+") + std::to_string(e.key);
+                break;
+            case EventType::KeyUp:
+                text += "-" + std::to_string(e.key);
+                break;
+            case EventType::Character:
+                text += "'" + std::to_string(static_cast<int>(e.character));
+                break;
+            default:
+                text += "?";
+                break;
         }
     }
     return text;
@@ -86,17 +94,16 @@ TEST(ControllerTest, TheStickPushesPastOneMarkAndLetsGoUnderTheOther) {
         std::string events;
     };
     const Step steps[] = {
-        {SDL_CONTROLLER_AXIS_LEFTX, 15000, ""},          // not yet pushed
-        {SDL_CONTROLLER_AXIS_LEFTX, 16000, "+39"},       // right
-        {SDL_CONTROLLER_AXIS_LEFTX, 13000, ""},          // between the marks: still held
-        {SDL_CONTROLLER_AXIS_LEFTX, 11999, "-39"},       // let go
-        {SDL_CONTROLLER_AXIS_LEFTX, -32768, "+37"},      // hard left
-        {SDL_CONTROLLER_AXIS_LEFTX, 32767, "-37 +39"},   // straight across
-        {SDL_CONTROLLER_AXIS_LEFTY, -20000, "+38"},      // up, both held
-        {SDL_CONTROLLER_AXIS_LEFTY, 20000, "-38 +40"},   // down
-        {SDL_CONTROLLER_AXIS_RIGHTX, 32767, ""},         // the right stick is not the game's
-        {SDL_CONTROLLER_AXIS_TRIGGERLEFT, 32767, ""},
-        {SDL_CONTROLLER_AXIS_LEFTY, 0, "-40"},
+        {SDL_CONTROLLER_AXIS_LEFTX, 15000, ""},         // not yet pushed
+        {SDL_CONTROLLER_AXIS_LEFTX, 16000, "+39"},      // right
+        {SDL_CONTROLLER_AXIS_LEFTX, 13000, ""},         // between the marks: still held
+        {SDL_CONTROLLER_AXIS_LEFTX, 11999, "-39"},      // let go
+        {SDL_CONTROLLER_AXIS_LEFTX, -32768, "+37"},     // hard left
+        {SDL_CONTROLLER_AXIS_LEFTX, 32767, "-37 +39"},  // straight across
+        {SDL_CONTROLLER_AXIS_LEFTY, -20000, "+38"},     // up, both held
+        {SDL_CONTROLLER_AXIS_LEFTY, 20000, "-38 +40"},  // down
+        {SDL_CONTROLLER_AXIS_RIGHTX, 32767, ""},        // the right stick is not the game's
+        {SDL_CONTROLLER_AXIS_TRIGGERLEFT, 32767, ""},  {SDL_CONTROLLER_AXIS_LEFTY, 0, "-40"},
         {SDL_CONTROLLER_AXIS_LEFTX, 0, "-39"},
     };
     ControllerMapper mapper;
