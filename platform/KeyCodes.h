@@ -56,5 +56,8 @@ constexpr int kOpenBracket = 219;
 constexpr int kBackslash = 220;
 constexpr int kCloseBracket = 221;
 constexpr int kQuote = 222;
+// A game controller's shoulder buttons, under the codes Windows gives them.
+constexpr int kGamepadRightShoulder = 199;
+constexpr int kGamepadLeftShoulder = 200;
 
 }  // namespace platform::vk

@@ -6,6 +6,7 @@
 #include "framework/core/Globals.h"
 #include "framework/screens/GameFade.h"
 #include "framework/screens/Screen.h"
+#include "framework/ui/KeyFocus.h"
 #include "framework/ui/MousePointer.h"
 
 int TGame::MainLogicLoop() {
@@ -39,8 +40,10 @@ int TGame::LogicWrapper() {
     if (GameFade->Active && !GameFade->AllowAnim) return 1;
     ScreenChange();
     const bool fadeAllows = !GameFade->Active || GameFade->AllowAnim;
-    if (CurrentTScreen && (LogicDuringFade == 0 || (LogicDuringFade == 1 && fadeAllows)))
+    if (CurrentTScreen && (LogicDuringFade == 0 || (LogicDuringFade == 1 && fadeAllows))) {
+        KeyFocus.BeginTick(Delta);
         CurrentTScreen->Logic();
+    }
     if (Fade == 0) ScreenChange();
     if (AfterTickFunction) AfterTickFunction();
     return 1;
@@ -59,6 +62,7 @@ int TGame::ScreenDraw() {
     }
     DoDrawWidescreenBorders();
     if (CurrentTScreen) CurrentTScreen->Draw();
+    KeyFocus.Draw();
     if (!GameFade->Active) ShowPaused();
     if (FadeMouse) Mouse->Draw();
     GameFade->Draw();

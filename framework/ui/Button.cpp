@@ -12,6 +12,7 @@
 #include "framework/gfx/Label.h"
 #include "framework/sprites/Box.h"
 #include "framework/sprites/Ticks.h"
+#include "framework/ui/KeyFocus.h"
 #include "framework/ui/MousePointer.h"
 #include "framework/ui/MouseRepeat.h"
 #include "platform/KeyCodes.h"
@@ -297,7 +298,11 @@ int TButton::Manage() {
             if (MouseRepeat) MouseRepeat->Reset();
         }
         if (Draggable) ManageDrag(over ? 1 : 0);
-        if (OKButton &&
+        if (KeyFocusable && !Draggable && KeyFocus.Offer(this, x + offx, y + offy, Width(), Height())) {
+            clickedNow |= SimulateClick();
+        }
+        // While the keyboard's focus shows on another button, Enter is that button's.
+        if (OKButton && !KeyFocus.ShowsElsewhere(this) &&
             (KeyHit(platform::vk::kEnter) || (OKButtonUseSpace && KeyHit(platform::vk::kSpace)))) {
             clickedNow |= SimulateClick();
         }

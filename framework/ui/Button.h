@@ -45,6 +45,7 @@ public:
     int SoundsWhenDisabled = 1;
     int OKButton = 0;          // Enter clicks it
     int OKButtonUseSpace = 1;  // and so does Space
+    int KeyFocusable = 1;      // the keyboard's focus visits it (framework/ui/KeyFocus.h)
     int StayDown = 0;          // the press timer does not run down
     int UseGlowOnMO = 1;
     int UseMenuPath = 0;  // pictures come from the menu folder instead of the image folder

@@ -6,6 +6,7 @@
 #include "framework/core/GameChannel.h"
 #include "framework/core/GameSound.h"
 #include "framework/gfx/GameImage.h"
+#include "framework/ui/KeyFocus.h"
 #include "framework/ui/MousePointer.h"
 
 namespace {
@@ -39,17 +40,18 @@ int TCheckBox::GetHeight() const {
 
 int TCheckBox::Logic() {
     TMousePointer& mouse = *Game->Mouse;
+    const bool keyed =
+        active && KeyFocus.Offer(this, x, y, static_cast<float>(GetWidth()), static_cast<float>(GetHeight()));
     const bool over = mouse.x >= x && mouse.x < x + static_cast<float>(GetWidth()) && mouse.y >= y &&
                       mouse.y <= y + static_cast<float>(GetHeight());
     if (!over) {
         _mouseOver = 0;
-        return 0;
-    }
-    if (!disabled) {
+        if (!keyed) return 0;
+    } else if (!disabled) {
         if (!_mouseOver) Play(ChannelMouseOver, MOSound);
         _mouseOver = 1;
     }
-    if (!mouse.MouseHit(1)) return 0;
+    if (!keyed && !mouse.MouseHit(1)) return 0;
     if (disabled) {
         Play(ChannelClick, disabledSound);
         return 0;

@@ -8,6 +8,7 @@
 #include "framework/core/Globals.h"
 #include "framework/gfx/BitmapFont.h"
 #include "framework/gfx/GameImage.h"
+#include "framework/ui/KeyFocus.h"
 #include "framework/ui/MousePointer.h"
 #include "framework/ui/ScrollBar.h"
 #include "platform/Graphics.h"
@@ -117,6 +118,12 @@ int TListBox::Manage() {
         ScrollBar->Manage();
         TopIndex = ScrollBar->Value;
     }
+    // Enter on the list in the keyboard's focus chooses the selected line, as a double click does.
+    if (KeyFocus.Offer(this, Box.X, Box.Y, Box.W, Box.H,
+                       ArrowKeysMoveHighlight ? TKeyFocus::kUpDownAlways : TKeyFocus::kNone) &&
+        Index >= 0) {
+        DoubleClicked = Index;
+    }
     TMousePointer& mouse = *Game->Mouse;
     if (mouse.PeekHits(1) > 0 && mouse.x >= Box.X && mouse.x < Box.X + Box.W) {
         for (int i = TopIndex; i < TopIndex + GetTempLimit(); ++i) {
@@ -135,7 +142,8 @@ int TListBox::Manage() {
             break;
         }
     }
-    if (ArrowKeysMoveHighlight) {
+    // While the keyboard's focus shows on another widget, the arrows are the focus's.
+    if (ArrowKeysMoveHighlight && !KeyFocus.ShowsElsewhere(this)) {
         if (UpKeyRepeat.GetKey(kKeyUp) && Index > 0) SetIndex(Index - 1);
         if (DownKeyRepeat.GetKey(kKeyDown) && Index + 1 < static_cast<int>(Strings.size())) SetIndex(Index + 1);
     }

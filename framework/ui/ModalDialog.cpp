@@ -6,6 +6,7 @@
 #include "framework/core/Input.h"
 #include "framework/screens/Screen.h"
 #include "framework/ui/Dialog.h"
+#include "framework/ui/KeyFocus.h"
 #include "framework/ui/MousePointer.h"
 #include "platform/Platform.h"
 
@@ -19,6 +20,7 @@ int Tick(TGame& game, TDialog& dialog, float delta) {
     game.Mouse->ClearMouseHit();
     game.Mouse->Manage();
     game.DoPeekEvent();
+    KeyFocus.BeginTick(delta);
     const int answer = dialog.Manage();
     if (game.AfterTickFunction) game.AfterTickFunction();
     return answer;
@@ -33,6 +35,7 @@ void Draw(TGame& game, TDialog& dialog) {
     game.DoDrawWidescreenBorders();
     if (game.CurrentTScreen) game.CurrentTScreen->Draw();
     dialog.Draw();
+    KeyFocus.Draw();
     game.Mouse->Draw();
     game.PostDraw();
 }

@@ -4,8 +4,11 @@
 #include <cmath>
 
 #include "framework/core/Game.h"
+#include "framework/core/Input.h"
 #include "framework/gfx/GameImage.h"
+#include "framework/ui/KeyFocus.h"
 #include "framework/ui/MousePointer.h"
+#include "platform/KeyCodes.h"
 
 TSlider* TSlider::dragged_ = nullptr;
 
@@ -71,6 +74,11 @@ int TSlider::ValueAt(int mouseX) const {
 
 int TSlider::Manage() {
     if (!active) return 0;
+    KeyFocus.Offer(this, x, y, static_cast<float>(w), static_cast<float>(h), TKeyFocus::kLeftRight);
+    if (KeyFocus.ShowsOn(this)) {
+        if (KeyHit(platform::vk::kLeft)) return SetValue(Value - kKeyStep);
+        if (KeyHit(platform::vk::kRight)) return SetValue(Value + kKeyStep);
+    }
     const TMousePointer& mouse = *Game->Mouse;
     const float mx = static_cast<float>(mouse.x), my = static_cast<float>(mouse.y);
     const bool over = mx >= x - kReachX && mx < x + static_cast<float>(w + kReachX) &&

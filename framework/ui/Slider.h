@@ -13,6 +13,8 @@ class TSlider : public TSprite {
 public:
     // The pointer counts as over the bar this far beyond either end.
     static constexpr int kReachX = 10;
+    // Each arrow key moves the value this far while the keyboard's focus is on the slider.
+    static constexpr int kKeyStep = 10;
 
     std::shared_ptr<TGameImage> DotImage;
     int DotX = 0, DotY = 0;  // where the dot's top-left corner is drawn

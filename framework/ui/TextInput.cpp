@@ -6,6 +6,7 @@
 #include "framework/core/Input.h"
 #include "framework/gfx/BitmapFont.h"
 #include "framework/sprites/Shadow.h"
+#include "framework/ui/KeyFocus.h"
 #include "platform/KeyCodes.h"
 #include "platform/text/Utf8.h"
 
@@ -101,6 +102,7 @@ void TTextInput::Type(char32_t c) {
 
 int TTextInput::Manage() {
     if (!Active) return 0;
+    KeyFocus.OfferTyping();
     CursorFlashCounter += Delta;
     if (CursorFlashSpeed > 0 && CursorFlashCounter >= CursorFlashSpeed) {
         CursorFlashCounter = 0;
@@ -120,6 +122,8 @@ int TTextInput::Manage() {
             return 0;
         }
         case kEnter:
+            // Enter pressed the button in the keyboard's focus instead.
+            if (KeyFocus.TookEnter()) return 0;
             if (PlayTypingSoundOnEnter) PlayTypingSound();
             if (AllowNull || HasNonSpace(Text)) {
                 Finish();

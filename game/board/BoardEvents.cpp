@@ -73,6 +73,7 @@ void ConnectBoardEvents() {
         if (Grid) Grid->CreateBonus(x, y, kind);
     };
     BoardEvents.CheckMouse = OnGrid(&TGameGrid::CheckMouse);
+    BoardEvents.CheckKeys = OnGrid(&TGameGrid::CheckKeys);
     BoardEvents.ManageHint = OnGrid(&TGameGrid::ManageHint);
     BoardEvents.StopHint = OnGrid(&TGameGrid::StopHint);
     BoardEvents.ManageSwap = OnGrid(&TGameGrid::ManageSwap);

@@ -101,6 +101,7 @@ struct TBoardEvents {
     // The mouse, the swap and the hint on the board, and the no-more-moves rule: each runs once per tick
     // while its owner's conditions hold. RestorePointer gives the mouse back its plain pointer.
     std::function<void()> CheckMouse = [] {};
+    std::function<void()> CheckKeys = [] {};
     std::function<void()> ManageHint = [] {};
     std::function<void()> StopHint = [] {};
     std::function<void()> ManageSwap = [] {};

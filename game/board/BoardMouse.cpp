@@ -1,5 +1,6 @@
-// The player's hand on the board. A press is fresh in the tick the button goes down (the button was up at
-// the end of the last tick); holding it and moving to a neighbour drags the selected gem there.
+// The player's hand on the board, and what a press does wherever it comes from. A press is fresh in the tick
+// the button goes down (the button was up at the end of the last tick); holding it and moving to a neighbour
+// drags the selected gem there.
 #include <cmath>
 #include <cstdlib>
 #include <memory>
@@ -125,53 +126,62 @@ int TGameGrid::CheckMouse() {
     }
 
     if (Mode == 1) {
-        if (mx != cx || my != cy) {
-            const TCell* target = CellAt(mx, my);
-            const TGem* gem = target ? target->Gem.get() : nullptr;
-            if (!target || !target->active) {
-                ClearBonus(1);
-            } else if (gem && gem->locked) {
-                PlayBoardSound(LockedSound.get());
-                ClearCursor();
-            } else if (gem && gem->rocked) {
-                PlayBoardSound(RockedSound.get());
-                ClearCursor();
-            } else if (!gem || gem->GemType != GEM_CLEARED) {
-                StartSwap();
-                return 1;
-            }
-            return 0;
-        }
-        if (!fresh) return 0;
-        // A second click on the selection: a bonus item clicked twice within a second goes off.
-        const std::shared_ptr<TGem> gem = CellAt(cx, cy)->Gem;
-        if (cursorTimer < 200 && gem && gem->IsBonus()) {
-            ChainedBonuses = 1;
-            if (ActivateBonus(*gem, -1, -1)) ClearBonus(0);
-        } else {
-            ClearBonus(1);
-        }
-        return 0;
+        if (mx != cx || my != cy) return SwapSelectionWith(mx, my);
+        return fresh ? PressSelection() : 0;
     }
 
     if (!fresh) return 0;
     MouseUpFlag = 0;
+    return PressCell(mx, my, mouse.x, mouse.y);
+}
+
+int TGameGrid::SwapSelectionWith(int x, int y) {
+    const TCell* target = CellAt(x, y);
+    const TGem* gem = target ? target->Gem.get() : nullptr;
+    if (!target || !target->active) {
+        ClearBonus(1);
+    } else if (gem && gem->locked) {
+        PlayBoardSound(LockedSound.get());
+        ClearCursor();
+    } else if (gem && gem->rocked) {
+        PlayBoardSound(RockedSound.get());
+        ClearCursor();
+    } else if (!gem || gem->GemType != GEM_CLEARED) {
+        StartSwapTo(x, y);
+        return 1;
+    }
+    return 0;
+}
+
+int TGameGrid::PressSelection() {
+    // A bonus item pressed twice within a second goes off.
+    const std::shared_ptr<TGem> gem = CellAt(cx, cy)->Gem;
+    if (cursorTimer < 200 && gem && gem->IsBonus()) {
+        ChainedBonuses = 1;
+        if (ActivateBonus(*gem, cx, cy)) ClearBonus(0);
+    } else {
+        ClearBonus(1);
+    }
+    return 0;
+}
+
+int TGameGrid::PressCell(int x, int y, int px, int py) {
     if (PointerGemType) {
         const auto powerup = PointerGemType;
-        if (powerup->Validate(mx, my)) {
-            powerup->Activate(mx, my);
+        if (powerup->Validate(x, y)) {
+            powerup->Activate(x, y);
             ClearHUDCursor(0);
         } else {
             PlayBoardSound(FailedSound.get());
         }
         return 0;
     }
-    const std::shared_ptr<TGem> gem = CellAt(mx, my)->Gem;
+    const std::shared_ptr<TGem> gem = CellAt(x, y)->Gem;
     if (!gem || gem->GemType == GEM_CLEARED) {
-        if (!CollectCoinAt(mouse.x, mouse.y) && CellActive(mx, my)) PlayBoardSound(InvalidSound.get());
+        if (!CollectCoinAt(px, py) && CellActive(x, y)) PlayBoardSound(InvalidSound.get());
     } else if (IsPickup(*gem) && !gem->locked) {
         UseCoin(*gem, gem->x, gem->y);
-        DeleteGem(mx, my);
+        DeleteGem(x, y);
         gem->Kill();
         ClearCursor();
     } else if (gem->locked) {
@@ -179,7 +189,7 @@ int TGameGrid::CheckMouse() {
     } else if (gem->rocked) {
         PlayBoardSound(RockedSound.get());
     } else {
-        SetCursor(mx, my);
+        SetCursor(x, y);
         PlayBoardSound(ClickSound.get());
     }
     return 0;

@@ -27,10 +27,14 @@ void Halt(TGem& gem, int swapping) {
 }  // namespace
 
 int TGameGrid::StartSwap() {
+    return StartSwapTo(mx, my);
+}
+
+int TGameGrid::StartSwapTo(int x, int y) {
     TCell* source = CellAt(cx, cy);
-    if (!source || !source->Gem || !CellAt(mx, my)) return 0;
-    dx = mx;
-    dy = my;
+    if (!source || !source->Gem || !CellAt(x, y)) return 0;
+    dx = x;
+    dy = y;
     StopHint();
     const float speed = kCellSize / SwapTime;
     SwapSource = source->Gem;

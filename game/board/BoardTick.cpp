@@ -22,6 +22,7 @@ int TGameGrid::Manage() {
     const bool introOrOutro = BoardEvents.IntroRunning() || BoardEvents.OutroRunning();
     if (!introOrOutro) {
         BoardEvents.CheckMouse();
+        BoardEvents.CheckKeys();
         BoardEvents.UpdatePowerups();
     }
     MouseUpFlag = Game && Game->Mouse && Game->Mouse->GetMb() ? 0 : 1;

@@ -196,12 +196,15 @@ int TGameGrid::DrawOver() {
     if (Gems) Gems->Draw();
     BoardEvents.DrawBoardOverlay();
     DrawSelection();
+    DrawKeyCursor();
     graphics.SetAlpha(1.0f);
     return 1;
 }
 
 void TGameGrid::DrawMouseSquares() const {
-    const TCell* cell = CellAt(mx, my);
+    // The cell the hand is over: the keyboard's cursor while it shows, else the mouse's.
+    const int hx = KeyCursorShown ? KeyCursorX : mx, hy = KeyCursorShown ? KeyCursorY : my;
+    const TCell* cell = CellAt(hx, hy);
     if (!cell || !cell->active) return;
     platform::Graphics& graphics = Game->GetPlatform().GetGraphics();
     // A square one pixel inside a cell.
@@ -213,9 +216,9 @@ void TGameGrid::DrawMouseSquares() const {
                        !BoardEvents.OutroRunning() && !BoardEvents.LevelCompleteActive() &&
                        !HUDPowerupBlockInput;
     graphics.SetAlpha(0.4f);
-    if (quiet && !(cell->Gem && cell->Gem->locked)) square(mx, my);
+    if (quiet && !(cell->Gem && cell->Gem->locked)) square(hx, hy);
     if (PointerGemType) {
-        for (const THUDPowerInfo& point : PointerGemType->GetAreaOfEffect(mx, my)) {
+        for (const THUDPowerInfo& point : PointerGemType->GetAreaOfEffect(hx, hy)) {
             if (point.valid) {
                 graphics.SetColor(100, 255, 100);
             } else {

@@ -96,6 +96,10 @@ public:
     float FallCounter = 0;  // ticks until the next resting gem may start to fall
     int DropGemsFlag = 1, MoveNeedsMatchFlag = 1, MakeNewGems = 1;
     int DiagonalMoves = 0;
+    // The keyboard's cursor on the board: its cell, and whether it shows (from the first key until the
+    // mouse moves).
+    int KeyCursorX = -1, KeyCursorY = -1;
+    int KeyCursorShown = 0;
     int Serial = 0;        // which board this is: each board made has its own number
     int TilesVersion = 0;  // counts the armour layers broken: the tiles look different after each
 
@@ -222,6 +226,20 @@ public:
     // larger of the two moves; a tie goes sideways). 1 with the target in mx, my; 0 when it would leave
     // the board or enter a hole, which drops the selection.
     int CheckDrag();
+    // What a press does, by mouse or by key. On the cell x, y with nothing selected (px, py is where it
+    // landed on the screen, for a falling coin): a carried power-up is used there, a coin or bag collected,
+    // a gem selected. On the selection: a bonus item goes off when pressed again within a second, anything
+    // else is let go. With the selection's neighbour x, y: the swap, unless that cell refuses it.
+    int PressCell(int x, int y, int px, int py);
+    int PressSelection();
+    int SwapSelectionWith(int x, int y);
+    // The keyboard's hand (BoardKeys.cpp), once a tick after the mouse's: the arrows move the cursor, or
+    // with a gem selected swap it that way; Enter or Space press the cell under the cursor; 1 to 6 take up
+    // the power-up of that HUD slot from the left (or put it back), the controller's shoulder buttons step
+    // through the charged ones.
+    int CheckKeys();
+    // Takes up the power-up of HUD slot n (1 to 6 from the left); puts it back when it is the one carried.
+    int TakeUpPowerupSlot(int n);
     int SetCursor(int x, int y);
     // No gem selected.
     int ClearCursor();
@@ -234,6 +252,8 @@ public:
     // stands when it makes a run (or moves a bonus item) and glides back with the failed sound when it does
     // not.
     int StartSwap();
+    // The same with the cell x, y.
+    int StartSwapTo(int x, int y);
     int ManageSwap();
     // 1 when a swap was made.
     int StopSwap();
@@ -306,6 +326,10 @@ private:
     // The square under the mouse, the area of a carried power-up and the selection (GameGrid.cpp).
     void DrawMouseSquares() const;
     void DrawSelection() const;
+    void DrawKeyCursor() const;
+    // The next charged power-up after the one carried, by HUD slot, going step (1 or -1) slots at a time.
+    int NextChargedSlot(int step) const;
+    int keyMouseX_ = -1, keyMouseY_ = -1;  // where the mouse was when the keys last looked
     // The decorative pieces, then the computed frame, in the order they were added.
     void DrawPieces(float offsetX, float offsetY) const;
     // Where the mouse may take the selected gem (BoardMouse.cpp): the cell is active, a neighbour and,

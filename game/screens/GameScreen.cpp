@@ -3,6 +3,7 @@
 
 #include "framework/core/Game.h"
 #include "framework/core/Globals.h"
+#include "framework/core/Input.h"
 #include "framework/core/Messages.h"
 #include "framework/core/SoundBank.h"
 #include "framework/gfx/GameFonts.h"
@@ -34,6 +35,7 @@
 #include "game/screens/LevelCompleteScreen.h"
 #include "game/screens/LevelEvents.h"
 #include "game/screens/Tutorial.h"
+#include "platform/KeyCodes.h"
 
 std::shared_ptr<TGameScreen> GameScreen;
 
@@ -89,8 +91,11 @@ int TGameScreen::Load() {
     if (!LevelCompleteScreen) LevelCompleteScreen = std::make_shared<TLevelCompleteScreen>();
     LevelCompleteScreen->Load();
     Menu = TMenu::Create("buttonMO", "buttonclick", 0, 0, 0);
-    Menu->AddQuickAuto("MenuButton", "menu")
-        ->SetupCaption(GameText.FindString("Button Menu"), GameFonts.Button, nullptr, nullptr, nullptr, nullptr);
+    auto menuButton = Menu->AddQuickAuto("MenuButton", "menu");
+    menuButton->SetupCaption(GameText.FindString("Button Menu"), GameFonts.Button, nullptr, nullptr, nullptr,
+                             nullptr);
+    // The keys are the board's during play; Escape opens the menu.
+    menuButton->KeyFocusable = 0;
     SetMenuCoords(MENU_Y);
     InGameMenu->Load();
     return 1;
@@ -353,6 +358,11 @@ int TGameScreen::Logic() {
         return 1;
     }
     if (!LevelCompleteUp()) {
+        // Escape lets go of a gem or power-up in hand before it opens the menu.
+        if (!InGameMenu->Active && Grid && (Grid->Mode == 1 || Grid->PointerGemType) &&
+            KeyHit(platform::vk::kEscape)) {
+            Grid->ClearBonus(1);
+        }
         const int menu = InGameMenu->Logic();
         // The pointer puts down a carried power-up while the panel is open and takes it up again after.
         if ((menu == TInGameMenu::kOpened || menu == TInGameMenu::kClosed) && Grid) Grid->TogglePointer(menu);

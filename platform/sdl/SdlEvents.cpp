@@ -23,8 +23,9 @@ int ButtonNumber(Uint8 button) {
 
 }  // namespace
 
-SdlEvents::SdlEvents(SdlGraphics* graphics) : graphics_(graphics) {
+SdlEvents::SdlEvents(SdlGraphics* graphics, bool controllers) : graphics_(graphics) {
     SDL_StartTextInput();
+    if (controllers) controllers_ = std::make_unique<SdlControllers>();
 }
 
 SdlEvents::~SdlEvents() {
@@ -115,7 +116,9 @@ void SdlEvents::Translate(const SDL_Event& in, std::deque<Event>& out) {
 
 bool SdlEvents::PollEvent(Event& event) {
     SDL_Event raw;
+    if (controllers_ && pending_.empty()) controllers_->Repeat(pending_);
     while (pending_.empty() && SDL_PollEvent(&raw)) {
+        if (controllers_ && controllers_->Handle(raw, pending_)) continue;
         Translate(raw, pending_);
         if (!pending_.empty() && pending_.back().type == EventType::DeviceReset && graphics_) {
             graphics_->RestoreTextures();

@@ -3,8 +3,10 @@
 #include <SDL.h>
 
 #include <deque>
+#include <memory>
 
 #include "platform/Events.h"
+#include "platform/sdl/SdlController.h"
 
 namespace platform {
 
@@ -12,10 +14,11 @@ class SdlGraphics;
 
 // SDL's event queue in the framework's terms: Windows virtual-key codes, Unicode characters (with
 // Backspace, Enter and Escape typed as characters too, which SDL's text input never delivers), mouse
-// buttons 1–3 in window pixels, wheel notches, and window state.
+// buttons 1–3 in window pixels, wheel notches, and window state; with controllers, game controllers as
+// keys (see ControllerMapper).
 class SdlEvents : public EventSource {
 public:
-    explicit SdlEvents(SdlGraphics* graphics);
+    SdlEvents(SdlGraphics* graphics, bool controllers);
     ~SdlEvents() override;
     bool PollEvent(Event& event) override;
 
@@ -25,6 +28,7 @@ public:
 private:
     SdlGraphics* graphics_;
     std::deque<Event> pending_;
+    std::unique_ptr<SdlControllers> controllers_;
 };
 
 }  // namespace platform

@@ -60,7 +60,8 @@ std::unique_ptr<Platform> CreateSdlPlatform(const SdlPlatformOptions& options, s
 
     auto graphics = std::make_unique<SdlGraphics>(SdlGraphicsOptions{!options.deterministic, frameClock});
     auto system = std::make_unique<SdlSystem>(graphics.get(), options.headless);
-    auto events = std::make_unique<SdlEvents>(graphics.get());
+    // A headless run takes its input from its script alone.
+    auto events = std::make_unique<SdlEvents>(graphics.get(), !options.headless);
     auto audio = std::make_unique<MixerAudio>(std::make_unique<SdlAudioOutput>());
     return std::make_unique<SdlPlatform>(std::move(clock), std::move(system), std::move(graphics),
                                          std::move(audio), std::move(events));

@@ -214,6 +214,16 @@ TEST_F(PlayTest, TheFirstLevelsTeachThemselvesAndTheAutoplayerReadsEveryTipAndSt
     EXPECT_GE(Field(report, {"\"Hint 1b\""}, "t") - Field(report, {"\"Hint 1\""}, "t"), 1500) << report;
 }
 
+TEST_F(PlayTest, AMoveIsPlayedWithTheKeysAlone) {
+    // Seed 3 lays level 1's board with a green gem in the middle under a red one that closes a row of
+    // reds: the first arrow shows the cursor there, Enter takes the green gem and Up swaps it.
+    const std::string data = DataWith(Read(kData + "/levels/1.txt"));
+    const std::string script = "12000 key 39\n12200 key 13\n12400 key 38\n15000 quit\n";
+    const std::string report = Play({"--data", data, "--seed", "3", "--level", kQuiet}, script, "keys");
+    EXPECT_EQ(Field(report, {"level_end", "\"result\":\"left\""}, "moves"), 1) << report;
+    EXPECT_GT(Field(report, {"level_end"}, "score"), 0) << report;
+}
+
 TEST_F(PlayTest, TheIntroDropsTheBoardInAndShowsPlayBeforeTheLevelBegins) {
     const std::string data = DataWith(Read(kData + "/levels/1.txt"));
     const std::string first = Play({"--data", data, "--level", kQuiet}, "12000 quit\n", "start");

@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "framework/screens/GameFade.h"
+#include "framework/ui/KeyFocus.h"
 #include "framework/ui/Menu.h"
 #include "tests/game/screens/TitleFixture.h"
 
@@ -15,6 +16,21 @@ using murkwell::test::TitleFixture;
 
 class TitleTest : public TitleFixture {
 protected:
+    TitleTest() { KeyFocus.Reset(); }
+    ~TitleTest() override { KeyFocus.Reset(); }
+    // The names of the menu's buttons the focus stood on after each key.
+    std::vector<std::string> Walk(const TMenu& menu, std::initializer_list<int> keys) {
+        std::vector<std::string> names;
+        for (const int key : keys) {
+            Key(key);
+            std::string name = "-";
+            for (const auto& button : menu.Buttons) {
+                if (KeyFocus.ShowsOn(button.get())) name = button->name;
+            }
+            names.push_back(name);
+        }
+        return names;
+    }
     std::string Settings() {
         std::ifstream in(game().SettingsFileName() + ".ini");
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
@@ -154,6 +170,31 @@ TEST_F(TitleTest, TheFirstStrikeAfterTheFadeFallsOnTheKeepAndTheSceneKeepsMoving
     EXPECT_LT(least, -11.0f);
     EXPECT_GT(most, 11.0f);
     EXPECT_LE(most, 12.0f);
+}
+
+TEST_F(TitleTest, TabAndTheArrowsWalkTheMenuAndTheExitQuestionAndEnterPressesWhatHasTheFocus) {
+    using platform::vk::kDown;
+    using platform::vk::kTab;
+    using platform::vk::kUp;
+    MakePlayer("Ann");
+    TTitleScreen& title = Title();
+    const std::vector<std::string> walked =
+        Walk(*title.Menu, {kTab, kTab, kTab, kTab, kTab, kUp, kUp, kDown});
+    EXPECT_EQ(walked, (std::vector<std::string>{"PLAY", "CHANGEPLAYER", "TITLEOPTIONS", "EXIT", "PLAY",
+                                                "PLAY", "PLAY", "CHANGEPLAYER"}));
+    Walk(*title.Menu, {kDown, kDown});
+    // Enter on Exit, though Play is the button Enter presses while no focus shows.
+    Key(platform::vk::kEnter);
+    Settle();
+    ASSERT_TRUE(title.ExitDialog);
+    const TMenu& question = *title.ExitDialog->Menu;
+    EXPECT_EQ(Walk(question, {kTab, kTab, kTab}), (std::vector<std::string>{"YES", "NO", "YES"}));
+    Key(platform::vk::kRight);
+    Key(platform::vk::kEnter);
+    Settle();
+    EXPECT_FALSE(title.ExitDialog) << "No answered";
+    EXPECT_EQ(game().CurrentTScreen, &title);
+    EXPECT_FALSE(game().GameFade->Active);
 }
 
 }  // namespace
