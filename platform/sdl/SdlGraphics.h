@@ -137,6 +137,7 @@ private:
     std::string screenshotPath_;
     std::vector<std::weak_ptr<SdlImage>> images_;
     std::chrono::steady_clock::time_point nextFrame_{};
+    bool firstFrameShown_ = false;
 };
 
 }  // namespace platform
