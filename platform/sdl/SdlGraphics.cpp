@@ -143,7 +143,7 @@ bool SdlGraphics::Open(const WindowSpec& spec, std::string& error) {
         return false;
     }
     for (auto& weak : images_) {
-        if (auto image = weak.lock()) image->Upload(renderer_, cache_.get());
+        if (auto image = weak.lock()) image->Upload(renderer_, cache_.get(), software_);
     }
     nextFrame_ = {};
     return true;
@@ -245,7 +245,7 @@ void SdlGraphics::RestoreTextures() {
     SetViewport(viewport);
     if (cache_) cache_->Clear();
     for (auto& weak : images_) {
-        if (auto image = weak.lock()) image->Upload(renderer_, cache_.get());
+        if (auto image = weak.lock()) image->Upload(renderer_, cache_.get(), software_);
     }
 }
 
@@ -277,7 +277,7 @@ ImagePtr SdlGraphics::LoadAnimImage(const PixelMap& pixels, int cellW, int cellH
     PixelMap copy = pixels;
     if (flags & kImageFiltered) copy.BleedIntoTransparent();
     auto image = std::make_shared<SdlImage>(std::move(copy), cellW, cellH, first, count, flags);
-    if (renderer_ && !image->Upload(renderer_, cache_.get())) return nullptr;
+    if (renderer_ && !image->Upload(renderer_, cache_.get(), software_)) return nullptr;
     std::erase_if(images_, [](const std::weak_ptr<SdlImage>& w) { return w.expired(); });
     images_.push_back(image);
     return image;
