@@ -16,7 +16,7 @@ printf '6000 click 512 384\n' > "$work/script.txt"
 export work program
 xvfb-run -a -s "-screen 0 1280x1024x24" sh -c '
     cd "$work"
-    ( date +%s.%N > started; MURKWELL_DEBUG_LOG=1 XDG_DATA_HOME="$work/home" SDL_AUDIODRIVER=dummy \
+    ( date +%s.%N > started; MURKWELL_DEBUG_LOG=1 XDG_DATA_HOME="$work/home" \
         exec "$program" --windowed --script script.txt --report report.jsonl 2> log.txt ) &
     pid=$!
     waited=0
