@@ -4,7 +4,7 @@ JOBS ?= $(shell nproc)
 ARGS ?=
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps configure build run test test-quick test-asan bench fuzz preview levelreport soak clean format
+.PHONY: all deps configure build run test test-quick test-asan bench fuzz preview levelreport soak install package screenshots clean format
 
 all: build
 
@@ -21,6 +21,19 @@ build: configure
 # Starts the game in a window (ARGS="--headless" or other options pass through).
 run: build
 	@./$(BUILD)/murkwell $(ARGS)
+
+# Installs the game under PREFIX (DESTDIR, when set, is put in front of every path, as packagers expect).
+PREFIX ?= /usr/local
+install: build
+	@cmake --install $(BUILD) --prefix $(PREFIX)
+
+# A Debian package of the game in $(BUILD)/, its dependencies read from the libraries it links.
+package: build
+	@cd $(BUILD) && cpack -G DEB
+
+# The screenshots the AppStream metainfo names, in $(BUILD)/screenshots/.
+screenshots: build
+	@packaging/screenshots.sh $(BUILD)/murkwell $(BUILD)/screenshots
 
 # Every test, the slow ones too (CI runs this); `make test-quick` leaves those out while working.
 test: build

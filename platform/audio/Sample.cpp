@@ -1,6 +1,7 @@
 #include "platform/audio/Sample.h"
 
 #include <algorithm>
+#include <cmath>
 #include <string_view>
 
 namespace platform {
@@ -23,6 +24,29 @@ public:
 private:
     std::span<const float> frames_;
     bool done_ = false;
+};
+
+// 16-bit frames become floats a block at a time, exactly the values the WAV decoder gives.
+class Pcm16Reader : public SampleReader {
+public:
+    Pcm16Reader(std::span<const int16_t> values, int channels)
+        : values_(values), buffer_(kBlockFrames * static_cast<size_t>(channels)) {}
+    std::span<const float> Next() override {
+        const size_t count = std::min(buffer_.size(), values_.size() - next_);
+        for (size_t i = 0; i < count; ++i) buffer_[i] = values_[next_ + i] / 32768.0f;
+        next_ += count;
+        return {buffer_.data(), count};
+    }
+    bool Rewind() override {
+        next_ = 0;
+        return true;
+    }
+
+private:
+    static constexpr size_t kBlockFrames = 1024;
+    std::span<const int16_t> values_;
+    std::vector<float> buffer_;
+    size_t next_ = 0;
 };
 
 class OggReader : public SampleReader {
@@ -50,6 +74,13 @@ bool PlayableLayout(int rate, int channels, std::string& error) {
     return false;
 }
 
+bool OnSixteenBitGrid(const std::vector<float>& values) {
+    return std::all_of(values.begin(), values.end(), [](float v) {
+        const float scaled = v * 32768.0f;
+        return scaled >= -32768.0f && scaled <= 32767.0f && scaled == std::nearbyint(scaled);
+    });
+}
+
 bool HasTag(const std::vector<uint8_t>& bytes, size_t offset, std::string_view tag) {
     return bytes.size() >= offset + tag.size() && std::equal(tag.begin(), tag.end(), bytes.begin() + offset);
 }
@@ -71,7 +102,12 @@ SamplePtr Sample::FromSound(SoundData sound, bool loop, std::string& error) {
     if (!PlayableLayout(sound.rate, sound.channels, error)) return nullptr;
     std::shared_ptr<Sample> sample(new Sample(sound.rate, sound.channels, sound.Frames(), loop));
     sound.samples.resize(static_cast<size_t>(sample->frames_ * sound.channels));
-    sample->pcm_ = std::move(sound.samples);
+    if (OnSixteenBitGrid(sound.samples)) {
+        sample->pcm16_.reserve(sound.samples.size());
+        for (float v : sound.samples) sample->pcm16_.push_back(static_cast<int16_t>(std::nearbyint(v * 32768.0f)));
+    } else {
+        sample->pcm_ = std::move(sound.samples);
+    }
     return sample;
 }
 
@@ -85,6 +121,7 @@ SamplePtr Sample::FromOgg(std::shared_ptr<const std::vector<uint8_t>> bytes, boo
 }
 
 std::unique_ptr<SampleReader> Sample::OpenReader() const {
+    if (!pcm16_.empty()) return std::make_unique<Pcm16Reader>(pcm16_, channels_);
     if (!ogg_) return std::make_unique<PcmReader>(pcm_);
     std::string error;
     auto stream = OggStream::Open(ogg_, error);

@@ -25,6 +25,8 @@ public:
 
 // A sound as loaded, never changed afterwards: either decoded frames, or an Ogg Vorbis file kept
 // compressed and decoded while it plays, so that minutes of music cost kilobytes rather than megabytes.
+// Decoded frames that are exactly 16-bit values (every 16-bit WAV file) are kept as such, at half the
+// memory of floats, and turned into floats block by block as they play.
 class Sample {
 public:
     // A WAV file is decoded whole, an Ogg Vorbis file kept compressed; which is which is told by the
@@ -55,6 +57,7 @@ private:
     int64_t frames_;
     bool loop_;
     std::vector<float> pcm_;
+    std::vector<int16_t> pcm16_;  // instead of pcm_ when every value is on the 16-bit grid
     std::shared_ptr<const std::vector<uint8_t>> ogg_;
 };
 

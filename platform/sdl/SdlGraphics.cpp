@@ -143,7 +143,7 @@ bool SdlGraphics::Open(const WindowSpec& spec, std::string& error) {
         return false;
     }
     for (auto& weak : images_) {
-        if (auto image = weak.lock()) image->Upload(renderer_, cache_.get());
+        if (auto image = weak.lock()) image->Upload(renderer_, cache_.get(), software_);
     }
     nextFrame_ = {};
     return true;
@@ -151,6 +151,11 @@ bool SdlGraphics::Open(const WindowSpec& spec, std::string& error) {
 
 bool SdlGraphics::CreateRenderer(std::string& error) {
     const Uint32 flags = SDL_RENDERER_TARGETTEXTURE | SDL_RENDERER_PRESENTVSYNC;
+    // Asked without creating an OpenGL renderer: without a graphics processor, OpenGL would only map its
+    // libraries and threads for a rasteriser slower than SDL's own. SDL then also shows the software
+    // renderer's frames without going through OpenGL.
+    const bool hardware = !VideoIsDummy() && options_.hardwareAcceleration && options_.hardwareAcceleration();
+    if (!hardware) SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     int index = -1;
     if (driver_ == Driver::Direct3D7) index = RenderDriverIndex("software");
     if (driver_ == Driver::OpenGL) index = RenderDriverIndex("opengl");
@@ -158,7 +163,13 @@ bool SdlGraphics::CreateRenderer(std::string& error) {
         error = "The chosen renderer is not available";
         return false;
     }
+    // A renderer named in SDL_RENDER_DRIVER is the user's choice and stands.
+    if (driver_ == Driver::Direct3D9 && !hardware && !SDL_GetHint(SDL_HINT_RENDER_DRIVER)) {
+        index = RenderDriverIndex("software");
+    }
     renderer_ = SDL_CreateRenderer(window_, index, flags);
+    // A graphics processor the X server cannot hand to us (a virtual X server, a remote display) still
+    // leaves OpenGL in software.
     if (renderer_ && driver_ == Driver::Direct3D9 && RendererIsSoftwareGl(renderer_)) {
         SDL_DestroyRenderer(renderer_);
         SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
@@ -234,7 +245,7 @@ void SdlGraphics::RestoreTextures() {
     SetViewport(viewport);
     if (cache_) cache_->Clear();
     for (auto& weak : images_) {
-        if (auto image = weak.lock()) image->Upload(renderer_, cache_.get());
+        if (auto image = weak.lock()) image->Upload(renderer_, cache_.get(), software_);
     }
 }
 
@@ -266,7 +277,7 @@ ImagePtr SdlGraphics::LoadAnimImage(const PixelMap& pixels, int cellW, int cellH
     PixelMap copy = pixels;
     if (flags & kImageFiltered) copy.BleedIntoTransparent();
     auto image = std::make_shared<SdlImage>(std::move(copy), cellW, cellH, first, count, flags);
-    if (renderer_ && !image->Upload(renderer_, cache_.get())) return nullptr;
+    if (renderer_ && !image->Upload(renderer_, cache_.get(), software_)) return nullptr;
     std::erase_if(images_, [](const std::weak_ptr<SdlImage>& w) { return w.expired(); });
     images_.push_back(image);
     return image;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/Graphics.h"
+#include "platform/os/GraphicsHardware.h"
 #include "platform/sdl/SdlTransformCache.h"
 
 namespace platform {
@@ -22,6 +23,9 @@ struct SdlGraphicsOptions {
     // The byte budget of turned, scaled and tinted copies of pictures kept for SDL's software renderer;
     // 0 turns the copies off. Other renderers turn, scale and tint pictures themselves and keep none.
     size_t transformCacheBytes = SdlTransformCache::kDefaultBudget;
+    // Whether OpenGL would run on a graphics processor; without one the accelerated driver is SDL's
+    // software renderer. Null counts as none.
+    bool (*hardwareAcceleration)() = SystemHasHardwareAcceleration;
 };
 
 // The drawing layer on SDL's renderer. Everything is drawn into a render-target texture the size of the
@@ -133,6 +137,7 @@ private:
     std::string screenshotPath_;
     std::vector<std::weak_ptr<SdlImage>> images_;
     std::chrono::steady_clock::time_point nextFrame_{};
+    bool firstFrameShown_ = false;
 };
 
 }  // namespace platform

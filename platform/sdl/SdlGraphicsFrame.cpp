@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <thread>
 
 #include "platform/codecs/ImageCodec.h"
@@ -9,6 +10,20 @@
 #include "platform/sdl/SdlGraphics.h"
 
 namespace platform {
+namespace {
+
+// For measuring start-up from outside: the wall-clock time the first frame went to the screen, which a
+// script compares with the time it started the program.
+void LogFirstFrame() {
+    if (!std::getenv("MURKWELL_DEBUG_LOG")) return;
+    using namespace std::chrono;
+    const auto since = duration_cast<microseconds>(system_clock::now().time_since_epoch()).count();
+    std::fprintf(stderr, "First frame shown at %lld.%06lld\n", static_cast<long long>(since / 1000000),
+                 static_cast<long long>(since % 1000000));
+}
+
+}  // namespace
+
 void SdlGraphics::Compose() {
     SDL_SetRenderTarget(renderer_, nullptr);
     UpdateOutputSize();
@@ -68,6 +83,10 @@ void SdlGraphics::Flip(int sync) {
     }
     Compose();
     SDL_RenderPresent(renderer_);
+    if (!firstFrameShown_) {
+        firstFrameShown_ = true;
+        LogFirstFrame();
+    }
     SDL_SetRenderTarget(renderer_, target_);
     SetViewport(viewport_);
     Pace(sync);

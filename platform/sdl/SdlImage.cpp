@@ -33,6 +33,8 @@ SDL_Rect VisibleWithin(const PixelMap& pixels, const SDL_Rect& frame) {
 SdlImage::SdlImage(PixelMap pixels, int cellW, int cellH, int first, int frames, int flags)
     : Image(cellW, cellH, frames),
       pixels_(std::move(pixels)),
+      width_(pixels_.Width()),
+      height_(pixels_.Height()),
       cellW_(cellW),
       cellH_(cellH),
       first_(first),
@@ -46,38 +48,78 @@ SdlImage::SdlImage(PixelMap pixels, int cellW, int cellH, int first, int frames,
 }
 
 SdlImage::~SdlImage() {
-    Release();
+    DropTexture();
 }
 
-void SdlImage::Release() {
+void SdlImage::DropTexture() {
     if (cache_) cache_->Forget(*this);
     cache_ = nullptr;
     if (texture_) SDL_DestroyTexture(texture_);
     texture_ = nullptr;
 }
 
-bool SdlImage::Upload(SDL_Renderer* renderer, SdlTransformCache* cache) {
+void SdlImage::Release() {
+    if (texture_ && pixels_.Empty()) {
+        PixelMap back(width_, height_);
+        std::vector<uint32_t> argb;
+        if (ReadArgb({0, 0, width_, height_}, argb)) {
+            SDL_ConvertPixels(width_, height_, SDL_PIXELFORMAT_ARGB8888, argb.data(), width_ * 4,
+                              SDL_PIXELFORMAT_RGBA32, back.Data(), width_ * 4);
+        }
+        pixels_ = std::move(back);
+    }
+    DropTexture();
+}
+
+bool SdlImage::Upload(SDL_Renderer* renderer, SdlTransformCache* cache, bool inMemory) {
     Release();
     if (!renderer || pixels_.Empty()) return false;
     // The renderers' own layout, so that drawing copies pixels instead of reordering their bytes each
-    // frame (the software renderer blits without conversion then).
-    texture_ = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC,
-                                 pixels_.Width(), pixels_.Height());
+    // frame (the software renderer blits without conversion then). A texture that can be locked gives
+    // its pixels back.
+    texture_ = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888,
+                                 inMemory ? SDL_TEXTUREACCESS_STREAMING : SDL_TEXTUREACCESS_STATIC, width_,
+                                 height_);
     if (!texture_) return false;
-    std::vector<uint8_t> converted(static_cast<size_t>(pixels_.Width()) * pixels_.Height() * 4);
-    SDL_ConvertPixels(pixels_.Width(), pixels_.Height(), SDL_PIXELFORMAT_RGBA32, pixels_.Data(),
-                      pixels_.Width() * 4, SDL_PIXELFORMAT_ARGB8888, converted.data(), pixels_.Width() * 4);
-    SDL_UpdateTexture(texture_, nullptr, converted.data(), pixels_.Width() * 4);
+    std::vector<uint8_t> converted(static_cast<size_t>(width_) * height_ * 4);
+    SDL_ConvertPixels(width_, height_, SDL_PIXELFORMAT_RGBA32, pixels_.Data(), width_ * 4,
+                      SDL_PIXELFORMAT_ARGB8888, converted.data(), width_ * 4);
+    SDL_UpdateTexture(texture_, nullptr, converted.data(), width_ * 4);
     SDL_SetTextureScaleMode(texture_, Filtered() ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
     SDL_SetTextureBlendMode(texture_, SDL_BLENDMODE_BLEND);
     cache_ = cache;
+    if (inMemory) pixels_ = PixelMap();
+    return true;
+}
+
+bool SdlImage::ReadArgb(const SDL_Rect& area, std::vector<uint32_t>& out) const {
+    if (area.x < 0 || area.y < 0 || area.w <= 0 || area.h <= 0 || area.x + area.w > width_ ||
+        area.y + area.h > height_) {
+        return false;
+    }
+    out.resize(static_cast<size_t>(area.w) * area.h);
+    if (!pixels_.Empty()) {
+        const uint8_t* first = pixels_.Row(area.y) + static_cast<size_t>(area.x) * 4;
+        return SDL_ConvertPixels(area.w, area.h, SDL_PIXELFORMAT_RGBA32, first, width_ * 4,
+                                 SDL_PIXELFORMAT_ARGB8888, out.data(), area.w * 4) == 0;
+    }
+    // Locking a texture of the software renderer hands out its memory; nothing is copied or uploaded.
+    void* locked = nullptr;
+    int pitch = 0;
+    if (!texture_ || SDL_LockTexture(texture_, &area, &locked, &pitch) != 0) return false;
+    for (int y = 0; y < area.h; ++y) {
+        const auto* row = reinterpret_cast<const uint32_t*>(static_cast<const uint8_t*>(locked) +
+                                                            static_cast<size_t>(y) * pitch);
+        std::copy(row, row + area.w, out.begin() + static_cast<ptrdiff_t>(y) * area.w);
+    }
+    SDL_UnlockTexture(texture_);
     return true;
 }
 
 bool SdlImage::Source(int frame, SDL_Rect& out) const {
     if (frame < 0 || frame >= Frames()) return false;
     Rect r;
-    if (!FrameRect(pixels_.Width(), pixels_.Height(), cellW_, cellH_, first_, frame, r)) return false;
+    if (!FrameRect(width_, height_, cellW_, cellH_, first_, frame, r)) return false;
     out = {r.x, r.y, r.w, r.h};
     return true;
 }

@@ -67,17 +67,16 @@ inline uint32_t ApplyTint(uint32_t p, Tint t) {
 }
 
 // The part of the image's pixels as ARGB8888 values, row after row, with a border of one pixel all round
-// repeating its edge, so that filtering never reads outside it.
-std::vector<uint32_t> BorderedPixels(const PixelMap& pixels, int x0, int y0, int w, int h) {
+// repeating its edge, so that filtering never reads outside it. Empty when the pixels cannot be read.
+std::vector<uint32_t> BorderedPixels(const SdlImage& image, int x0, int y0, int w, int h) {
+    std::vector<uint32_t> part;
+    if (!image.ReadArgb({x0, y0, w, h}, part)) return {};
     const int stride = w + 2;
     std::vector<uint32_t> out(static_cast<size_t>(stride) * (h + 2));
     for (int y = -1; y <= h; ++y) {
-        const uint8_t* row = pixels.Row(y0 + std::clamp(y, 0, h - 1)) + static_cast<size_t>(x0) * 4;
+        const uint32_t* row = part.data() + static_cast<size_t>(std::clamp(y, 0, h - 1)) * w;
         uint32_t* o = out.data() + static_cast<size_t>(y + 1) * stride;
-        for (int x = -1; x <= w; ++x) {
-            const uint8_t* p = row + static_cast<size_t>(std::clamp(x, 0, w - 1)) * 4;
-            o[x + 1] = uint32_t{p[3]} << 24 | uint32_t{p[0]} << 16 | uint32_t{p[1]} << 8 | p[2];
-        }
+        for (int x = -1; x <= w; ++x) o[x + 1] = row[std::clamp(x, 0, w - 1)];
     }
     return out;
 }
@@ -278,6 +277,8 @@ SdlTransformCache::Entry* SdlTransformCache::Make(const SdlImage& image, const K
     if (width <= 0 || height <= 0) return nullptr;
     const int sizeClass = SizeClass(width, height);
     if (sizeClass < 0) return nullptr;
+    const std::vector<uint32_t> part = BorderedPixels(image, key.x, key.y, key.w, key.h);
+    if (part.empty()) return nullptr;
     Page* page = nullptr;
     int slot = 0;
     if (!Slot(sizeClass, key.kind, page, slot)) return nullptr;
@@ -291,7 +292,6 @@ SdlTransformCache::Entry* SdlTransformCache::Make(const SdlImage& image, const K
         return nullptr;
     }
 
-    const std::vector<uint32_t> part = BorderedPixels(image.Pixels(), key.x, key.y, key.w, key.h);
     const int stride = key.w + 2;
     const Tint tint{static_cast<uint8_t>(key.tint >> 16), static_cast<uint8_t>(key.tint >> 8),
                     static_cast<uint8_t>(key.tint), static_cast<uint8_t>(key.tint >> 24)};

@@ -8,6 +8,7 @@
 
 #include "tools/assetgen/DataFolder.h"
 #include "tools/assetgen/Group.h"
+#include "tools/assetgen/Icon.h"
 #include "tools/assetgen/TextCheck.h"
 #include "tools/assetgen/preview/Preview.h"
 
@@ -20,7 +21,8 @@ int Usage() {
         "usage: assetgen --list\n"
         "       assetgen --group NAME --out DATA_DIR\n"
         "       assetgen --check DATA_DIR [TEXT_KEY_LIST...]\n"
-        "       assetgen --preview DATA_DIR OUT_DIR\n",
+        "       assetgen --preview DATA_DIR OUT_DIR\n"
+        "       assetgen --icons OUT_DIR NAME\n",
         stderr);
     return 2;
 }
@@ -86,6 +88,17 @@ int Preview(const std::string& root, const std::string& out) {
     return 0;
 }
 
+// The desktop's icons, outside the data folder: the game never loads them.
+int Icons(const std::string& root, const std::string& name) {
+    try {
+        assetgen::WriteDesktopIcons(root, name);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "assetgen: cannot write the desktop icons: %s\n", e.what());
+        return 1;
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -99,6 +112,9 @@ int main(int argc, char** argv) {
     }
     if (args.size() == 3 && args[0] == "--preview" && !args[1].empty() && !args[2].empty()) {
         return Preview(args[1], args[2]);
+    }
+    if (args.size() == 3 && args[0] == "--icons" && !args[1].empty() && !args[2].empty()) {
+        return Icons(args[1], args[2]);
     }
     return Usage();
 }

@@ -72,6 +72,38 @@ TEST_P(StreamedSample, CountsItsPositionInTheSamplesFrames) {
 
 INSTANTIATE_TEST_SUITE_P(OnceAndLooping, StreamedSample, ::testing::Bool());
 
+// Everything a sample's reader hands out, block after block, until the end.
+std::vector<float> ReadAll(SampleReader& reader) {
+    std::vector<float> all;
+    for (std::span<const float> block = reader.Next(); !block.empty(); block = reader.Next())
+        all.insert(all.end(), block.begin(), block.end());
+    return all;
+}
+
+// A 16-bit WAV file is kept at 16 bits but plays exactly the values the decoder gives, from the start
+// again after a rewind; values between the 16-bit steps are kept as they are.
+TEST(SampleLayout, SixteenBitFramesPlayExactlyAsDecoded) {
+    const std::vector<uint8_t> wav = EncodeWav16(test::Tone(440, 0.2, 44100, 2, 0.7f));
+    SoundData decoded;
+    std::string error;
+    ASSERT_TRUE(DecodeWav(wav, decoded, error)) << error;
+    const SamplePtr sample =
+        Sample::FromFileBytes(std::make_shared<std::vector<uint8_t>>(wav), false, error);
+    ASSERT_TRUE(sample) << error;
+    EXPECT_EQ(sample->Frames(), decoded.Frames());
+    const auto reader = sample->OpenReader();
+    const std::vector<float> first = ReadAll(*reader);
+    EXPECT_EQ(first, decoded.samples);
+    ASSERT_TRUE(reader->Rewind());
+    EXPECT_EQ(ReadAll(*reader), decoded.samples);
+
+    SoundData fine = test::Tone(440, 0.01, 44100, 1, 0.5f);
+    fine.samples[7] = 0.1f + 1e-6f;
+    const SamplePtr precise = Sample::FromSound(fine, false, error);
+    ASSERT_TRUE(precise) << error;
+    EXPECT_EQ(ReadAll(*precise->OpenReader()), fine.samples);
+}
+
 TEST(SampleLayout, RefusesWhatTheMixerCannotPlay) {
     std::string error;
     SoundData sound = test::Tone(440, 0.1, 48000, 2);

@@ -62,6 +62,26 @@ TEST_F(SdlGraphicsTest, ClsFillsOnlyTheViewport) {
     EXPECT_THAT(s.At(150, 120), IsColour(10, 20, 30));
 }
 
+// The software renderer's textures hold the only copy of a picture's pixels; a new renderer (the window
+// opened again, another driver) gets them back from the old one, turned copies included.
+TEST_F(SdlGraphicsTest, PicturesOutliveTheirRenderer) {
+    Open(320, 240);
+    ImagePtr image = RedBlue();
+    ASSERT_TRUE(image);
+    for (int round = 0; round < 2; ++round) {
+        Open(320, 240);
+        graphics_->DrawImage(*image, 100, 100, 0);
+        graphics_->SetRotation(90);
+        graphics_->DrawImage(*image, 200, 100, 0);
+        graphics_->SetRotation(0);
+        const PixelMap s = Screen();
+        EXPECT_THAT(s.At(102, 105), IsColour(255, 0, 0)) << round;
+        EXPECT_THAT(s.At(117, 105), IsColour(0, 0, 255)) << round;
+        EXPECT_THAT(s.At(197, 102), IsColour(255, 0, 0)) << round;
+        EXPECT_THAT(s.At(197, 117), IsColour(0, 0, 255)) << round;
+    }
+}
+
 TEST_F(SdlGraphicsTest, ImagesLandByHandleScaleAndRotation) {
     Open(1024, 768);
     ImagePtr image = RedBlue();
