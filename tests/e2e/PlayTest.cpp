@@ -126,7 +126,7 @@ protected:
 };
 
 TEST_F(PlayTest, TheAutoplayerWinsALevelAndTheSameSeedPlaysItTheSameWay) {
-    const std::string script = "75000 quit\n";
+    const std::string script = "105000 quit\n";
     auto play = [&](int seed, const std::string& tag) {
         return Play({"--seed", std::to_string(seed), "--level", "3", "--autoplay"}, script, tag);
     };
@@ -153,7 +153,7 @@ TEST_F(PlayTest, ASimulatedRunPlaysTheDrawnGameExactlyAndEndsOnTheEventAskedFor)
         const size_t at = report.find("\"event\":\"level_end\"");
         return at == std::string::npos ? "" : report.substr(at, report.find('\n', at) - at);
     };
-    const std::string drawn = Play({"--seed", "5", "--level", "3", "--autoplay"}, "60000 quit\n", "drawn");
+    const std::string drawn = Play({"--seed", "5", "--level", "3", "--autoplay"}, "95000 quit\n", "drawn");
     const std::string report = folder_ + "simulated.jsonl";
     std::string output;
     ASSERT_EQ(murkwell::test::RunProgram({kProgram, "--simulate", "--seed", "5", "--level", "3", "--autoplay",
@@ -195,7 +195,7 @@ TEST_F(PlayTest, AFirstStartLoadsNamesAPlayerOnTheTitleWhoWinsLevelOneAndComesBa
 }
 
 TEST_F(PlayTest, TheFirstLevelsTeachThemselvesAndTheAutoplayerReadsEveryTipAndStoryOnItsWay) {
-    const std::string report = Play({"--seed", "3", "--level", "1", "--autoplay"}, "150000 quit\n", "teach");
+    const std::string report = Play({"--seed", "3", "--level", "1", "--autoplay"}, "195000 quit\n", "teach");
     // In order: each level's start, what it tells, its win.
     size_t at = 0;
     for (const char* step :
