@@ -10,7 +10,6 @@
 #include "framework/screens/LoadList.h"
 #include "game/screens/GameScreen.h"
 #include "game/screens/PlaySession.h"
-#include "game/screens/ShopScreen.h"
 #include "platform/files/Files.h"
 
 void ListGameText(TLoadList& list) {
@@ -37,7 +36,6 @@ void ListGameLoading(TLoadList& list, const std::function<void(TLoadList&)>& lis
     ListGameSounds(list);
     list.Stage("Loading images");
     if (GameScreen) GameScreen->ListSharedResources(list);
-    TShopScreen::ListData(list);
     list.Stage("Loading fonts");
     ListGameFonts(list);
     list.Stage("Loading Title Screen");

@@ -40,8 +40,9 @@ public:
 
     TShopScreen();
 
-    // The pictures of the catalogue, taken once: each item's scene picture and its two button pictures,
-    // one item of the list for each entry of the catalogue.
+    // The pictures of the catalogue, taken once, the first time the shop opens rather than at start-up
+    // (some 13 MB a player who never shops need not hold): each item's scene picture and its two button
+    // pictures, one item of the list for each entry of the catalogue.
     static void ListData(TLoadList& list);
     static int LoadData();
     // Whether they have been taken.
