@@ -95,7 +95,7 @@ int TKeyFocus::Nearest(int from, int dx, int dy) const {
         const float along = ix * static_cast<float>(dx) + iy * static_cast<float>(dy);
         const float across = std::fabs(ix * static_cast<float>(dy) + iy * static_cast<float>(dx));
         // Only what lies that way; a widget far off to the side counts as further than one straight on.
-        if (along < 1) continue;
+        if (along < 1 || item.keeps == kTabOnly) continue;
         const float score = along + 2 * across;
         if (score < bestScore) {
             bestScore = score;
@@ -135,11 +135,14 @@ std::vector<int> TKeyFocus::ReadingOrder() const {
 
 bool TKeyFocus::LeftToWidget(int index, int dx, int dy) const {
     if (index < 0) {
-        return dy != 0 && std::any_of(last_.begin(), last_.end(),
-                                      [](const Item& item) { return item.keeps == kUpDownAlways; });
+        const auto keeping = [](Keeps keeps) {
+            return [keeps](const Item& item) { return item.keeps == keeps; };
+        };
+        return (dy != 0 && std::any_of(last_.begin(), last_.end(), keeping(kUpDownAlways))) ||
+               std::all_of(last_.begin(), last_.end(), keeping(kTabOnly));
     }
     const Keeps keeps = last_[static_cast<size_t>(index)].keeps;
-    return dx != 0 ? keeps == kLeftRight : keeps == kUpDown || keeps == kUpDownAlways;
+    return keeps == kTabOnly || (dx != 0 ? keeps == kLeftRight : keeps == kUpDown || keeps == kUpDownAlways);
 }
 
 void TKeyFocus::Arrow(int code, int dx, int dy) {

@@ -12,8 +12,10 @@ class TKeyFocus {
 public:
     // The arrows a widget reads itself: kLeftRight and kUpDown while the focus shows on it (a slider's left
     // and right), kUpDownAlways also while the focus shows nowhere (a list's up and down, as before there
-    // was a focus).
-    enum Keeps { kNone = 0, kLeftRight, kUpDown, kUpDownAlways };
+    // was a focus). kTabOnly: a widget over a screen that keeps the arrows (a tip over the board), reached
+    // by Tab alone; while it is in focus, or the focus shows nowhere and nothing else is offered, the arrows
+    // are left to the screen.
+    enum Keeps { kNone = 0, kLeftRight, kUpDown, kUpDownAlways, kTabOnly };
 
     // A widget managed this tick takes part, at x, y with size w × h on the virtual screen. True when the
     // keys pressed it since the last tick.

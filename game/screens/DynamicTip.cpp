@@ -7,6 +7,7 @@
 #include "framework/gfx/BitmapFont.h"
 #include "framework/gfx/GameImage.h"
 #include "framework/gfx/Label.h"
+#include "framework/ui/KeyFocus.h"
 #include "framework/ui/MousePointer.h"
 #include "game/screens/TipArrow.h"
 
@@ -64,9 +65,14 @@ bool TDynamicTip::Contains(int px, int py) const {
 int TDynamicTip::Logic() {
     if (!visible) return 1;
     TMousePointer& mouse = *Game->Mouse;
-    if (_closeable && !FadingOut() && mouse.PeekHits(1) && Contains(mouse.x, mouse.y)) {
-        mouse.MouseHit(1);
-        if (StartFadeOut()) return 1;
+    if (_closeable && !FadingOut() && _image) {
+        // A tip that closes is the keyboard's too: Tab brings the focus to it and Enter closes it, so that
+        // Escape keeps opening the menu and the arrows stay the board's.
+        const bool pressed = KeyFocus.Offer(this, Left(), Top(), static_cast<float>(_image->w),
+                                            static_cast<float>(_image->h), TKeyFocus::kTabOnly);
+        const bool clicked = !pressed && mouse.PeekHits(1) && Contains(mouse.x, mouse.y);
+        if (clicked) mouse.MouseHit(1);
+        if ((pressed || clicked) && StartFadeOut()) return 1;
     }
     if (Step(Delta)) visible = 0;
     return visible ? 0 : 1;

@@ -17,6 +17,7 @@
 #include "framework/ui/Button.h"
 #include "framework/ui/DialogOK.h"
 #include "framework/ui/DialogYesNo.h"
+#include "framework/ui/KeyFocus.h"
 #include "framework/ui/Menu.h"
 #include "framework/ui/MousePointer.h"
 #include "game/board/BoardSound.h"
@@ -44,6 +45,9 @@ namespace {
 constexpr int kFadeMs = 300;
 // The item bar's hit area reaches this far beyond the three buttons' span.
 constexpr int kBarMargin = 60;
+// Half the side of the keyboard's focus frame on an item: the round button and a little, which keeps the
+// frame on the screen below the bar.
+constexpr float kFocusHalf = 50;
 constexpr int kGoldPanelX = 776, kGoldPanelY = 4;
 // The picture is taken on the tenth frame after the question, when the pointer is long gone; the file is
 // looked for a frame after that.
@@ -170,13 +174,21 @@ float TShopScreen::GetImagePosX(int i) const {
 int TShopScreen::CheckItemButtons() {
     const TMousePointer& mouse = *Game->Mouse;
     const float left = static_cast<float>(BAR_X - kBarMargin);
-    const bool inBar = mouse.x >= left && mouse.x < left + static_cast<float>(ITEMS_SHOWN * ITEM_SPREAD);
-    if (!inBar) return -1;
+    const float right = left + static_cast<float>(ITEMS_SHOWN * ITEM_SPREAD);
+    const bool inBar = mouse.x >= left && mouse.x < right;
     int clicked = -1;
     for (int i = 0; i < ITEM_COUNT; ++i) {
         ShopItem& item = *CurrentItems[static_cast<size_t>(i)];
         item.GlowValue = std::max(0.0f, item.GlowValue - Delta / 30.0f);
-        const bool over = std::abs(static_cast<float>(mouse.x) - GetImagePosX(i)) < kBarMargin &&
+        // The items in the bar's window are the keyboard's too: the one in focus glows, Enter buys it.
+        const float x = GetImagePosX(i);
+        const float half = kFocusHalf;
+        if (x >= left && x < right &&
+            KeyFocus.Offer(&item, x - half, static_cast<float>(BAR_Y) - half, 2 * half, 2 * half)) {
+            clicked = i;
+        }
+        if (KeyFocus.ShowsOn(&item)) item.GlowValue = 1;
+        const bool over = inBar && std::abs(static_cast<float>(mouse.x) - x) < kBarMargin &&
                           std::abs(static_cast<float>(mouse.y - BAR_Y)) < kBarMargin;
         if (!over) continue;
         item.GlowValue = 1;

@@ -58,7 +58,8 @@ public:
     int InitScrollBar();
     // The middle of offered item i's button.
     float GetImagePosX(int i) const;
-    // The offered item under the mouse that was clicked, -1 for none; the glows follow the mouse.
+    // The offered item clicked, or pressed through the keyboard's focus, -1 for none; the glows follow the
+    // mouse and the focus.
     int CheckItemButtons();
     int BeginPurchase(int index);
     int ManagePurchaseDialog();

@@ -148,6 +148,14 @@ int TTutorial::Manage() {
     return hits && Game->Mouse && !Game->Mouse->PeekHits(1) ? 1 : 0;
 }
 
+std::shared_ptr<TDynamicTip> TTutorial::ClosableTip() const {
+    for (int i = 0; i < TipsCount; ++i) {
+        const auto& tip = Tips[static_cast<size_t>(i)];
+        if (tip && tip->visible && tip->_closeable && tip->_image && !tip->FadingOut()) return tip;
+    }
+    return nullptr;
+}
+
 int TTutorial::ManageTips() {
     for (int i = 0; i < TipsCount;) {
         if (!Tips[static_cast<size_t>(i)]->Logic()) {

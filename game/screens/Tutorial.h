@@ -70,6 +70,9 @@ public:
     int KillTipGlowSprite();
     // One tick. 1 when a click closed a tip (the click is taken).
     int Manage();
+    // The first tip a click (or Enter, with the keyboard's focus on it) would close now: up or coming up,
+    // not already going; none when there is none.
+    std::shared_ptr<TDynamicTip> ClosableTip() const;
     int ManageTipArrows();
     int ManageTips();
     int SetImages();

@@ -1,6 +1,6 @@
 // A level played from the keyboard: the cursor walks the board, Enter takes a gem and an arrow swaps it,
 // number keys and the controller's shoulder buttons take up power-ups that Enter puts down, and Escape lets
-// go of what is in hand before it opens the menu.
+// go of what is in hand before it opens the menu; a tip takes the focus by Tab and closes on Enter.
 #include <gtest/gtest.h>
 
 #include "framework/ui/KeyFocus.h"
@@ -10,6 +10,7 @@
 #include "game/board/StakeHUD.h"
 #include "game/save/ShopItem.h"
 #include "game/screens/InGameMenu.h"
+#include "game/screens/Tutorial.h"
 #include "platform/KeyCodes.h"
 #include "tests/game/screens/GameScreenFixture.h"
 
@@ -117,6 +118,30 @@ TEST_F(KeyPlayTest, EscapeLetsGoOfTheGemInHandBeforeItOpensTheMenu) {
     EXPECT_EQ(GameScreen->InGameMenu->Active, 0);
     Key(vk::kEscape);
     EXPECT_EQ(GameScreen->InGameMenu->Active, 1);
+}
+
+TEST_F(KeyPlayTest, TabTakesTheFocusToATipAndEnterClosesItWhileTheArrowsAndEscapeStayTheBoards) {
+    Playing(8);
+    const auto tip = Tutorial.CreateDynamicTip("h", "t", 100, 100, 0, 1);
+    Tutorial.CreateDynamicTip("h", "goes by itself", 100, 300, 0, 0);
+    Frames(2);
+    CursorTo(1, 1);
+    CursorTo(2, 1);  // the arrows walked the board's cursor past the tip
+    Key(vk::kTab);
+    EXPECT_TRUE(KeyFocus.ShowsOn(tip.get())) << "the tip that closes takes the focus";
+    CursorTo(3, 1);
+    EXPECT_TRUE(KeyFocus.ShowsOn(tip.get())) << "the arrows moved the cursor, not the focus";
+    Key(vk::kEnter);
+    EXPECT_EQ(Grid->Mode, 0) << "Enter went to the tip, not the gem under the cursor";
+    EXPECT_EQ(Tutorial.ClosableTip(), nullptr);
+    Frames(300);
+    EXPECT_EQ(Tutorial.TipsCount, 1) << "gone after its fade; the other is no key's to close";
+    Key(vk::kEnter);
+    EXPECT_EQ(Grid->Mode, 1) << "with the tip gone, Enter is the board's again";
+    Tutorial.CreateDynamicTip("h", "t", 100, 100, 0, 1);
+    Key(vk::kEscape);
+    Key(vk::kEscape);
+    EXPECT_EQ(GameScreen->InGameMenu->Active, 1) << "Escape lets go of the gem, then opens the menu over a tip";
 }
 
 TEST_F(KeyPlayTest, NumberKeysAndShouldersTakeUpPowerupsAndEnterPutsThemDownAtTheCursor) {

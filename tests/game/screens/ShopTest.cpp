@@ -1,5 +1,6 @@
 // The shop over the game's catalogue and pictures: the bar of what can be bought, buying through the
-// keeper's dialog, what she refuses, and the first purchases she insists on before the player leaves.
+// keeper's dialog, what she refuses, and the first purchases she insists on before the player leaves; the
+// bar's items by keyboard.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -11,12 +12,14 @@
 #include "framework/screens/GameFade.h"
 #include "framework/ui/Button.h"
 #include "framework/ui/DialogOK.h"
+#include "framework/ui/KeyFocus.h"
 #include "framework/ui/Menu.h"
 #include "game/board/HUDPowerupRow.h"
 #include "game/save/ShopCatalogue.h"
 #include "game/save/ShopItem.h"
 #include "game/screens/PurchaseDialog.h"
 #include "game/screens/ShopScreen.h"
+#include "platform/KeyCodes.h"
 #include "tests/game/screens/GameScreenFixture.h"
 
 namespace {
@@ -54,6 +57,26 @@ protected:
         return ids;
     }
 };
+
+TEST_F(ShopTest, TabWalksTheBarsItemsWhichGlowInFocusAndEnterOpensThePurchase) {
+    KeyFocus.Reset();
+    Enter(4, 500);
+    const ShopItem* second = ShopScreen->CurrentItems[1].get();
+    const auto key = [this](int code) {
+        Push(platform::EventType::KeyDown, code);
+        Push(platform::EventType::KeyUp, code);
+        Frames(2);
+    };
+    for (int i = 0; i < 12 && !KeyFocus.ShowsOn(second); ++i) key(platform::vk::kTab);
+    ASSERT_TRUE(KeyFocus.ShowsOn(second)) << "the bar's items take the focus";
+    EXPECT_FLOAT_EQ(second->GlowValue, 1) << "and glow in it";
+    EXPECT_FALSE(ShopScreen->PurchaseDialog);
+    key(platform::vk::kEnter);
+    ASSERT_TRUE(ShopScreen->PurchaseDialog);
+    EXPECT_EQ(ShopScreen->PurchaseDialog->selectedItem.get(), second);
+    EXPECT_EQ(game().CurrentTScreen, ShopScreen.get()) << "Enter in the focus does not leave the shop";
+    KeyFocus.Reset();
+}
 
 TEST_F(ShopTest, TheBarOffersWhatTheOpenedLevelsAllowAndCentresAShortRow) {
     struct Case {
