@@ -57,6 +57,8 @@ bool ParseOptions(int argc, const char* const* argv, Options& options, std::stri
             options.relaxed = true;
         } else if (arg == "--autoplay") {
             options.autoplay = true;
+        } else if (arg == "--keyboard") {
+            options.keyboard = true;
         } else if (arg == "--report") {
             if (!value(options.reportPath)) return false;
         } else if (arg == "--exit-on") {
@@ -84,6 +86,10 @@ bool ParseOptions(int argc, const char* const* argv, Options& options, std::stri
     }
     if (options.relaxed && options.level == 0 && !options.autoplay) {
         error = "--relaxed goes with --level or --autoplay";
+        return false;
+    }
+    if (options.keyboard && !options.autoplay) {
+        error = "--keyboard goes with --autoplay";
         return false;
     }
     if (options.equip && options.level == 0) {
@@ -116,6 +122,8 @@ std::string UsageText() {
            "  --relaxed         with --level: play it without the clock; with --autoplay: a new player it\n"
            "                    makes plays relaxed\n"
            "  --autoplay        the autoplayer plays, through the mouse as a person would\n"
+           "  --keyboard        with --autoplay: it keeps to the keyboard, the arrows and Enter on the board,\n"
+           "                    Tab and Enter on every button\n"
            "  --report FILE     write what happens to FILE, one JSON object a line\n"
            "  --exit-on EVENT   with --report: end the game after the first event of that name; screen:NAME\n"
            "                    ends it when that screen comes up\n"

@@ -263,7 +263,8 @@ int RunMurkwell(platform::Platform& platform, const Options& options, const std:
             Message(error, 1, 1);
         }
         if (options.autoplay) {
-            InstallAutoPlayer(options.seed.value_or(platform.GetClock().Millisecs()), options.relaxed);
+            InstallAutoPlayer(options.seed.value_or(platform.GetClock().Millisecs()), options.relaxed,
+                              options.keyboard);
         }
         std::unique_ptr<TScreen> showcase;
         if (options.showcase.empty()) {

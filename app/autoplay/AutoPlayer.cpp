@@ -90,9 +90,10 @@ struct TAutoPlayer {
 
 }  // namespace
 
-void InstallAutoPlayer(uint32_t seed, bool relaxed) {
+void InstallAutoPlayer(uint32_t seed, bool relaxed, bool keyboard) {
     InstallAutoInput(Game->GetPlatform());
     auto player = std::make_shared<TAutoPlayer>(seed, relaxed);
+    player->board.Hand().SetKeyboard(keyboard);
     Game->AfterTickFunction = [player] {
         player->Tick();
         return 1;

@@ -5,9 +5,11 @@
 #include "framework/core/Globals.h"
 #include "game/board/Board.h"
 #include "game/board/BoardEvents.h"
+#include "game/board/GameGrid.h"
 #include "game/board/HUDPowerup.h"
 #include "game/board/PlayableMoves.h"
 #include "game/save/SaveData.h"
+#include "platform/KeyCodes.h"
 
 namespace {
 
@@ -48,6 +50,8 @@ void TBoardPlayer::Tick() {
 }
 
 bool TBoardPlayer::Plan() {
+    // A hand on the keyboard first lets go of whatever an earlier plan left held.
+    if (hand_.Keyboard() && (Grid->Mode == 1 || Grid->PointerGemType)) hand_.Key(platform::vk::kEscape);
     TPlayStyle style;
     style.timed = SaveData.timer != 0;
     style.bombsFirst = pace_.bombsFirst;
@@ -79,6 +83,14 @@ bool TBoardPlayer::Plan() {
 
 void TBoardPlayer::PlanPowerup(const TBoardAction& action) {
     const THUDPowerup& powerup = *HUDPowerups[static_cast<size_t>(action.powerup)];
+    if (hand_.Keyboard()) {
+        // Its number takes it up (or sets it off); taken up, the cursor shows and Enter puts it down.
+        hand_.Key(platform::vk::k0 + TGameGrid::PowerupSlotOf(&powerup));
+        if (!action.carried) return;
+        WalkCursorTo(action.at.x, action.at.y, true);
+        hand_.Key(platform::vk::kEnter);
+        return;
+    }
     const TPoint slot{powerup.HUDLocation.x, powerup.HUDLocation.y};
     if (!action.carried) {
         hand_.Click(slot.x, slot.y);
@@ -95,6 +107,16 @@ void TBoardPlayer::PlanPowerup(const TBoardAction& action) {
 }
 
 void TBoardPlayer::PlanSwap(int fromX, int fromY, int toX, int toY) {
+    if (hand_.Keyboard()) {
+        // Taken with Enter, sent the neighbour's way with an arrow.
+        WalkCursorTo(fromX, fromY, Grid->KeyCursorShown != 0);
+        hand_.Key(platform::vk::kEnter);
+        hand_.Key(toX < fromX ? platform::vk::kLeft
+                  : toX > fromX ? platform::vk::kRight
+                  : toY < fromY ? platform::vk::kUp
+                                : platform::vk::kDown);
+        return;
+    }
     hand_.MoveTo(CellCentreX(fromX), CellCentreY(fromY));
     hand_.Press();
     hand_.Wait(pace_.holdTicks);
@@ -114,5 +136,26 @@ void TBoardPlayer::PlanSwap(int fromX, int fromY, int toX, int toY) {
 }
 
 void TBoardPlayer::PlanClick(int x, int y, int clicks) {
-    hand_.Click(CellCentreX(x), CellCentreY(y), clicks);
+    if (!hand_.Keyboard()) {
+        hand_.Click(CellCentreX(x), CellCentreY(y), clicks);
+        return;
+    }
+    WalkCursorTo(x, y, Grid->KeyCursorShown != 0);
+    for (int i = 0; i < clicks; ++i) hand_.Key(platform::vk::kEnter);
+}
+
+void TBoardPlayer::WalkCursorTo(int x, int y, bool shown) {
+    const TGameGrid& grid = *Grid;
+    int atX = grid.KeyCursorX, atY = grid.KeyCursorY;
+    // A cursor off the board comes back to its middle.
+    if (atX < 0 || atY < 0 || atX >= grid.levelwidth || atY >= grid.levelheight) {
+        atX = grid.levelwidth / 2;
+        atY = grid.levelheight / 2;
+    }
+    // The first arrow only shows a hidden cursor where it stands.
+    if (!shown) hand_.Key(platform::vk::kRight);
+    for (; atX < x; ++atX) hand_.Key(platform::vk::kRight);
+    for (; atX > x; --atX) hand_.Key(platform::vk::kLeft);
+    for (; atY < y; ++atY) hand_.Key(platform::vk::kDown);
+    for (; atY > y; --atY) hand_.Key(platform::vk::kUp);
 }

@@ -19,8 +19,12 @@ void TLoadingPlayer::Tick(THand& hand) {
     if (clicked_ || !loading.Finished || !button || Game->GameFade->Active) return;
     waited_ += Delta;
     if (waited_ < static_cast<float>(lookTicks_)) return;
-    hand.Click(static_cast<int>(std::lround(button->x + button->Width() / 2)),
-               static_cast<int>(std::lround(button->y + button->Height() / 2)));
+    if (hand.Keyboard()) {
+        hand.PressByFocus(button);
+    } else {
+        hand.Click(static_cast<int>(std::lround(button->x + button->Width() / 2)),
+                   static_cast<int>(std::lround(button->y + button->Height() / 2)));
+    }
     clicked_ = true;
     hand.Tick();
 }

@@ -13,19 +13,10 @@ namespace {
 // The tip box's close cross, from its top-right corner.
 constexpr float kCrossFromRight = 40, kCrossFromTop = 32;
 
-// The first tip that a click closes, coming up or up in full.
-const TDynamicTip* ClosableTip() {
-    for (int i = 0; i < Tutorial.TipsCount; ++i) {
-        const TDynamicTip* tip = Tutorial.Tips[static_cast<size_t>(i)].get();
-        if (tip && tip->visible && tip->_closeable && tip->_image && !tip->FadingOut()) return tip;
-    }
-    return nullptr;
-}
-
 }  // namespace
 
 bool TReaderPlayer::ReadTips(THand& hand) {
-    const TDynamicTip* tip = ClosableTip();
+    const auto tip = Tutorial.ClosableTip();
     if (!tip || !hand.Idle()) {
         if (!tip) tipWaited_ = 0;
         return false;
@@ -34,6 +25,11 @@ bool TReaderPlayer::ReadTips(THand& hand) {
     if (tip->_fadeIn == 0) tipWaited_ += Delta;
     if (tipWaited_ < static_cast<float>(readTicks_)) return true;
     tipWaited_ = 0;
+    if (hand.Keyboard()) {
+        hand.PressByFocus(tip);
+        hand.Tick();
+        return true;
+    }
     const float right = tip->Left() + static_cast<float>(tip->_image->w);
     hand.Click(static_cast<int>(std::lround(right - kCrossFromRight)),
                static_cast<int>(std::lround(tip->Top() + kCrossFromTop)));

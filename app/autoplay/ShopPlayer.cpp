@@ -67,8 +67,13 @@ void TShopPlayer::Tick(THand& hand) {
         ClickMenuButton(hand, *shop.ScrollMenu, "right");
     } else if (std::abs(shop.ScrollOffset - static_cast<float>(shop.CurrentItem * TShopScreen::ITEM_SPREAD)) < 1) {
         // The bar has come to rest with the item on it.
-        asked_.insert(shop.CurrentItems[static_cast<size_t>(wanted)]->PurchaseID);
-        hand.Click(static_cast<int>(std::lround(shop.GetImagePosX(wanted))), TShopScreen::BAR_Y);
+        const auto& item = shop.CurrentItems[static_cast<size_t>(wanted)];
+        asked_.insert(item->PurchaseID);
+        if (hand.Keyboard()) {
+            hand.PressByFocus(item);
+        } else {
+            hand.Click(static_cast<int>(std::lround(shop.GetImagePosX(wanted))), TShopScreen::BAR_Y);
+        }
     }
     hand.Tick();
 }

@@ -117,6 +117,14 @@ int TGameGrid::TakeUpPowerupSlot(int n) {
     return 1;
 }
 
+int TGameGrid::PowerupSlotOf(const THUDPowerup* powerup) {
+    const auto slots = SlotsFromLeft();
+    for (size_t i = 0; i < slots.size(); ++i) {
+        if (powerup && slots[i] == powerup) return static_cast<int>(i) + 1;
+    }
+    return 0;
+}
+
 int TGameGrid::NextChargedSlot(int step) const {
     const auto slots = SlotsFromLeft();
     int at = -1;

@@ -240,6 +240,8 @@ public:
     int CheckKeys();
     // Takes up the power-up of HUD slot n (1 to 6 from the left); puts it back when it is the one carried.
     int TakeUpPowerupSlot(int n);
+    // The slot n, 1 to 6 from the left, that holds this power-up; 0 for none.
+    static int PowerupSlotOf(const THUDPowerup* powerup);
     int SetCursor(int x, int y);
     // No gem selected.
     int ClearCursor();

@@ -53,11 +53,14 @@ TEST(CommandLine, MistakesAreNamed) {
     EXPECT_EQ(error, "--equip goes with --level");
     EXPECT_FALSE(Parse({"--exit-on", "level_end"}, o, error));
     EXPECT_EQ(error, "--exit-on goes with --report");
-    ASSERT_TRUE(Parse({"--simulate", "--level", "9", "--equip", "--report", "r", "--exit-on", "screen:map"}, o,
-                      error))
+    EXPECT_FALSE(Parse({"--keyboard"}, o, error));
+    EXPECT_EQ(error, "--keyboard goes with --autoplay");
+    ASSERT_TRUE(Parse({"--simulate", "--level", "9", "--equip", "--report", "r", "--exit-on", "screen:map",
+                       "--autoplay", "--keyboard"},
+                      o, error))
         << error;
     EXPECT_TRUE(o.simulate && o.headless && o.deterministic) << "a simulated run is headless and deterministic";
-    EXPECT_TRUE(o.equip);
+    EXPECT_TRUE(o.equip && o.keyboard);
     EXPECT_EQ(o.exitOn, "screen:map");
     EXPECT_NE(UsageText().find("--deterministic"), std::string::npos);
     EXPECT_NE(UsageText().find("screens"), std::string::npos) << "the help names every showcase";

@@ -92,10 +92,9 @@ protected:
         std::ofstream(scriptPath) << (autoplay ? "" : kContinue) << script;
         args.insert(args.begin(), {kProgram, "--headless", "--deterministic"});
         args.insert(args.end(), {"--script", scriptPath, "--report", report});
-        std::string output;
         EXPECT_EQ(
-            murkwell::test::RunProgram(args, output, 240, {"XDG_DATA_HOME=" + folder_ + home + "-home"}), 0)
-            << output;
+            murkwell::test::RunProgram(args, output_, 240, {"XDG_DATA_HOME=" + folder_ + home + "-home"}), 0)
+            << output_;
         return Read(report);
     }
     platform::PixelMap Shot(const std::string& name) {
@@ -123,6 +122,7 @@ protected:
 
     murkwell::test::TempFolder temp_;
     std::string folder_ = temp_.Path() + "/";
+    std::string output_;  // what the last run wrote to stdout and stderr
 };
 
 TEST_F(PlayTest, TheAutoplayerWinsALevelAndTheSameSeedPlaysItTheSameWay) {
@@ -222,6 +222,17 @@ TEST_F(PlayTest, AMoveIsPlayedWithTheKeysAlone) {
     const std::string report = Play({"--data", data, "--seed", "3", "--level", kQuiet}, script, "keys");
     EXPECT_EQ(Field(report, {"level_end", "\"result\":\"left\""}, "moves"), 1) << report;
     EXPECT_GT(Field(report, {"level_end"}, "score"), 0) << report;
+}
+
+TEST_F(PlayTest, TheAutoplayerWinsALevelOnTheKeyboardAlone) {
+    // Level 1 opens with its story and tips: OK through the focus, Escape on the tips, the arrows and Enter
+    // on the board. A tip left open would hold the board until the clock ran out.
+    const std::string report = Play({"--seed", "3", "--level", "1", "--autoplay", "--keyboard", "--exit-on",
+                                     "level_end"},
+                                    "", "keyboard");
+    EXPECT_NE(report.find("\"event\":\"dialog\",\"name\":\"story\""), std::string::npos) << report;
+    EXPECT_GT(Field(report, {"level_end", "\"level\":1", "\"result\":\"won\""}, "moves"), 0) << report;
+    EXPECT_EQ(output_.find("sent to the mouse"), std::string::npos) << output_;
 }
 
 TEST_F(PlayTest, TheIntroDropsTheBoardInAndShowsPlayBeforeTheLevelBegins) {
