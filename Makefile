@@ -4,7 +4,7 @@ JOBS ?= $(shell nproc)
 ARGS ?=
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps configure build run test test-quick test-asan bench fuzz preview levelreport soak install package screenshots clean format
+.PHONY: all deps configure build run test test-quick test-asan bench fuzz preview levelreport soak install package package-check screenshots clean format
 
 all: build
 
@@ -30,6 +30,10 @@ install: build
 # A Debian package of the game in $(BUILD)/, its dependencies read from the libraries it links.
 package: build
 	@cd $(BUILD) && cpack -G DEB
+
+# That package installed on a clean Debian 12 made in $(BUILD)/debian12 (needs root and the network).
+package-check: package
+	@packaging/check-clean-install.sh $(BUILD)/debian12 $(BUILD)/murkwell_$$(sed -n 's/^project(Murkwell VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)_amd64.deb
 
 # The screenshots the AppStream metainfo names, in $(BUILD)/screenshots/.
 screenshots: build
