@@ -13,8 +13,9 @@
 
 namespace {
 
-// As many Tabs as a focus walk takes at most: more than any screen has buttons.
-constexpr int kMostTabs = 24;
+// As many Tabs as a focus walk takes at most: more than any screen offers the focus, the map's dots in
+// sight included.
+constexpr int kMostTabs = 64;
 
 }  // namespace
 

@@ -20,6 +20,7 @@
 #include "framework/ui/Button.h"
 #include "framework/ui/CheckBox.h"
 #include "framework/ui/DialogOK.h"
+#include "framework/ui/KeyFocus.h"
 #include "framework/ui/Menu.h"
 #include "framework/ui/MousePointer.h"
 #include "game/board/BoardSound.h"
@@ -39,6 +40,11 @@ constexpr int kFadeMs = 300, kZoomMs = 500, kEnterZoomMs = 10;
 constexpr int kEdge = 60;             // the band along each edge where the mouse scrolls the map
 constexpr float kEdgeSpeed = 2.0f;    // pixels a tick at the very edge
 constexpr int kReplayHint = 80;
+// The band the bottom panel covers, from y 648 down, and how far inside the rest of the screen the map keeps
+// the dot the keyboard's focus is on.
+constexpr float kPanelTop = 648, kFollowMargin = 140;
+// The share of the way to that place the map goes in a tick.
+constexpr float kFollowRate = 0.08f;
 
 }  // namespace
 
@@ -161,9 +167,13 @@ float TMapScreen::DotScreenY(int i) const {
     return (Coords[static_cast<size_t>(i)].Y + static_cast<float>(YOffset)) * Scale + ScrollY;
 }
 
+float TMapScreen::DotRadius(int i) {
+    return CheckSpecialLevel(i) ? 20.0f : 17.0f;
+}
+
 int TMapScreen::DotAt(int x, int y) const {
     for (int i = 0; i < kLevels; ++i) {
-        const float r = CheckSpecialLevel(i) ? 20.0f : 17.0f;
+        const float r = DotRadius(i);
         const float cx = DotScreenX(i), cy = DotScreenY(i);
         if (x >= cx - r && x < cx + r && y >= cy - r && y < cy + r) return i;
     }
@@ -215,12 +225,15 @@ int TMapScreen::CalcScrollCoords() {
 }
 
 int TMapScreen::CheckLevelDots() {
+    int keyFocus = -1;
+    const int pressed = CheckKeyDots(keyFocus);
+    if (pressed >= 0) return PickDot(pressed);
     TMousePointer& mouse = *Game->Mouse;
     // A dot under a button is the button's: Play must not start the level whose dot lies beneath it.
     const int hit = Menu && Menu->Covers(mouse.x, mouse.y) ? -1 : DotAt(mouse.x, mouse.y);
     if (hit < 0) {
-        MOIndex = -1;
-        LastMOIndex = Player.Level - 1;
+        MOIndex = keyFocus;
+        LastMOIndex = keyFocus >= 0 ? keyFocus : Player.Level - 1;
         return 0;
     }
     if (hit != MOIndex && Player.Unlocked >= hit + 1) Glow.Reset();
@@ -230,9 +243,39 @@ int TMapScreen::CheckLevelDots() {
         PlayBoardSound(Invalid.get());
         return 0;
     }
+    return PickDot(hit);
+}
+
+int TMapScreen::CheckKeyDots(int& focused) {
+    const float bottom = BottomPanel ? kPanelTop : 768.0f;
+    int pressed = -1;
+    // The current level's dot first: the first arrow shows the focus there.
+    const int open = std::min(Player.Unlocked, kLevels);
+    if (open < 1) return pressed;
+    const int current = std::clamp(Level, 1, open) - 1;
+    for (int k = 0; k < open; ++k) {
+        const int i = (current + k) % open;
+        const float x = DotScreenX(i), y = DotScreenY(i), r = DotRadius(i);
+        const bool inSight = x >= r && x < 1024 - r && y >= r && y < bottom - r;
+        if (!inSight || (Menu && Menu->Covers(static_cast<int>(x), static_cast<int>(y)))) continue;
+        if (KeyFocus.Offer(&Coords[static_cast<size_t>(i)], x - r, y - r, 2 * r, 2 * r)) pressed = i;
+        if (KeyFocus.ShowsOn(&Coords[static_cast<size_t>(i)])) focused = i;
+    }
+    if (focused < 0) return pressed;
+    // The map follows the dot in focus, so that the dots beyond it come into sight for the next arrow.
+    const auto towards = [](float at, float low, float high) {
+        return at < low ? low - at : at > high ? high - at : 0.0f;
+    };
+    const float step = std::min(1.0f, kFollowRate * Delta);
+    ScrollX += towards(DotScreenX(focused), kFollowMargin, 1024 - kFollowMargin) * step;
+    ScrollY += towards(DotScreenY(focused), kFollowMargin, bottom - kFollowMargin) * step;
+    return pressed;
+}
+
+int TMapScreen::PickDot(int i) {
     if (auto play = Menu->FindButton("play")) play->SimulateClick();
-    ClickedIndex = hit;
-    return LevelSelected(hit + 1);
+    ClickedIndex = i;
+    return LevelSelected(i + 1);
 }
 
 int TMapScreen::LevelSelected(int level) {
@@ -304,7 +347,8 @@ int TMapScreen::Logic() {
     Glow2.Manage();
     if (TimedCheckBox->Logic()) SaveData.timer = TimedCheckBox->state;
     const TMousePointer& mouse = *Game->Mouse;
-    if (!SlideIn || !SlideIn->Active) {
+    // The pointer at an edge scrolls the map, unless the keyboard's focus leads it.
+    if ((!SlideIn || !SlideIn->Active) && !KeyFocus.Shows()) {
         const auto edge = [](int at, int size) {
             if (at < kEdge) return (kEdge - at) / static_cast<float>(kEdge);
             if (at >= size - kEdge) return -(kEdge - (size - 1 - at)) / static_cast<float>(kEdge);

@@ -13,8 +13,8 @@ class TDialogOK;
 class TGameSound;
 
 // The level map: a painting taller than the screen with a dot for every level along a winding path. The
-// mouse at a screen edge scrolls it; an open dot (or Play, Enter, Space) picks a level, which zooms in and
-// starts; a locked dot refuses. It shows the banked gold and the level, and a check box switches the
+// mouse at a screen edge scrolls it; an open dot (clicked, or pressed through the keyboard's focus, which
+// the map follows) or Play, Enter, Space picks a level, which zooms in and starts; a locked dot refuses. It shows the banked gold and the level, and a check box switches the
 // player between timed and relaxed play.
 class TMapScreen : public TScreen {
 public:
@@ -65,7 +65,13 @@ public:
 
     float CalcScale(int i) const;
     int CalcScrollCoords();
+    // A dot clicked or pressed through the keyboard's focus picks its level; a locked one refuses.
     int CheckLevelDots();
+    // The open dots in sight are the keyboard's too: the arrows walk them, the map following the one in
+    // focus (given back in focused, else left as it is); the one Enter pressed, or -1.
+    int CheckKeyDots(int& focused);
+    // Level i + 1 chosen from its dot.
+    int PickDot(int i);
     static int CheckSpecialLevel(int i);
     int Close();
     int FillCoords();
@@ -82,6 +88,8 @@ public:
     float DotScreenY(int i) const;
     // The dot under a point of the screen, -1 for none.
     int DotAt(int x, int y) const;
+    // Half the side of dot i's square, which takes the clicks.
+    static float DotRadius(int i);
 
 private:
     void DrawPanels();

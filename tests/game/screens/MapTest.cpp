@@ -1,5 +1,6 @@
 // The level map over the game's data: where a dot takes a click, how far the map may scroll for the
-// levels opened, locked dots, the current level by Enter, and the timed-mode box.
+// levels opened, locked dots, the current level by Enter, the open dots by the keyboard's focus, and the
+// timed-mode box.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,6 +9,7 @@
 #include "framework/profile/Profile.h"
 #include "framework/screens/GameFade.h"
 #include "framework/sprites/Animation.h"
+#include "framework/ui/KeyFocus.h"
 #include "framework/ui/CheckBox.h"
 #include "game/save/ProfileHooks.h"
 #include "game/screens/MapScreen.h"
@@ -122,6 +124,46 @@ TEST_F(MapTest, EnterPlaysTheCurrentLevelAndTheBoxSwitchesTheMode) {
     Frames(200);
     EXPECT_EQ(Player.Level, 7);
     EXPECT_EQ(game().CurrentTScreen, GameScreen.get());
+}
+
+TEST_F(MapTest, TheArrowsWalkTheOpenDotsFromTheCurrentOneWithTheMapFollowingAndEnterReplaysOne) {
+    KeyFocus.Reset();
+    TMapScreen& map = Enter(35, 35);
+    const auto key = [this](int code) {
+        Push(platform::EventType::KeyDown, code);
+        Push(platform::EventType::KeyUp, code);
+        Frames(40);
+    };
+    const auto focusedDot = [&map] {
+        for (int i = 0; i < TMapScreen::kLevels; ++i) {
+            if (KeyFocus.ShowsOn(&map.Coords[static_cast<size_t>(i)])) return i;
+        }
+        return -1;
+    };
+    key(platform::vk::kLeft);
+    EXPECT_EQ(focusedDot(), 34) << "the first arrow shows the focus on the current level's dot";
+    key(platform::vk::kDown);
+    const int chosen = focusedDot();
+    ASSERT_GE(chosen, 0) << "the next dot down the path";
+    ASSERT_LT(chosen, 34);
+
+    // Scrolled away until the dot in focus stands near the bottom panel or the top, the map brings it back
+    // in, as far as the map reaches.
+    int followed = 0;
+    for (const float at : {600.0f, 40.0f}) {
+        map.ScrollY += at - map.DotScreenY(chosen);
+        map.ClampScrollPosition();
+        if (std::fabs(map.DotScreenY(chosen) - at) > 1) continue;  // the map ends before that
+        Frames(200);
+        EXPECT_GE(map.DotScreenY(chosen), 139) << at;
+        EXPECT_LE(map.DotScreenY(chosen), 648 - 139) << at;
+        ++followed;
+    }
+    EXPECT_GT(followed, 0);
+    key(platform::vk::kEnter);
+    EXPECT_EQ(Player.Level, chosen + 1) << "Enter on a dot chooses its level";
+    EXPECT_NE(map.ReplayDialog, nullptr) << "a level played before: the replay notice";
+    KeyFocus.Reset();
 }
 
 // With 35 levels open the map scrolls level 9's dot under the Play button: the click is the button's.
