@@ -19,7 +19,7 @@ struct Options {
     int level = 0;         // 1 to 100: straight into that level; 0 the player's own
     bool relaxed = false;  // with level: without the clock
     bool autoplay = false;
-    bool keyboard = false;  // the autoplayer never touches the mouse
+    bool keyboard = false;   // the autoplayer never touches the mouse
     std::string reportPath;  // the event report, one JSON object a line
     std::string exitOn;      // the game ends after the first report event of this name ("screen:NAME" too)
     bool equip = false;      // with level: the player owns every shop item on offer by then

@@ -111,7 +111,7 @@ void TBoardPlayer::PlanSwap(int fromX, int fromY, int toX, int toY) {
         // Taken with Enter, sent the neighbour's way with an arrow.
         WalkCursorTo(fromX, fromY, Grid->KeyCursorShown != 0);
         hand_.Key(platform::vk::kEnter);
-        hand_.Key(toX < fromX ? platform::vk::kLeft
+        hand_.Key(toX < fromX   ? platform::vk::kLeft
                   : toX > fromX ? platform::vk::kRight
                   : toY < fromY ? platform::vk::kUp
                                 : platform::vk::kDown);

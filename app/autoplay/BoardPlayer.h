@@ -22,9 +22,9 @@ struct TBoardPace {
 // The autoplayer's hand on the board: when the board has rested a moment it asks its policy what to do (a
 // coin to pick up, a bomb to set off, a swap, a power-up to use) and does it with the mouse, as a person
 // would: the pointer travels to the gem, presses, drags or clicks, lets go. A hand on the keyboard walks
-// the board's cursor there with the arrows instead and presses Enter, a power-up's number, an arrow. Its input goes out as
-// platform events in virtual-screen coordinates; its choices come from its own generator, so a seed
-// replays a game exactly.
+// the board's cursor there with the arrows instead and presses Enter, a power-up's number, an arrow. Its
+// input goes out as platform events in virtual-screen coordinates; its choices come from its own generator,
+// so a seed replays a game exactly.
 class TBoardPlayer {
 public:
     using Sink = std::function<void(const platform::Event&)>;

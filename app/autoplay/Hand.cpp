@@ -2,8 +2,8 @@
 
 #include <cmath>
 #include <cstdio>
-#include <vector>
 #include <utility>
+#include <vector>
 
 #include "framework/core/Globals.h"
 #include "framework/ui/Button.h"

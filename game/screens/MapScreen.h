@@ -14,8 +14,8 @@ class TGameSound;
 
 // The level map: a painting taller than the screen with a dot for every level along a winding path. The
 // mouse at a screen edge scrolls it; an open dot (clicked, or pressed through the keyboard's focus, which
-// the map follows) or Play, Enter, Space picks a level, which zooms in and starts; a locked dot refuses. It shows the banked gold and the level, and a check box switches the
-// player between timed and relaxed play.
+// the map follows) or Play, Enter, Space picks a level, which zooms in and starts; a locked dot refuses. It
+// shows the banked gold and the level, and a check box switches the player between timed and relaxed play.
 class TMapScreen : public TScreen {
 public:
     static constexpr int LEVEL_X_OFFSET = -139, LEVEL_Y = 689, CHECKBOX_X = 614, Y_SCROLL_PAD = 10;

@@ -225,11 +225,11 @@ TEST_F(PlayTest, AMoveIsPlayedWithTheKeysAlone) {
 }
 
 TEST_F(PlayTest, TheAutoplayerWinsALevelOnTheKeyboardAlone) {
-    // Level 1 opens with its story and tips: OK through the focus, Escape on the tips, the arrows and Enter
-    // on the board. A tip left open would hold the board until the clock ran out.
-    const std::string report = Play({"--seed", "3", "--level", "1", "--autoplay", "--keyboard", "--exit-on",
-                                     "level_end"},
-                                    "", "keyboard");
+    // Level 1 opens with its story and tips: OK and each tip pressed through the focus by Tab and Enter, the
+    // arrows and Enter on the board. A tip left open would hold the board until the clock ran out.
+    const std::string report =
+        Play({"--seed", "3", "--level", "1", "--autoplay", "--keyboard", "--exit-on", "level_end"}, "",
+             "keyboard");
     EXPECT_NE(report.find("\"event\":\"dialog\",\"name\":\"story\""), std::string::npos) << report;
     EXPECT_GT(Field(report, {"level_end", "\"level\":1", "\"result\":\"won\""}, "moves"), 0) << report;
     EXPECT_EQ(output_.find("sent to the mouse"), std::string::npos) << output_;

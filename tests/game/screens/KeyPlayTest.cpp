@@ -141,7 +141,8 @@ TEST_F(KeyPlayTest, TabTakesTheFocusToATipAndEnterClosesItWhileTheArrowsAndEscap
     Tutorial.CreateDynamicTip("h", "t", 100, 100, 0, 1);
     Key(vk::kEscape);
     Key(vk::kEscape);
-    EXPECT_EQ(GameScreen->InGameMenu->Active, 1) << "Escape lets go of the gem, then opens the menu over a tip";
+    EXPECT_EQ(GameScreen->InGameMenu->Active, 1)
+        << "Escape lets go of the gem, then opens the menu over a tip";
 }
 
 TEST_F(KeyPlayTest, NumberKeysAndShouldersTakeUpPowerupsAndEnterPutsThemDownAtTheCursor) {
