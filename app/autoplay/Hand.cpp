@@ -53,6 +53,14 @@ void THand::PressByFocus(std::weak_ptr<const void> widget) {
     steps_.push_back({TStep::Kind::Focus, kMostTabs, 0, std::move(widget)});
 }
 
+void THand::PressWidget(std::weak_ptr<const void> widget, float x, float y) {
+    if (keyboard_) {
+        PressByFocus(std::move(widget));
+    } else {
+        Click(static_cast<int>(std::lround(x)), static_cast<int>(std::lround(y)));
+    }
+}
+
 void THand::ClickHere() {
     Press();
     Wait(holdTicks_);
@@ -145,11 +153,6 @@ void THand::Tick() {
 bool ClickMenuButton(THand& hand, const TMenu& menu, const std::string& name) {
     const auto button = menu.FindButton(name);
     if (!button || !button->Active || button->Disabled) return false;
-    if (hand.Keyboard()) {
-        hand.PressByFocus(button);
-        return true;
-    }
-    hand.Click(static_cast<int>(std::lround(button->x + button->Width() / 2)),
-               static_cast<int>(std::lround(button->y + button->Height() / 2)));
+    hand.PressWidget(button, button->x + button->Width() / 2, button->y + button->Height() / 2);
     return true;
 }

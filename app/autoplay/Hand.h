@@ -25,9 +25,9 @@ public:
     bool Keyboard() const { return keyboard_; }
     // Strikes a key, then pauses so that the next key counts in a later tick.
     void Key(int code);
-    // Walks the keyboard's focus to the widget with Tab and presses Enter there; gives up when the widget
-    // goes or the focus never reaches it.
-    void PressByFocus(std::weak_ptr<const void> widget);
+    // Presses the widget whose press point is x, y: a click there, or through the focus for a hand on the
+    // keyboard.
+    void PressWidget(std::weak_ptr<const void> widget, float x, float y);
 
     void MoveTo(int x, int y);
     void Press();
@@ -50,6 +50,9 @@ private:
         int x = 0, y = 0;  // MoveTo: the point; Wait: x ticks; KeyDown, KeyUp: x the key; Focus: x Tabs left
         std::weak_ptr<const void> widget = {};  // Focus
     };
+    // Walks the keyboard's focus to the widget with Tab and presses Enter there; gives up when the widget
+    // goes or the focus never reaches it.
+    void PressByFocus(std::weak_ptr<const void> widget);
     void Emit(platform::EventType type);
     void EmitKey(platform::EventType type, int code);
     // A key's press, release and the pause after them.

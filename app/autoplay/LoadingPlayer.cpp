@@ -1,7 +1,5 @@
 #include "app/autoplay/LoadingPlayer.h"
 
-#include <cmath>
-
 #include "app/autoplay/Hand.h"
 #include "framework/core/Game.h"
 #include "framework/core/Globals.h"
@@ -19,12 +17,7 @@ void TLoadingPlayer::Tick(THand& hand) {
     if (clicked_ || !loading.Finished || !button || Game->GameFade->Active) return;
     waited_ += Delta;
     if (waited_ < static_cast<float>(lookTicks_)) return;
-    if (hand.Keyboard()) {
-        hand.PressByFocus(button);
-    } else {
-        hand.Click(static_cast<int>(std::lround(button->x + button->Width() / 2)),
-                   static_cast<int>(std::lround(button->y + button->Height() / 2)));
-    }
+    hand.PressWidget(button, button->x + button->Width() / 2, button->y + button->Height() / 2);
     clicked_ = true;
     hand.Tick();
 }

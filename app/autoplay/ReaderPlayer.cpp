@@ -1,7 +1,5 @@
 #include "app/autoplay/ReaderPlayer.h"
 
-#include <cmath>
-
 #include "app/autoplay/Hand.h"
 #include "framework/core/Globals.h"
 #include "framework/gfx/GameImage.h"
@@ -25,14 +23,8 @@ bool TReaderPlayer::ReadTips(THand& hand) {
     if (tip->_fadeIn == 0) tipWaited_ += Delta;
     if (tipWaited_ < static_cast<float>(readTicks_)) return true;
     tipWaited_ = 0;
-    if (hand.Keyboard()) {
-        hand.PressByFocus(tip);
-        hand.Tick();
-        return true;
-    }
     const float right = tip->Left() + static_cast<float>(tip->_image->w);
-    hand.Click(static_cast<int>(std::lround(right - kCrossFromRight)),
-               static_cast<int>(std::lround(tip->Top() + kCrossFromTop)));
+    hand.PressWidget(tip, right - kCrossFromRight, tip->Top() + kCrossFromTop);
     hand.Tick();
     return true;
 }

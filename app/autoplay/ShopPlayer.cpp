@@ -69,11 +69,7 @@ void TShopPlayer::Tick(THand& hand) {
         // The bar has come to rest with the item on it.
         const auto& item = shop.CurrentItems[static_cast<size_t>(wanted)];
         asked_.insert(item->PurchaseID);
-        if (hand.Keyboard()) {
-            hand.PressByFocus(item);
-        } else {
-            hand.Click(static_cast<int>(std::lround(shop.GetImagePosX(wanted))), TShopScreen::BAR_Y);
-        }
+        hand.PressWidget(item, shop.GetImagePosX(wanted), TShopScreen::BAR_Y);
     }
     hand.Tick();
 }
